@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what the builds and tests need on Debian 12, quietly when it is already there.
+set -euo pipefail
+packages=(
+  cmake g++ make libgtest-dev googletest libgmock-dev nlohmann-json3-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 xvfb openbox x11-utils xdotool imagemagick procps
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,39 @@
+#include "language_selection.h"
+
+namespace Velkora {
+
+std::wstring ProgramFolderOf(std::wstring_view programPath) {
+    for (std::size_t i = programPath.size(); i-- > 1;) {
+        if (programPath[i] == L'\\') return std::wstring(programPath.substr(0, i + 1));
+    }
+    return {};
+}
+
+LanguagePlan PlanLanguageSelection(std::wstring_view languageCode, std::wstring_view programPath,
+                                   const PathUsable& isUsable) {
+    LanguagePlan plan;
+    plan.programFolder = ProgramFolderOf(programPath);
+    if (plan.programFolder.empty()) {
+        plan.outcome = LanguageOutcome::NoProgramFolder;
+        plan.fatalMessage = L"Can't initialize language directory / " + std::wstring(programPath);
+        return plan;
+    }
+    plan.licencePath = plan.programFolder + L"Lic_" + std::wstring(languageCode) + L".Txt";
+    plan.modulePath = plan.programFolder + L"VelkoraSystest_" + std::wstring(languageCode) + L".Dll";
+    if (isUsable(plan.modulePath)) {
+        plan.outcome = LanguageOutcome::LocaleModule;
+        plan.moduleToLoad = plan.modulePath;
+        return plan;
+    }
+    if (!isUsable(std::wstring(kEnglishModuleName))) {
+        plan.outcome = LanguageOutcome::NoModule;
+        plan.fatalMessage = L"Can't initialize language Dll / " + plan.modulePath;
+        return plan;
+    }
+    plan.outcome = LanguageOutcome::EnglishFallback;
+    plan.moduleToLoad = std::wstring(kEnglishModuleName);
+    plan.licencePath = std::wstring(kEnglishLicenceName);
+    return plan;
+}
+
+} // namespace Velkora

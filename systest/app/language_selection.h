@@ -1,0 +1,42 @@
+#pragma once
+// Which language module and licence text the program uses, decided from the locale's
+// language code and the program's path. The Win32 side loads what this decides.
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace Velkora {
+
+inline constexpr std::wstring_view kFatalErrorTitle = L"Fatal Error";
+inline constexpr std::wstring_view kEnglishModuleName = L"VelkoraSystest_En.Dll";
+inline constexpr std::wstring_view kEnglishLicenceName = L"Lic_En.Txt";
+
+enum class LanguageOutcome {
+    LocaleModule,    // the locale's module beside the program
+    EnglishFallback, // the English module by its bare name, licence "Lic_En.Txt"
+    NoProgramFolder, // fatal
+    NoModule,        // fatal
+};
+
+struct LanguagePlan {
+    LanguageOutcome outcome = LanguageOutcome::NoModule;
+    std::wstring programFolder;
+    std::wstring licencePath;
+    std::wstring modulePath;   // the locale's module path, named by the fatal message too
+    std::wstring moduleToLoad; // what to load: modulePath or the bare English name
+    std::wstring fatalMessage; // set for the two fatal outcomes
+    bool Succeeded() const { return fatalMessage.empty(); }
+};
+
+// isUsable(path): the path exists and is not a directory (a bare name is looked up in the
+// current working directory).
+using PathUsable = std::function<bool(const std::wstring&)>;
+
+// The program folder: the path up to and including its last backslash; a backslash in the
+// first character does not count. Empty when there is none.
+std::wstring ProgramFolderOf(std::wstring_view programPath);
+
+LanguagePlan PlanLanguageSelection(std::wstring_view languageCode, std::wstring_view programPath,
+                                   const PathUsable& isUsable);
+
+} // namespace Velkora

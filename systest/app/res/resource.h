@@ -1,0 +1,3 @@
+#pragma once
+// Resource IDs of VelkoraSysTest.exe.
+#define IDR_MAINFRAME 128

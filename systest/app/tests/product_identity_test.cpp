@@ -1,0 +1,23 @@
+#include "product_identity.h"
+
+#include <gtest/gtest.h>
+
+namespace Velkora {
+namespace {
+
+TEST(ProductIdentity, NameAndYearFromTheLiteral) {
+    ProductIdentity identity = SettleProductIdentity();
+    EXPECT_EQ(identity.name, L"Velkora 2018");
+    EXPECT_EQ(identity.year, L"2018");
+}
+
+TEST(ProductIdentity, YearIsTheFirstRunOfDigits) {
+    EXPECT_EQ(ExtractProductYear(L"TESSIVO 2018-0"), L"2018");
+    EXPECT_EQ(ExtractProductYear(L"2020"), L"2020");
+    EXPECT_EQ(ExtractProductYear(L"A1B22"), L"1");
+    EXPECT_EQ(ExtractProductYear(L"no digits"), L"");
+    EXPECT_EQ(SettleProductIdentity(L"x").name, L"Velkora ");
+}
+
+} // namespace
+} // namespace Velkora
