@@ -1,0 +1,47 @@
+#include "language_selection_win32.h"
+
+#include "language_selection.h"
+
+namespace Velkora {
+namespace {
+
+bool IsUsablePath(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring ReadLanguageCode() {
+    wchar_t code[30] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30) == 0) return {};
+    return code;
+}
+
+std::wstring ReadProgramPath() {
+    wchar_t path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, length < MAX_PATH ? length : MAX_PATH - 1);
+}
+
+} // namespace
+
+void ShowFatalMessageBox(const std::wstring& message, const std::wstring& title) {
+    MessageBoxW(nullptr, message.c_str(), title.c_str(), MB_OK);
+}
+
+bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection, FatalMessageSink fatal) {
+    selection.languageCode = ReadLanguageCode();
+    LanguagePlan plan = PlanLanguageSelection(selection.languageCode, ReadProgramPath(), IsUsablePath);
+    if (!plan.Succeeded()) {
+        fatal(plan.fatalMessage, std::wstring(kFatalErrorTitle));
+        return false;
+    }
+    selection.licencePath = plan.licencePath;
+    selection.modulePath = plan.moduleToLoad;
+    // Loaded as data only: a replaced module file can supply texts but never run code in our process.
+    selection.module = LoadLibraryExW(plan.moduleToLoad.c_str(), nullptr,
+                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    modules.Register(selection.module);
+    return true;
+}
+
+} // namespace Velkora

@@ -1,0 +1,52 @@
+#include "string_table_block.h"
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace Velkora {
+namespace {
+
+// Block with entry 0 "Hi", entry 1 absent, entry 2 "abc", the rest absent.
+std::vector<std::uint16_t> SampleBlock() {
+    std::vector<std::uint16_t> b = {2, 'H', 'i', 0, 3, 'a', 'b', 'c'};
+    b.resize(b.size() + 13, 0);
+    return b;
+}
+
+TEST(StringTableBlock, ReadsPresentAndAbsentEntries) {
+    auto b = SampleBlock();
+    EXPECT_EQ(ReadStringTableEntry(b.data(), b.size(), 0), L"Hi");
+    EXPECT_EQ(ReadStringTableEntry(b.data(), b.size(), 1), std::nullopt);
+    EXPECT_EQ(ReadStringTableEntry(b.data(), b.size(), 2), L"abc");
+    EXPECT_EQ(ReadStringTableEntry(b.data(), b.size(), 15), std::nullopt);
+    EXPECT_EQ(ReadStringTableEntry(b.data(), b.size(), 16), std::nullopt);
+}
+
+TEST(StringTableBlock, HostileLengthsStayInsideTheBlock) {
+    struct Case {
+        std::vector<std::uint16_t> block;
+        unsigned index;
+    };
+    const Case cases[] = {
+        {{0xFFFF, 'a'}, 0},       // length beyond the end
+        {{0xFFFF, 'a'}, 1},       // skipping over a length beyond the end
+        {{1, 'a'}, 3},            // block ends before the entry
+        {{}, 0},                  // empty block
+        {{5, 'a', 'b', 'c'}, 0},  // cut short by two units
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadStringTableEntry(c.block.data(), c.block.size(), c.index), std::nullopt);
+    }
+    EXPECT_EQ(ReadStringTableEntry(nullptr, 10, 0), std::nullopt);
+}
+
+TEST(StringTableBlock, NumbersMapToBlocks) {
+    EXPECT_EQ(StringBlockOf(900), 57u);
+    EXPECT_EQ(StringIndexOf(900), 4u);
+    EXPECT_EQ(StringBlockOf(0), 1u);
+    EXPECT_EQ(StringBlockOf(65535), 4096u);
+}
+
+} // namespace
+} // namespace Velkora
