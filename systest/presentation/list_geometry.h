@@ -1,0 +1,93 @@
+#pragma once
+// Where the result list draws what: rows, cells, header cells, sort arrows, and how wide a
+// column must be to show its content. All in client pixels; the Win32 side only paints these.
+#include <algorithm>
+
+#include "list_columns.h"
+
+namespace Velkora {
+
+struct ListRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool Intersects(const ListRect& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+    friend bool operator==(const ListRect&, const ListRect&) = default;
+};
+
+inline constexpr int kListImageSize = 16;  // row images and header glyphs
+inline constexpr int kImageTextGap = 4;    // between an image and its text
+
+// Rows and header are as tall as the text "Height" in the list font plus 6 pixels.
+int RowHeightForTextHeight(int textHeight);
+
+// The row on top of the row area: the list shows whole rows only.
+int FirstVisibleRow(int verticalPosition, int rowHeight);
+
+// Rows (inclusive) that touch the client band [areaTop, areaBottom); first > last when none.
+struct RowSpan {
+    int first = 0;
+    int last = -1;
+    friend bool operator==(const RowSpan&, const RowSpan&) = default;
+};
+RowSpan RowsInBand(int areaTop, int areaBottom, int headerHeight, int rowHeight, int verticalPosition,
+                   int rowCount);
+
+// The whole row's rectangle: from minus the horizontal position to the end of the last column.
+ListRect RowRect(int row, int headerHeight, int rowHeight, int verticalPosition, int horizontalPosition,
+                 int totalWidth);
+// Index of the row under a client y, -1 on the header or below the last row.
+int RowAtY(int y, int headerHeight, int rowHeight, int verticalPosition, int rowCount);
+
+// A column's span in client x (the band's top and bottom are the caller's).
+ListRect ColumnSpan(const CListColumns& columns, int column, int horizontalPosition, int top, int bottom);
+
+// A column exactly 1 pixel wide is a placeholder: its cells are not drawn.
+inline bool DrawsCells(int columnWidth) { return columnWidth != 1 && columnWidth > 0; }
+
+struct CellLayout {
+    ListRect text;      // where the text goes (single line, vertically centred)
+    bool hasImage = false;
+    int imageLeft = 0;
+    int imageTop = 0;
+    friend bool operator==(const CellLayout&, const CellLayout&) = default;
+};
+// The text rectangle is the cell moved 3 pixels right (4 in the first column) and narrowed by
+// 4 pixels on each side; an image sits at its left (centred when there is no text) and pushes
+// the text right by its width plus 4.
+CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, bool textEmpty);
+
+// The sort arrow shows in the sort column unless it is fixed, sorting is off or it is too narrow.
+bool ShowsSortArrow(bool isSortColumn, bool fixed, bool sortingOn, int columnWidth);
+
+struct HeaderCellLayout {
+    ListRect text;
+    bool hasImage = false;
+    int imageLeft = 0;
+    int imageTop = 0;
+    bool hasArrow = false;
+    int arrowLeft = 0;
+    int arrowTop = 0;
+    int darkLineX = 0;  // right edge - 1
+    int lightLineX = 0; // right edge
+    int lineTop = 0;    // both lines run from 4 below the top to 4 above the bottom
+    int lineBottom = 0;
+    friend bool operator==(const HeaderCellLayout&, const HeaderCellLayout&) = default;
+};
+HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool hasImage, bool titleEmpty,
+                                  bool showsArrow);
+
+// The width that shows a cell (or a title) without cutting it.
+int FittedCellWidth(int textWidth, bool hasImage);
+int FittedTitleWidth(int titleWidth);
+
+// Whether x is in the divider zone of a column's right edge: 5 pixels left to 4 pixels right.
+bool InDividerZone(int x, int columnRight);
+
+} // namespace Velkora

@@ -1,0 +1,86 @@
+#include "list_scrolling.h"
+
+#include <algorithm>
+
+#include "list_geometry.h"
+
+namespace Velkora {
+
+int MaxScrollPosition(const ScrollBarLayout& bar) {
+    if (!bar.visible)
+        return 0;
+    return std::max(bar.maximum + 1 - bar.page, 0);
+}
+
+namespace {
+ScrollBarLayout MakeBar(long long content, int page, int position) {
+    ScrollBarLayout bar;
+    bar.page = std::max(page, 0);
+    if (content <= bar.page)
+        return bar; // hidden, position 0
+    bar.visible = true;
+    bar.maximum = static_cast<int>(std::min<long long>(content, 0x7FFFFFFF) - 1);
+    bar.position = std::clamp(position, 0, MaxScrollPosition(bar));
+    return bar;
+}
+} // namespace
+
+ScrollBarLayout VerticalScrollBar(int clientHeight, int headerHeight, int rowCount, int rowHeight,
+                                  int position) {
+    long long rowsHeight = static_cast<long long>(std::max(rowCount, 0)) * std::max(rowHeight, 0);
+    // Shown when header plus rows exceed the client height, i.e. the rows exceed the row area.
+    return MakeBar(rowsHeight, clientHeight - headerHeight, position);
+}
+
+ScrollBarLayout HorizontalScrollBar(int clientWidth, int totalWidth, int position) {
+    return MakeBar(totalWidth, clientWidth, position);
+}
+
+int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition, int line, int page,
+                          int maxPosition) {
+    long long target = position;
+    switch (request) {
+    case ScrollRequest::LineBack:
+        target -= line;
+        break;
+    case ScrollRequest::LineForward:
+        target += line;
+        break;
+    case ScrollRequest::PageBack:
+        target -= page;
+        break;
+    case ScrollRequest::PageForward:
+        target += page;
+        break;
+    case ScrollRequest::ToStart:
+        target = 0;
+        break;
+    case ScrollRequest::ToEnd:
+        target = maxPosition;
+        break;
+    case ScrollRequest::Track:
+        target = trackPosition;
+        break;
+    case ScrollRequest::Stay:
+        break;
+    }
+    return static_cast<int>(std::clamp<long long>(target, 0, std::max(maxPosition, 0)));
+}
+
+int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, int wheelDelta, int visibleRows,
+                        int maxPosition) {
+    if (rowHeight <= 0)
+        return position;
+    long long lines = wheelLines == kWheelPageScroll ? visibleRows : static_cast<long long>(wheelLines);
+    long long rows = lines * wheelDelta / 120;
+    long long first = FirstVisibleRow(position, rowHeight) - rows;
+    return static_cast<int>(std::clamp<long long>(first * rowHeight, 0, std::max(maxPosition, 0)));
+}
+
+int VisibleRowCount(int clientHeight, int headerHeight, int rowHeight) {
+    if (rowHeight <= 0)
+        return 1;
+    return std::max((clientHeight - headerHeight) / rowHeight, 1);
+}
+
+} // namespace Velkora

@@ -1,0 +1,43 @@
+#pragma once
+// The result list's scroll bars: their ranges in pixels, where a scroll request or the mouse
+// wheel takes the position.
+#include <cstdint>
+
+namespace Velkora {
+
+struct ScrollBarLayout {
+    bool visible = false;
+    int maximum = 0;  // last pixel of the content (the bar's range is 0 to maximum)
+    int page = 0;
+    int position = 0; // clamped to what the range allows
+    friend bool operator==(const ScrollBarLayout&, const ScrollBarLayout&) = default;
+};
+
+// The furthest position: the content's end at the bottom or right of the visible part.
+int MaxScrollPosition(const ScrollBarLayout& bar);
+
+// Shown when the header and all rows are taller than the client area; the page is the row area.
+ScrollBarLayout VerticalScrollBar(int clientHeight, int headerHeight, int rowCount, int rowHeight,
+                                  int position);
+// Shown when the columns are wider than the client area; the page is the client width.
+ScrollBarLayout HorizontalScrollBar(int clientWidth, int totalWidth, int position);
+
+enum class ScrollRequest { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd, Track, Stay };
+
+// Line is a row (5 pixels sideways), page the visible part; track follows the thumb.
+int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition, int line, int page,
+                          int maxPosition);
+
+inline constexpr int kHorizontalScrollLine = 5;
+// The system's "one screen per notch" wheel setting.
+inline constexpr std::uint32_t kWheelPageScroll = 0xFFFFFFFFu;
+
+// The wheel moves by wheel lines x delta / 120 whole rows (a page per notch with kWheelPageScroll),
+// never above the first row nor past the end.
+int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, int wheelDelta, int visibleRows,
+                        int maxPosition);
+
+// Whole rows that fit below the header, at least 1.
+int VisibleRowCount(int clientHeight, int headerHeight, int rowHeight);
+
+} // namespace Velkora

@@ -1,0 +1,36 @@
+#include "report_file_win32.h"
+
+#include <shellapi.h>
+
+#include "report_text.h"
+#include "text_file_write.h"
+
+namespace Velkora {
+
+std::wstring ReportFilePath() {
+    wchar_t folder[MAX_PATH] = {};
+    DWORD length = GetTempPathW(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::wstring(folder, length) + std::wstring(kReportFileName);
+}
+
+bool WriteReportFile(const std::wstring& path, const std::wstring& reportText) {
+    try {
+        CTextFileWrite file(path, TextEncoding::Utf8);
+        if (!file.IsFileOpen()) return false;
+        file << reportText.c_str();
+        file.CloseFile();
+        return true;
+    } catch (const CTextFileException&) {
+        return false;
+    }
+}
+
+void WriteAndOpenReport(HWND owner, const std::wstring& reportText) {
+    std::wstring path = ReportFilePath();
+    if (path.empty()) return;
+    WriteReportFile(path, reportText);
+    ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+} // namespace Velkora

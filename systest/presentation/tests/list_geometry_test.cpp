@@ -1,0 +1,148 @@
+#include "list_geometry.h"
+
+#include <gtest/gtest.h>
+
+namespace Velkora {
+namespace {
+
+TEST(ListGeometry, RowHeightIsTextHeightPlusSix) {
+    EXPECT_EQ(RowHeightForTextHeight(13), 19);
+    EXPECT_EQ(RowHeightForTextHeight(16), 22);
+    EXPECT_EQ(RowHeightForTextHeight(-3), 6);
+}
+
+struct BandCase {
+    int top, bottom, position, rows;
+    RowSpan expected;
+};
+
+class RowsInBandTest : public testing::TestWithParam<BandCase> {};
+
+// Header 20, rows 19 pixels high.
+TEST_P(RowsInBandTest, Span) {
+    const BandCase& c = GetParam();
+    EXPECT_EQ(RowsInBand(c.top, c.bottom, 20, 19, c.position, c.rows), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RowsInBandTest,
+    testing::Values(BandCase{0, 200, 0, 30, {0, 9}},      // rows 0..9 touch 20..199
+                    BandCase{0, 20, 0, 30, {0, -1}},      // the header alone
+                    BandCase{39, 40, 0, 30, {1, 1}},      // one pixel line in row 1
+                    BandCase{0, 200, 0, 3, {0, 2}},       // fewer rows than room
+                    BandCase{0, 200, 0, 0, {0, -1}},      // empty list
+                    BandCase{0, 200, 57, 30, {3, 12}},    // scrolled by three rows
+                    BandCase{0, 200, 60, 30, {3, 12}},    // half rows are not shown at the top
+                    BandCase{100, 120, 19 * 25, 30, {29, 29}},
+                    BandCase{150, 200, 19 * 25, 30, {0, -1}})); // below the last row
+
+TEST(ListGeometry, RowRectAndHits) {
+    // header 20, rows 19, scrolled one row down and 7 pixels right, columns 300 wide in all
+    EXPECT_EQ(RowRect(1, 20, 19, 19, 7, 300), (ListRect{-7, 20, 293, 39}));
+    EXPECT_EQ(RowRect(3, 20, 19, 25, 0, 300), (ListRect{0, 58, 300, 77}));
+    EXPECT_EQ(RowAtY(19, 20, 19, 0, 5), -1);
+    EXPECT_EQ(RowAtY(20, 20, 19, 0, 5), 0);
+    EXPECT_EQ(RowAtY(58, 20, 19, 19, 5), 3);
+    EXPECT_EQ(RowAtY(20 + 19 * 5, 20, 19, 0, 5), -1);
+}
+
+struct CellCase {
+    ListRect cell;
+    bool first, image, textEmpty;
+    CellLayout expected;
+};
+
+class CellLayoutTest : public testing::TestWithParam<CellCase> {};
+
+TEST_P(CellLayoutTest, TextAndImage) {
+    const CellCase& c = GetParam();
+    EXPECT_EQ(LayOutCell(c.cell, c.first, c.image, c.textEmpty), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CellLayoutTest,
+    testing::Values(
+        // plain text, second column: moved 3 right, 4 in from each side
+        CellCase{{100, 20, 300, 39}, false, false, false, {{107, 20, 299, 39}, false, 0, 0}},
+        // first column moves 4 right; the image takes 16 + 4 and is centred vertically
+        CellCase{{0, 20, 100, 39}, true, true, false, {{28, 20, 100, 39}, true, 8, 21}},
+        // image without text: centred in the text rectangle
+        CellCase{{0, 20, 100, 39}, true, true, true, {{28, 20, 100, 39}, true, 8 + (92 - 16) / 2, 21}},
+        // taller rows centre the image
+        CellCase{{0, 40, 100, 64}, true, true, false, {{28, 40, 100, 64}, true, 8, 44}}));
+
+TEST(ListGeometry, FittedWidthLeavesTheTextUncut) {
+    // What FitColumnToContent makes of a text must hold that text in the cell's text rectangle.
+    for (int textWidth : {0, 1, 37, 250}) {
+        for (bool first : {true, false}) {
+            for (bool image : {true, false}) {
+                int width = FittedCellWidth(textWidth, image);
+                CellLayout layout = LayOutCell({0, 0, width, 19}, first, image, textWidth == 0);
+                EXPECT_GE(layout.text.Width(), textWidth) << textWidth << first << image;
+                EXPECT_LE(layout.text.right, width) << "text must stay inside its cell";
+            }
+        }
+    }
+    EXPECT_EQ(FittedCellWidth(100, true), 136);
+    EXPECT_EQ(FittedCellWidth(100, false), 120);
+    EXPECT_EQ(FittedTitleWidth(40), 60);
+}
+
+struct HeaderCase {
+    ListRect column;
+    bool first, image, titleEmpty, arrow;
+    HeaderCellLayout expected;
+};
+
+class HeaderLayoutTest : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(HeaderLayoutTest, TextArrowAndDividers) {
+    const HeaderCase& c = GetParam();
+    EXPECT_EQ(LayOutHeaderCell(c.column, c.first, c.image, c.titleEmpty, c.arrow), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HeaderLayoutTest,
+    testing::Values(
+        HeaderCase{{0, 0, 100, 19}, true, false, false, false,
+                   {{8, 0, 95, 19}, false, 0, 0, false, 0, 0, 99, 100, 4, 15}},
+        HeaderCase{{100, 0, 300, 19}, false, false, false, false,
+                   {{107, 0, 295, 19}, false, 0, 0, false, 0, 0, 299, 300, 4, 15}},
+        // the sort column leaves 15 pixels for the arrow, 4 right of the text, 3 above the middle
+        HeaderCase{{100, 0, 300, 19}, false, false, false, true,
+                   {{107, 0, 280, 19}, false, 0, 0, true, 284, 6, 299, 300, 4, 15}},
+        HeaderCase{{100, 0, 300, 19}, false, true, false, false,
+                   {{127, 0, 295, 19}, true, 107, 1, false, 0, 0, 299, 300, 4, 15}},
+        // a glyph-only column centres its glyph
+        HeaderCase{{100, 0, 121, 19}, false, true, true, false,
+                   {{127, 0, 116, 19}, true, 102, 1, false, 0, 0, 120, 121, 4, 15}},
+        // a 1-pixel column still has its divider lines
+        HeaderCase{{40, 0, 41, 19}, false, false, false, false,
+                   {{47, 0, 36, 19}, false, 0, 0, false, 0, 0, 40, 41, 4, 15}}));
+
+TEST(ListGeometry, SortArrowConditions) {
+    EXPECT_TRUE(ShowsSortArrow(true, false, true, 16));
+    EXPECT_FALSE(ShowsSortArrow(true, false, true, 15));
+    EXPECT_FALSE(ShowsSortArrow(false, false, true, 100));
+    EXPECT_FALSE(ShowsSortArrow(true, true, true, 100));
+    EXPECT_FALSE(ShowsSortArrow(true, false, false, 100));
+}
+
+TEST(ListGeometry, CellsAndDividers) {
+    EXPECT_FALSE(DrawsCells(1));
+    EXPECT_FALSE(DrawsCells(0));
+    EXPECT_TRUE(DrawsCells(2));
+    EXPECT_FALSE(InDividerZone(94, 100));
+    EXPECT_TRUE(InDividerZone(95, 100));
+    EXPECT_TRUE(InDividerZone(104, 100));
+    EXPECT_FALSE(InDividerZone(105, 100));
+
+    CListColumns columns;
+    columns.Append(L"a", 30, -1, false, kFormatText, 0, 16);
+    columns.Append(L"b", 50, -1, false, kFormatText, 0, 16);
+    EXPECT_EQ(ColumnSpan(columns, 1, 10, 0, 19), (ListRect{20, 0, 70, 19}));
+    EXPECT_EQ(ColumnSpan(columns, 2, 0, 0, 19), (ListRect{80, 0, 80, 19}));
+}
+
+} // namespace
+} // namespace Velkora

@@ -1,0 +1,102 @@
+#include "list_scrolling.h"
+
+#include <gtest/gtest.h>
+
+namespace Velkora {
+namespace {
+
+struct VerticalCase {
+    int clientHeight, rows, position;
+    ScrollBarLayout expected;
+    int maxPosition;
+};
+
+class VerticalBarTest : public testing::TestWithParam<VerticalCase> {};
+
+// Header and rows 19 pixels high.
+TEST_P(VerticalBarTest, Layout) {
+    const VerticalCase& c = GetParam();
+    ScrollBarLayout bar = VerticalScrollBar(c.clientHeight, 19, c.rows, 19, c.position);
+    EXPECT_EQ(bar, c.expected);
+    EXPECT_EQ(MaxScrollPosition(bar), c.maxPosition);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VerticalBarTest,
+    testing::Values(VerticalCase{209, 0, 0, {false, 0, 190, 0}, 0},    // empty list: no bar
+                    VerticalCase{209, 10, 0, {false, 0, 190, 0}, 0},   // exactly fits
+                    VerticalCase{209, 11, 0, {true, 208, 190, 0}, 19}, // one row more
+                    VerticalCase{209, 30, 500, {true, 569, 190, 380}, 380},
+                    VerticalCase{209, 30, -5, {true, 569, 190, 0}, 380},
+                    VerticalCase{209, 5, 77, {false, 0, 190, 0}, 0},   // position reset when hidden
+                    VerticalCase{10, 1, 0, {true, 18, 0, 0}, 19}));    // smaller than the header
+
+TEST(ListScrolling, HorizontalBar) {
+    EXPECT_EQ(HorizontalScrollBar(400, 400, 0), (ScrollBarLayout{false, 0, 400, 0}));
+    ScrollBarLayout bar = HorizontalScrollBar(400, 650, 1000);
+    EXPECT_EQ(bar, (ScrollBarLayout{true, 649, 400, 250}));
+    EXPECT_EQ(MaxScrollPosition(bar), 250);
+}
+
+struct RequestCase {
+    ScrollRequest request;
+    int position, track;
+    int expected;
+};
+
+class ScrollRequestTest : public testing::TestWithParam<RequestCase> {};
+
+// Line 19, page 190, at most 380.
+TEST_P(ScrollRequestTest, Position) {
+    const RequestCase& c = GetParam();
+    EXPECT_EQ(ScrollRequestPosition(c.request, c.position, c.track, 19, 190, 380), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScrollRequestTest,
+                         testing::Values(RequestCase{ScrollRequest::LineForward, 0, 0, 19},
+                                         RequestCase{ScrollRequest::LineBack, 10, 0, 0},
+                                         RequestCase{ScrollRequest::PageForward, 100, 0, 290},
+                                         RequestCase{ScrollRequest::PageForward, 300, 0, 380},
+                                         RequestCase{ScrollRequest::PageBack, 300, 0, 110},
+                                         RequestCase{ScrollRequest::ToEnd, 3, 0, 380},
+                                         RequestCase{ScrollRequest::ToStart, 300, 0, 0},
+                                         RequestCase{ScrollRequest::Track, 0, 123, 123},
+                                         RequestCase{ScrollRequest::Track, 0, 9999, 380},
+                                         RequestCase{ScrollRequest::Stay, 42, 0, 42}));
+
+struct WheelCase {
+    int position;
+    std::uint32_t lines;
+    int delta;
+    int expected;
+};
+
+class WheelTest : public testing::TestWithParam<WheelCase> {};
+
+// Rows 19 pixels, 10 visible rows, 30 rows: at most 380.
+TEST_P(WheelTest, Position) {
+    const WheelCase& c = GetParam();
+    EXPECT_EQ(WheelScrollPosition(c.position, 19, c.lines, c.delta, 10, 380), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WheelTest,
+    testing::Values(WheelCase{0, 3, -120, 57},          // one notch down: 3 rows
+                    WheelCase{57, 3, 120, 0},           // and back
+                    WheelCase{19, 3, 120, 0},           // never above the first row
+                    WheelCase{370, 3, -120, 380},       // nor past the end
+                    WheelCase{0, 3, -60, 19},           // half a notch: 3 x 60 / 120 = 1 row
+                    WheelCase{0, 1, -60, 0},            // 1 x 60 / 120 = 0 rows
+                    WheelCase{0, 3, -240, 114},         // two notches at once
+                    WheelCase{60, 3, -120, 114},        // from a half row: whole rows
+                    WheelCase{0, kWheelPageScroll, -120, 190},
+                    WheelCase{0, 0x7FFFFFFF, -0x7FFF, 380}));
+
+TEST(ListScrolling, VisibleRows) {
+    EXPECT_EQ(VisibleRowCount(209, 19, 19), 10);
+    EXPECT_EQ(VisibleRowCount(208, 19, 19), 9);
+    EXPECT_EQ(VisibleRowCount(10, 19, 19), 1);
+}
+
+} // namespace
+} // namespace Velkora
