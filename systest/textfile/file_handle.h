@@ -19,7 +19,7 @@ public:
     // A new or emptied file, for writing; nobody else may open it meanwhile (Windows only).
     bool CreateForWrite(const std::wstring& path);
 
-    // One call of the system: up to size bytes; bytesRead 0 at the end of the file.
+    // One block: up to size bytes, fewer only at the end of the file (0 there).
     bool Read(void* data, std::uint32_t size, std::uint32_t& bytesRead);
     // All size bytes, or false.
     bool Write(const void* data, std::uint32_t size);

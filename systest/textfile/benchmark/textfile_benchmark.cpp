@@ -1,0 +1,153 @@
+// Speed of the text file classes on a large file of ordinary text lines, in each encoding,
+// beside std::getline over the same bytes in the same run. Prints figures; checks nothing.
+//   textfile_benchmark [megabytes of text, default 64] [runs per figure, default 3]
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "code_page_conversion.h"
+#include "text_file_read.h"
+#include "text_file_write.h"
+
+using namespace Velkora;
+
+namespace {
+
+// Words of the kind a licence, a card list or a report holds, a few outside ASCII (all of
+// them in Windows-1252, so that every encoding carries the same text).
+const wchar_t* const kWords[] = {
+    L"the",     L"licence", L"agreement", L"software", L"graphics", L"driver",   L"version", L"memory",
+    L"of",      L"and",     L"to",        L"in",       L"for",      L"NVIDIA",   L"Quadro",  L"P4000",
+    L"Radeon",  L"Pro",     L"WX",        L"7100",     L"GB",       L"Windows",  L"10",      L"64-bit",
+    L"Gr\u00FC\u00DFe",     L"\u00C4nderung", L"Pr\u00FCfung", L"\u20AC",  L"12,50",   L"caf\u00E9", L"na\u00EFve",
+    L"is",      L"not",     L"supported", L"recommended", L"minimum", L"requirement", L"user", L"shall",
+    L"may",     L"without", L"warranty",  L"any",      L"kind",     L"express",  L"or",      L"implied",
+};
+
+struct Lcg {
+    std::uint64_t state = 0x9E3779B97F4A7C15ull;
+    std::uint32_t Next() {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<std::uint32_t>(state >> 33);
+    }
+};
+
+// About 4 MB of distinct lines of 0 to 140 characters; the file repeats them.
+std::vector<std::wstring> MakeLines() {
+    Lcg random;
+    std::vector<std::wstring> lines;
+    std::size_t total = 0;
+    while (total < 4u << 20) {
+        std::wstring line;
+        const std::size_t length = random.Next() % 141;
+        while (line.size() < length) {
+            if (!line.empty()) line += L' ';
+            line += kWords[random.Next() % std::size(kWords)];
+        }
+        if (random.Next() % 7 == 0) line = L"\t" + line + L";";
+        total += line.size() + 2;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+using Clock = std::chrono::steady_clock;
+
+template <class F> double BestSeconds(int runs, F&& run) {
+    double best = 1e100;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        run();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+const char* Name(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Ansi: return "Ansi";
+    case TextEncoding::Utf16BigEndian: return "UTF-16 BE";
+    case TextEncoding::Utf16LittleEndian: return "UTF-16 LE";
+    case TextEncoding::Utf8: return "UTF-8";
+    }
+    return "?";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const long megabytes = argc > 1 ? std::max(1L, std::atol(argv[1])) : 64;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    const std::vector<std::wstring> lines = MakeLines();
+    std::size_t blockChars = 0;
+    for (const auto& line : lines) blockChars += line.size() + 2;
+    const std::size_t repeats = (static_cast<std::size_t>(megabytes) * 1000000 + blockChars - 1) / blockChars;
+
+    std::error_code ignored;
+    const auto dir = std::filesystem::temp_directory_path() / "velkora-textfile-benchmark";
+    std::filesystem::create_directories(dir);
+    const std::wstring path = (dir / "bench.txt").wstring();
+
+    std::printf("%zu lines of text, %zu characters (MB = 10^6 bytes of the file, best of %d runs)\n",
+                lines.size() * repeats, blockChars * repeats, runs);
+    std::printf("%-10s %8s %12s %14s %14s %14s %10s %10s\n", "encoding", "file MB", "write MB/s",
+                "ReadTextLine", "ReadAllText", "std::getline", "lines", "getline");
+    for (TextEncoding encoding : {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LittleEndian,
+                                  TextEncoding::Utf16BigEndian}) {
+        const double writeSeconds = BestSeconds(runs, [&] {
+            CTextFileWrite writer(path, encoding);
+            writer.SetConversionCodePage(kCodePageWindows1252);
+            for (std::size_t r = 0; r < repeats; ++r) {
+                for (const auto& line : lines) {
+                    writer.WriteText(std::wstring_view(line));
+                    writer.WriteNewLine();
+                }
+            }
+            writer.CloseFile();
+        });
+        const double fileMb = static_cast<double>(std::filesystem::file_size(dir / "bench.txt")) / 1e6;
+
+        std::size_t ourLines = 0, ourChars = 0;
+        const double readSeconds = BestSeconds(runs, [&] {
+            CTextFileRead reader(path);
+            reader.SetConversionCodePage(kCodePageWindows1252);
+            std::wstring line;
+            ourLines = ourChars = 0;
+            while (reader.ReadTextLine(line)) {
+                ++ourLines;
+                ourChars += line.size();
+            }
+        });
+        std::size_t allChars = 0;
+        const double allSeconds = BestSeconds(runs, [&] {
+            CTextFileRead reader(path);
+            reader.SetConversionCodePage(kCodePageWindows1252);
+            std::wstring text;
+            reader.ReadAllText(text, L"\r\n");
+            allChars = text.size();
+        });
+        std::size_t theirLines = 0, theirBytes = 0;
+        const double getlineSeconds = BestSeconds(runs, [&] {
+            std::ifstream in(dir / "bench.txt", std::ios::binary);
+            std::string line;
+            theirLines = theirBytes = 0;
+            while (std::getline(in, line)) {
+                ++theirLines;
+                theirBytes += line.size();
+            }
+        });
+        std::printf("%-10s %8.1f %12.1f %14.1f %14.1f %14.1f %10zu %10zu\n", Name(encoding), fileMb,
+                    fileMb / writeSeconds, fileMb / readSeconds, fileMb / allSeconds, fileMb / getlineSeconds,
+                    ourLines, theirLines);
+        std::fflush(stdout);
+        if (ourChars + 2 * (ourLines - 1) != allChars) std::printf("  ReadAllText length differs!\n");
+    }
+    std::filesystem::remove_all(dir, ignored);
+    return 0;
+}
