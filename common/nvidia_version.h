@@ -16,22 +16,37 @@ constexpr FourPartVersion RenumberNvidiaVersion(FourPartVersion v) {
     return FourPartVersion{(v.build % 10) * 100 + v.revision / 100, v.revision % 100, 0, 0};
 }
 
-// Whether a caption names NVIDIA, in any letter case.
-constexpr bool CaptionNamesNvidia(std::string_view caption) {
-    constexpr std::string_view word = "nvidia";
-    for (std::size_t i = 0; i + word.size() <= caption.size(); ++i) {
+namespace Detail {
+template <class Char>
+constexpr bool ContainsNvidia(const Char* caption, std::size_t size) {
+    constexpr char word[] = "nvidia";
+    constexpr std::size_t wordSize = sizeof(word) - 1;
+    for (std::size_t i = 0; i + wordSize <= size; ++i) {
         std::size_t k = 0;
-        while (k < word.size()) {
-            char c = caption[i + k];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            if (c != word[k]) break;
+        while (k < wordSize) {
+            Char c = caption[i + k];
+            if (c >= Char('A') && c <= Char('Z')) c = static_cast<Char>(c - Char('A') + Char('a'));
+            if (c != static_cast<Char>(word[k])) break;
             ++k;
         }
-        if (k == word.size()) return true;
+        if (k == wordSize) return true;
     }
     return false;
 }
+} // namespace Detail
+
+// Whether a caption names NVIDIA, in any letter case.
+constexpr bool CaptionNamesNvidia(std::string_view caption) {
+    return Detail::ContainsNvidia(caption.data(), caption.size());
+}
+// The same for wide captions (UTF-16 code units).
+constexpr bool CaptionNamesNvidia(std::wstring_view caption) {
+    return Detail::ContainsNvidia(caption.data(), caption.size());
+}
 
 static_assert(RenumberNvidiaVersion({23, 21, 13, 8813}) == FourPartVersion{388, 13, 0, 0});
+static_assert(CaptionNamesNvidia(std::string_view("NVIDIA GeForce")) && CaptionNamesNvidia(std::wstring_view(L"x nVidia")));
+static_assert(!CaptionNamesNvidia(std::wstring_view(L"nvidi")));
+static_assert(CaptionNamesNvidia(L"GeForce (NVidia)") && !CaptionNamesNvidia("nvidi a"));
 
 } // namespace Velkora

@@ -1,0 +1,20 @@
+#include "card_list_file_win32.h"
+
+#include <windows.h>
+
+namespace Velkora {
+
+std::unique_ptr<ICardListLines> CCardListFiles::Open(const std::wstring& name) { return OpenCardListFile(name); }
+
+bool CCardListFiles::Exists(const std::wstring& name) {
+    DWORD attributes = GetFileAttributesW(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// One rename that replaces the target: deleting first and then renaming would lose the list in
+// use whenever the rename fails.
+bool CCardListFiles::Replace(const std::wstring& from, const std::wstring& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+} // namespace Velkora

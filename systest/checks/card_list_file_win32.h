@@ -1,0 +1,14 @@
+#pragma once
+// The list files in the current directory, by bare name.
+#include "card_list_file.h"
+
+namespace Velkora {
+
+class CCardListFiles : public ICardListFiles {
+public:
+    std::unique_ptr<ICardListLines> Open(const std::wstring& name) override;
+    bool Exists(const std::wstring& name) override;
+    bool Replace(const std::wstring& from, const std::wstring& to) override;
+};
+
+} // namespace Velkora

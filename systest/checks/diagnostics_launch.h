@@ -1,0 +1,24 @@
+#pragma once
+// Starting a program and waiting for its exit code: the diagnostics program is run this way.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace Velkora {
+
+inline constexpr std::int32_t kLaunchFailed = -1;
+
+class IProcessLauncher {
+public:
+    virtual ~IProcessLauncher() = default;
+    // The program is the first word of the command line, searched for as Windows does. Returns
+    // its exit code when waiting, 0 when not, -1 when it could not be started (and says so in a box).
+    virtual std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
+                                       bool wait) = 0;
+};
+
+// The text and title of the box that reports a program that could not be started.
+std::wstring LaunchFailureText(std::wstring_view commandLine, std::uint32_t errorCode);
+inline constexpr wchar_t kLaunchFailureTitle[] = L"lsystem";
+
+} // namespace Velkora

@@ -1,0 +1,20 @@
+#pragma once
+// What the diagnostics run and the inventory left for the graphics checks to judge.
+#include <cstdint>
+
+#include "graphics_adapter_info.h"
+
+namespace Velkora {
+
+struct GraphicsCheckState {
+    GraphicsAdapterInfo info;
+    // Exit code of the diagnostics program AND 7: 0, 1 not supported; 2 old driver; 3 supported;
+    // 4 switchable graphics; 7 (and 5, 6) it could not be started or ended abnormally.
+    std::int32_t diagnosticsCode = 0;
+    bool noDriverVersion = false; // a video controller had no driver version
+};
+
+// The one instance of the process.
+GraphicsCheckState& ProcessGraphicsCheckState();
+
+} // namespace Velkora

@@ -1,0 +1,40 @@
+#pragma once
+// The graphics checks' services on this machine: real message boxes (unless others are given),
+// CreateProcessW, WMI and the display devices, the list files in the current directory, and the
+// Windows version as GetVersionExW reports it to this program.
+#include <cstdint>
+
+#include "card_list_file_win32.h"
+#include "diagnostics_launch_win32.h"
+#include "graphics_inventory_win32.h"
+#include "graphics_message_boxes_win32.h"
+#include "graphics_verdicts.h"
+
+namespace Velkora {
+
+class CWindowsVersionQuery : public IWindowsVersionQuery {
+public:
+    std::optional<WindowsVersionNumber> QueryWindowsVersion() override;
+};
+
+class CGraphicsPlatform {
+public:
+    // boxes: nullptr for the real ones. waitLimit: how long the diagnostics program may run.
+    explicit CGraphicsPlatform(IMessageBoxes* boxes = nullptr,
+                               std::uint32_t waitLimit = CProcessLauncher::kNoTimeLimit);
+    CGraphicsPlatform(const CGraphicsPlatform&) = delete;
+    CGraphicsPlatform& operator=(const CGraphicsPlatform&) = delete;
+
+    // verbose follows "-verbosevideo" on the command line.
+    GraphicsServices Services();
+
+private:
+    CMessageBoxes realBoxes;
+    IMessageBoxes& boxes;
+    CProcessLauncher launcher;
+    CGraphicsFacts facts;
+    CCardListFiles files;
+    CWindowsVersionQuery version;
+};
+
+} // namespace Velkora

@@ -1,0 +1,129 @@
+#include "graphics_verdicts.h"
+
+#include "graphics_verbose.h"
+#include "text_format.h"
+
+namespace Velkora {
+namespace {
+
+void SetResult(CheckResult& result, Severity severity, std::wstring text) {
+    result.severity = severity;
+    result.reportText = text;
+    result.text = std::move(text);
+}
+
+} // namespace
+
+GraphicsCheckState& ProcessGraphicsCheckState() {
+    static GraphicsCheckState state;
+    return state;
+}
+
+CGraphicsChecks::CGraphicsChecks(GraphicsCheckState& state, const GraphicsServices& services,
+                                 const ITextSource& texts, std::wstring productName)
+    : state(state), services(services), texts(texts), productName(std::move(productName)) {}
+
+bool CGraphicsChecks::RunGraphicsDiagnostics() {
+    // Only the low three bits carry the verdict; the launcher's -1 becomes 7.
+    state.diagnosticsCode = services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true) & 7;
+    if (services.verbose) {
+        services.boxes.ShowNarrow(NarrowAsciiText(FormatText(L"Return value: %d", {state.diagnosticsCode})),
+                                  "ZenToli.exe");
+    }
+    state.noDriverVersion = false;
+    std::int32_t r = CollectGraphicsAdapterInfo(state.info, services.facts, VerboseBoxes());
+    if (r == kInventoryNoDriverVersion) {
+        state.noDriverVersion = true;
+        return true;
+    }
+    return r >= 0;
+}
+
+void CGraphicsChecks::CheckVideoMemory(CheckResult& result) const {
+    if (state.noDriverVersion) {
+        SetResult(result, kSeverityWarning, texts.Text(988));
+        return;
+    }
+    std::wstring lowerRequirement = FormatTextById(texts, 993, {512});
+    std::wstring higherRequirement = FormatTextById(texts, 992, {1});
+    result = CheckResult{};
+    if (state.info.memoryBytes == 0) return;
+    std::uint32_t mebibytes = state.info.memoryBytes >> 20;
+    const std::wstring& caption = state.info.caption;
+    if (mebibytes < 500) {
+        SetResult(result, kSeverityNotMet, FormatTextById(texts, 940, {caption, lowerRequirement}));
+    } else if (mebibytes < 1000) {
+        SetResult(result, kSeverityWarning, FormatTextById(texts, 940, {caption, higherRequirement}));
+    } else {
+        SetResult(result, kSeverityMet, FormatTextById(texts, 941, {caption, higherRequirement}));
+    }
+}
+
+void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const {
+    cardResult = CheckResult{};
+    driverResult = CheckResult{};
+    if (state.noDriverVersion) return;
+
+    // Read (and shown in verbose mode) whatever the diagnostics said.
+    std::unique_ptr<ICardListLines> lines = services.files.Open(kCardListFileName);
+    CardListMatch m = ScanCardList(state.info, lines.get(), VerboseBoxes());
+    lines.reset();
+
+    const GraphicsAdapterInfo& info = state.info;
+    const std::int32_t major = info.driverVersion.major, minor = info.driverVersion.minor;
+    std::wstring notSupported = FormatTextById(texts, 980, {info.caption});
+    switch (state.diagnosticsCode) {
+    case 0:
+    case 1:
+        SetResult(cardResult, kSeverityWarning, notSupported);
+        break;
+    case 2:
+        if (m.code == L"GD") {
+            SetResult(driverResult, kSeverityWarning,
+                      FormatTextById(texts, 983, {m.entryMajor, m.entryMinor, major, minor}));
+        } else if (m.code == L"GL" || m.code == L"CD") {
+            SetResult(cardResult, kSeverityWarning,
+                      FormatTextById(texts, 984, {major, minor, m.entryMajor, m.entryMinor}));
+        } else {
+            // "NG", any other code and no entry alike.
+            SetResult(cardResult, kSeverityWarning, notSupported);
+        }
+        break;
+    case 3:
+        if (m.code == L"GD") {
+            cardResult.severity = kSeverityWarning;
+            cardResult.text = texts.Text(981);
+            cardResult.reportText = FormatTextById(texts, 982, {productName});
+        } else {
+            SetResult(cardResult, kSeverityMetBetter, texts.Text(985));
+        }
+        break;
+    case 4:
+        SetResult(cardResult, kSeverityMetBetter, texts.Text(989));
+        break;
+    default:
+        // 5, 6, 7: the diagnostics did not run to a verdict.
+        break;
+    }
+}
+
+void CGraphicsChecks::CheckAdaptersIdentical(CheckResult& result) const {
+    result = CheckResult{};
+    if (!state.noDriverVersion && state.info.adaptersDiffer) SetResult(result, kSeverityWarning, texts.Text(987));
+}
+
+bool CGraphicsChecks::ReplaceCardListForOlderWindows() {
+    std::optional<WindowsVersionNumber> version = services.version.QueryWindowsVersion();
+    if (state.diagnosticsCode < 2 || !version) return false;
+    bool olderThan62 = version->major < 6 || (version->major == 6 && version->minor < 2);
+    if (!olderThan62) return false;
+    // Without a list for older Windows the list in use stays, and there is nothing new to judge
+    // by: the diagnostics are not repeated (a repeat would give the same code, and the note that
+    // follows a true result says that the list was replaced).
+    if (!services.files.Exists(kOlderWindowsCardListFileName)) return false;
+    if (!services.files.Replace(kOlderWindowsCardListFileName, kCardListFileName)) return false;
+    RunGraphicsDiagnostics();
+    return state.diagnosticsCode < 2;
+}
+
+} // namespace Velkora

@@ -1,0 +1,66 @@
+#pragma once
+// The graphics side of the check run: run the diagnostics program, take the adapter inventory,
+// and judge video memory, graphics card and driver, and differing adapters.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "card_list_file.h"
+#include "check_result.h"
+#include "diagnostics_launch.h"
+#include "graphics_check_state.h"
+#include "graphics_inventory.h"
+#include "graphics_message_boxes.h"
+#include "text_source.h"
+
+namespace Velkora {
+
+inline constexpr wchar_t kDiagnosticsCommandLine[] = L"Zentoli.exe";
+inline constexpr wchar_t kOlderWindowsCardListFileName[] = L"GraphicsCardGBList_62.txt";
+
+struct WindowsVersionNumber {
+    std::uint32_t major = 0;
+    std::uint32_t minor = 0;
+};
+
+class IWindowsVersionQuery {
+public:
+    virtual ~IWindowsVersionQuery() = default;
+    // The version GetVersionExW reports (so it depends on the program's manifest); nullopt on failure.
+    virtual std::optional<WindowsVersionNumber> QueryWindowsVersion() = 0;
+};
+
+// Everything the graphics checks ask of the machine and the user.
+struct GraphicsServices {
+    IMessageBoxes& boxes;
+    IProcessLauncher& launcher;
+    IGraphicsFacts& facts;
+    ICardListFiles& files;
+    IWindowsVersionQuery& version;
+    bool verbose = false; // "-verbosevideo"
+};
+
+class CGraphicsChecks {
+public:
+    CGraphicsChecks(GraphicsCheckState& state, const GraphicsServices& services, const ITextSource& texts,
+                    std::wstring productName);
+
+    // False: the inventory failed and the three checks below are skipped.
+    bool RunGraphicsDiagnostics();
+    void CheckVideoMemory(CheckResult& result) const;
+    void CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const;
+    void CheckAdaptersIdentical(CheckResult& result) const;
+    // On Windows before 6.2 with a diagnostics code of 2 or more: put the list for older Windows in
+    // place and run the diagnostics again. True when that second run gave 0 or 1.
+    bool ReplaceCardListForOlderWindows();
+
+private:
+    IMessageBoxes* VerboseBoxes() const { return services.verbose ? &services.boxes : nullptr; }
+
+    GraphicsCheckState& state;
+    GraphicsServices services;
+    const ITextSource& texts;
+    std::wstring productName;
+};
+
+} // namespace Velkora

@@ -1,0 +1,304 @@
+#include "graphics_verdicts.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_text_source.h"
+#include "graphics_fakes.h"
+
+namespace Velkora {
+namespace {
+
+constexpr std::uint32_t kPrimary = kDisplayAttachedToDesktop | kDisplayPrimaryDevice;
+const std::wstring kPnp = L"PCI\\VEN_1002&DEV_67DF&SUBSYS_00000000&REV_E7\\4&2";
+const std::wstring kId = L"PCI\\VEN_1002&DEV_67DF&SUBSYS_00000000&REV_E7";
+
+FakeTextSource Texts() {
+    return FakeTextSource{{940, L"940 %s / %s"}, {941, L"941 %s / %s"}, {980, L"980 %s"},       {981, L"981"},
+                          {982, L"982 %s"},      {983, L"983 %d.%d %d.%d"}, {984, L"984 %d.%d %d.%d"},
+                          {985, L"985"},         {987, L"987"},       {988, L"988"},          {989, L"989"},
+                          {992, L"992(%d)"},     {993, L"993(%d)"}};
+}
+
+// The graphics checks over fakes: one AMD adapter on the primary display, driver 27.20.100.8681.
+class GraphicsChecksFixture {
+public:
+    GraphicsChecksFixture() {
+        facts.query.controllers = {Controller(kPnp, L"AMD Radeon RX 580", L"27.20.100.8681", 8u << 30)};
+        facts.devices = {Device(kPrimary, kId)};
+    }
+    CGraphicsChecks Checks(bool verbose = false) {
+        return CGraphicsChecks(state, GraphicsServices{boxes, launcher, facts, files, version, verbose}, texts,
+                               L"Velkora 2018");
+    }
+
+    GraphicsCheckState state;
+    FakeMessageBoxes boxes;
+    FakeLauncher launcher;
+    FakeGraphicsFacts facts;
+    FakeCardListFiles files;
+    FakeWindowsVersion version;
+    FakeTextSource texts = Texts();
+};
+
+struct VerdictCase {
+    std::int32_t exitCode;
+    const wchar_t* listCode; // nullptr: no entry names the adapter
+    Severity cardSeverity;
+    const wchar_t* cardText;
+    Severity driverSeverity;
+    const wchar_t* driverText;
+};
+
+void PrintTo(const VerdictCase& c, std::ostream* os) {
+    *os << "exit " << c.exitCode << " list " << (c.listCode ? testing::PrintToString(std::wstring(c.listCode)) : "none");
+}
+
+class CheckCardListVerdictTest : public testing::TestWithParam<VerdictCase> {};
+
+TEST_P(CheckCardListVerdictTest, ByDiagnosticsCodeAndListCode) {
+    const VerdictCase& c = GetParam();
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = {c.exitCode};
+    std::vector<std::wstring> list = {L"# header", L"radeon rx 570,1.0,20170101,NG"};
+    if (c.listCode) list.push_back(std::wstring(L"radeon rx 580,24.20,20170101,") + c.listCode);
+    f.files.files[L"GraphicsCardGBList.txt"] = list;
+    CGraphicsChecks checks = f.Checks();
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
+
+    CheckResult card{9, L"stale", L"stale"}, driver{9, L"stale", L"stale"};
+    checks.CheckCardListVerdict(card, driver);
+    EXPECT_EQ(card.severity, c.cardSeverity);
+    EXPECT_EQ(card.text, c.cardText);
+    EXPECT_EQ(driver.severity, c.driverSeverity);
+    EXPECT_EQ(driver.text, c.driverText);
+    EXPECT_EQ(driver.reportText, driver.text);
+    // Only "supported" with a "GD" entry reports something else than it lists.
+    if ((c.exitCode & 7) == 3 && c.listCode && std::wstring(c.listCode) == L"GD") {
+        EXPECT_EQ(card.reportText, L"982 Velkora 2018");
+    } else {
+        EXPECT_EQ(card.reportText, card.text);
+    }
+    EXPECT_EQ(f.files.opened, std::vector<std::wstring>{L"GraphicsCardGBList.txt"});
+}
+
+std::vector<VerdictCase> VerdictCases() {
+    const wchar_t* const codes[] = {L"NG", L"GD", L"GL", L"CD", L"XY", nullptr};
+    std::vector<VerdictCase> cases;
+    auto add = [&](std::int32_t exitCode, auto decide) {
+        for (const wchar_t* code : codes) {
+            std::wstring k = code ? code : L"";
+            VerdictCase c{exitCode, code, 0, L"", 0, L""};
+            decide(k, c);
+            cases.push_back(c);
+        }
+    };
+    auto notSupported = [](const std::wstring&, VerdictCase& c) { c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580"; };
+    add(0, notSupported);
+    add(1, notSupported);
+    add(8, notSupported); // 8 AND 7
+    add(2, [](const std::wstring& k, VerdictCase& c) {
+        if (k == L"GD") c.driverSeverity = 2, c.driverText = L"983 24.20 27.20";
+        else if (k == L"GL" || k == L"CD") c.cardSeverity = 2, c.cardText = L"984 27.20 24.20";
+        else c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580";
+    });
+    auto supported = [](const std::wstring& k, VerdictCase& c) {
+        if (k == L"GD") c.cardSeverity = 2, c.cardText = L"981";
+        else c.cardSeverity = 4, c.cardText = L"985";
+    };
+    add(3, supported);
+    add(11, supported); // OpenGL 4.2 level
+    auto switchable = [](const std::wstring&, VerdictCase& c) { c.cardSeverity = 4, c.cardText = L"989"; };
+    add(4, switchable);
+    add(12, switchable);
+    auto nothing = [](const std::wstring&, VerdictCase&) {};
+    add(5, nothing);
+    add(6, nothing);
+    add(7, nothing);
+    add(-1, nothing); // could not be started
+    add(static_cast<std::int32_t>(0xC0000005), nothing); // crashed: 5
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCodes, CheckCardListVerdictTest, testing::ValuesIn(VerdictCases()));
+
+TEST(CheckCardListVerdict, NoDriverVersionGivesNothingAndReadsNoList) {
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = {3};
+    f.facts.query.controllers[0].driverVersion = WmiValue::Null();
+    CGraphicsChecks checks = f.Checks();
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
+    EXPECT_TRUE(f.state.noDriverVersion);
+    CheckResult card, driver, identical, memory;
+    checks.CheckCardListVerdict(card, driver);
+    checks.CheckAdaptersIdentical(identical);
+    checks.CheckVideoMemory(memory);
+    EXPECT_EQ(card.severity, 0);
+    EXPECT_EQ(driver.severity, 0);
+    EXPECT_EQ(identical.severity, 0);
+    EXPECT_TRUE(f.files.opened.empty());
+    EXPECT_EQ(memory.severity, 2);
+    EXPECT_EQ(memory.text, L"988");
+}
+
+struct MemoryCase {
+    std::uint32_t bytes;
+    Severity severity;
+    const wchar_t* text;
+};
+
+class CheckVideoMemoryTest : public testing::TestWithParam<MemoryCase> {};
+
+TEST_P(CheckVideoMemoryTest, Boundaries) {
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = {3};
+    f.facts.query.controllers[0].adapterRam = WmiValue::Number(GetParam().bytes);
+    CGraphicsChecks checks = f.Checks();
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
+    CheckResult result{9, L"stale", L"stale"};
+    checks.CheckVideoMemory(result);
+    EXPECT_EQ(result.severity, GetParam().severity);
+    EXPECT_EQ(result.text, GetParam().text);
+    EXPECT_EQ(result.reportText, GetParam().text);
+}
+
+constexpr std::uint32_t MiB(std::uint32_t n) { return n << 20; }
+
+INSTANTIATE_TEST_SUITE_P(
+    MiB, CheckVideoMemoryTest,
+    testing::Values(MemoryCase{MiB(499), 1, L"940 AMD Radeon RX 580 / 993(512)"},
+                    MemoryCase{MiB(500) - 1, 1, L"940 AMD Radeon RX 580 / 993(512)"},
+                    MemoryCase{MiB(500), 2, L"940 AMD Radeon RX 580 / 992(1)"},
+                    MemoryCase{MiB(999), 2, L"940 AMD Radeon RX 580 / 992(1)"},
+                    MemoryCase{MiB(1000) - 1, 2, L"940 AMD Radeon RX 580 / 992(1)"},
+                    MemoryCase{MiB(1000), 3, L"941 AMD Radeon RX 580 / 992(1)"},
+                    MemoryCase{4294967295u, 3, L"941 AMD Radeon RX 580 / 992(1)"},
+                    MemoryCase{0, 0, L""}));
+
+TEST(CheckAdaptersIdentical, WarnsOnlyForDifferentAdapters) {
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = {3};
+    CGraphicsChecks checks = f.Checks();
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
+    CheckResult result;
+    checks.CheckAdaptersIdentical(result);
+    EXPECT_EQ(result.severity, 0);
+    f.facts.query.controllers.push_back(Controller(kId + L"\\9", L"AMD Radeon RX 570"));
+    f.facts.devices.push_back(Device(kDisplayAttachedToDesktop, kId + L"\\9"));
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
+    checks.CheckAdaptersIdentical(result);
+    EXPECT_EQ(result.severity, 2);
+    EXPECT_EQ(result.text, L"987");
+    EXPECT_EQ(result.reportText, L"987");
+}
+
+TEST(RunGraphicsDiagnostics, StartsZentoliHiddenInANewConsoleAndWaits) {
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = {11};
+    CGraphicsChecks checks = f.Checks(true);
+    EXPECT_TRUE(checks.RunGraphicsDiagnostics());
+    EXPECT_EQ(f.launcher.calls, std::vector<std::wstring>{L"Zentoli.exe"});
+    EXPECT_FALSE(f.launcher.lastShowWindow);
+    EXPECT_TRUE(f.launcher.lastNewConsole);
+    EXPECT_TRUE(f.launcher.lastWait);
+    EXPECT_EQ(f.state.diagnosticsCode, 3);
+    ASSERT_EQ(f.boxes.shown.size(), 2u);
+    EXPECT_EQ(f.boxes.shown[0], (ShownBox{L"Return value: 3", L"ZenToli.exe", true}));
+    EXPECT_EQ(f.boxes.shown[1].title, L"Version");
+}
+
+TEST(RunGraphicsDiagnostics, InventoryResultDecides) {
+    struct {
+        void (*spoil)(VideoControllerFacts&);
+        bool result;
+        bool noDriverVersion;
+    } cases[] = {
+        {[](VideoControllerFacts&) {}, true, false},
+        {[](VideoControllerFacts& c) { c.driverVersion = {}; }, true, true},
+        {[](VideoControllerFacts& c) { c.caption = {}; }, false, false},
+        {[](VideoControllerFacts& c) { c.adapterRam = {}; }, false, false},
+        {[](VideoControllerFacts& c) { c.driverDate = {}; }, false, false},
+    };
+    for (const auto& c : cases) {
+        GraphicsChecksFixture f;
+        f.launcher.exitCodes = {3};
+        f.state.noDriverVersion = true; // from an earlier run
+        c.spoil(f.facts.query.controllers[0]);
+        CGraphicsChecks checks = f.Checks();
+        EXPECT_EQ(checks.RunGraphicsDiagnostics(), c.result);
+        EXPECT_EQ(f.state.noDriverVersion, c.noDriverVersion);
+    }
+    GraphicsChecksFixture f;
+    f.facts.query.succeeded = false;
+    EXPECT_FALSE(f.Checks().RunGraphicsDiagnostics());
+    EXPECT_EQ(f.state.diagnosticsCode, 7); // nothing could be started either
+}
+
+struct ReplaceCase {
+    const char* name;
+    std::vector<std::int32_t> exitCodes; // first run, second run
+    std::optional<WindowsVersionNumber> version;
+    bool olderListExists;
+    bool replaceFails;
+    bool result;
+    bool swapped;
+    std::size_t runs;
+    std::int32_t finalCode;
+};
+
+class ReplaceCardListTest : public testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplaceCardListTest, SwapsAndRepeatsOnlyOnOlderWindows) {
+    const ReplaceCase& c = GetParam();
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = c.exitCodes;
+    f.version.version = c.version;
+    f.files.files[L"GraphicsCardGBList.txt"] = {L"in use"};
+    if (c.olderListExists) f.files.files[L"GraphicsCardGBList_62.txt"] = {L"for older Windows"};
+    f.files.failReplace = c.replaceFails;
+    CGraphicsChecks checks = f.Checks();
+    checks.RunGraphicsDiagnostics();
+    EXPECT_EQ(checks.ReplaceCardListForOlderWindows(), c.result);
+    EXPECT_EQ(f.launcher.calls.size(), c.runs);
+    EXPECT_EQ(f.state.diagnosticsCode, c.finalCode);
+    // The list in use is never lost: either the old one is still there or the new one took its place.
+    ASSERT_EQ(f.files.files.count(L"GraphicsCardGBList.txt"), 1u);
+    EXPECT_EQ(f.files.files[L"GraphicsCardGBList.txt"],
+              std::vector<std::wstring>{c.swapped ? L"for older Windows" : L"in use"});
+    EXPECT_EQ(f.files.files.count(L"GraphicsCardGBList_62.txt"), c.olderListExists && !c.swapped ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReplaceCardListTest,
+    testing::Values(
+        ReplaceCase{"Win7SecondRunSupported", {2, 3}, WindowsVersionNumber{6, 1}, true, false, false, true, 2, 3},
+        ReplaceCase{"Win7SecondRunNotSupported", {2, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
+        ReplaceCase{"Win7SecondRunNotExamined", {7, 1}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 1},
+        ReplaceCase{"VistaFailedStart", {-1, 2}, WindowsVersionNumber{6, 0}, true, false, false, true, 2, 2},
+        ReplaceCase{"XpSupported", {3, 3}, WindowsVersionNumber{5, 2}, true, false, false, true, 2, 3},
+        ReplaceCase{"Win8NoSwap", {2, 0}, WindowsVersionNumber{6, 2}, true, false, false, false, 1, 2},
+        ReplaceCase{"Win81NoSwap", {2, 0}, WindowsVersionNumber{6, 3}, true, false, false, false, 1, 2},
+        ReplaceCase{"Win10NoSwap", {3, 0}, WindowsVersionNumber{10, 0}, true, false, false, false, 1, 3},
+        ReplaceCase{"NotSupportedNoSwap", {0, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 0},
+        ReplaceCase{"NotExaminedNoSwap", {9, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 1},
+        ReplaceCase{"VersionUnknownNoSwap", {2, 0}, std::nullopt, true, false, false, false, 1, 2},
+        ReplaceCase{"NoOlderListKeepsTheListAndDoesNotRepeat", {2, 0}, WindowsVersionNumber{6, 1}, false, false,
+                    false, false, 1, 2},
+        ReplaceCase{"FailedSwapKeepsTheListAndDoesNotRepeat", {2, 0}, WindowsVersionNumber{6, 1}, true, true, false,
+                    false, 1, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReplaceCardListForOlderWindows, LaterChecksReadTheReplacedList) {
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = {2};
+    f.files.files[L"GraphicsCardGBList.txt"] = {L"radeon,1.0,20170101,NG"};
+    f.files.files[L"GraphicsCardGBList_62.txt"] = {L"radeon,1.0,20170101,GL"};
+    CGraphicsChecks checks = f.Checks();
+    checks.RunGraphicsDiagnostics();
+    EXPECT_FALSE(checks.ReplaceCardListForOlderWindows());
+    CheckResult card, driver;
+    checks.CheckCardListVerdict(card, driver);
+    EXPECT_EQ(card.text, L"984 27.20 1.0");
+}
+
+} // namespace
+} // namespace Velkora
