@@ -48,16 +48,16 @@ if(WIN32)
     target_link_libraries(graphics_probe PRIVATE velkora_graphics_win32)
     target_link_options(graphics_probe PRIVATE -municode)
     set_source_files_properties(tests/wine/graphics_probe.rc PROPERTIES
-      OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/systest/app/res/VelkoraSysTest.manifest")
-    target_include_directories(graphics_probe PRIVATE "${PROJECT_SOURCE_DIR}/systest/app/res")
+      OBJECT_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/../app/res/VelkoraSysTest.manifest")
+    target_include_directories(graphics_probe PRIVATE "${CMAKE_CURRENT_LIST_DIR}/../app/res")
 
     velkora_add_test(NAME graphics_wine_tests
       SOURCES tests/wine/graphics_launch_wine_test.cpp tests/wine/graphics_inventory_wine_test.cpp
-      LIBS velkora_graphics_win32)
+      LIBS velkora_graphics_win32 velkora_test_support)
     add_dependencies(graphics_wine_tests diagnostics_standin)
 
     set(graphics_script_args
-      "${PROJECT_SOURCE_DIR}/testbed/wine-exec" $<TARGET_FILE:graphics_probe> $<TARGET_FILE:diagnostics_standin>)
+      "${CMAKE_CURRENT_LIST_DIR}/../../testbed/wine-exec" $<TARGET_FILE:graphics_probe> $<TARGET_FILE:diagnostics_standin>)
     add_test(NAME graphics_inventory_wine_registry
       COMMAND bash "${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/graphics_inventory_registry.sh" ${graphics_script_args})
     add_test(NAME graphics_list_swap_wine

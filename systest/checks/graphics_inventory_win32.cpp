@@ -40,7 +40,7 @@ WmiValue ReadProperty(IWbemClassObject* object, const wchar_t* name) {
         result.number = static_cast<std::uint32_t>(v.lVal);
     } else {
         CVariant converted;
-        if (SUCCEEDED(VariantChangeType(converted.Out(), &v, 0, VT_UI4))) result.number = converted.Get().ulVal;
+        if (SUCCEEDED(VariantChangeType(converted.Out(), const_cast<VARIANT*>(&v), 0, VT_UI4))) result.number = converted.Get().ulVal;
     }
     return result;
 }

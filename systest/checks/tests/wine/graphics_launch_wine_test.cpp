@@ -1,0 +1,174 @@
+// LaunchProcess and RunGraphicsDiagnostics for real: a stand-in program ends with chosen codes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "../graphics_fakes.h"
+#include "fake_text_source.h"
+#include "framework/scoped_handles_win32.h"
+#include "graphics_platform_win32.h"
+#include "graphics_wine_support.h"
+
+namespace Velkora {
+namespace {
+
+class LaunchProcessTest : public testing::TestWithParam<std::int32_t> {};
+
+TEST_P(LaunchProcessTest, ExitCodeOfTheStartedProgram) {
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes);
+    std::wstring commandLine = L"diagnostics_standin.exe " + std::to_wstring(GetParam());
+    // As the diagnostics program is started: hidden, in a new console.
+    EXPECT_EQ(launcher.LaunchProcess(commandLine, false, true, true), GetParam());
+    // Without a console window of its own.
+    EXPECT_EQ(launcher.LaunchProcess(commandLine, false, false, true), GetParam());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, LaunchProcessTest, testing::Values(0, 3, 4, 11, 12));
+
+TEST(LaunchProcess, WithoutWaitingGivesZero) {
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes);
+    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe 12", true, true, false), 0);
+}
+
+TEST(LaunchProcess, MissingProgramIsReportedInABox) {
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes);
+    EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe -x", false, true, true), -1);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], (ShownBox{L"error while starting: VelkoraNoSuchProgram.exe -x\nError: 2", L"lsystem",
+                                        false, MessageBoxStyle::kStartFailure}));
+}
+
+TEST(LaunchProcess, WaitLimitEndsAProgramThatDoesNotFinish) {
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes, 300);
+    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe hang", false, false, true), -1);
+}
+
+// The real box of our own process with the given title, if it is showing.
+HWND FindOwnDialog(const std::wstring& title) {
+    struct Search {
+        std::wstring title;
+        HWND found = nullptr;
+    } search{title};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            wchar_t className[64] = {}, text[256] = {};
+            GetClassNameW(window, className, 64);
+            GetWindowTextW(window, text, 256);
+            if (pid == GetCurrentProcessId() && std::wstring(className) == L"#32770" && s->title == text) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring LongestStaticText(HWND dialog) {
+    std::wstring longest;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            wchar_t className[64] = {}, text[512] = {};
+            GetClassNameW(child, className, 64);
+            GetWindowTextW(child, text, 512);
+            auto* l = reinterpret_cast<std::wstring*>(param);
+            if (_wcsicmp(className, L"Static") == 0 && wcslen(text) > l->size()) *l = text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}
+
+TEST(LaunchProcess, MissingProgramShowsTheRealBox) {
+    CMessageBoxes boxes;
+    CProcessLauncher launcher(boxes);
+    std::atomic<bool> launched{false};
+    std::wstring seenText;
+    bool seen = false;
+    // Dismisses the box; if it never closes, the test program ends instead of hanging.
+    std::thread watchdog([&] {
+        for (int i = 0; i < 300 && !launched; ++i) {
+            if (HWND box = FindOwnDialog(L"lsystem")) {
+                seen = true;
+                seenText = LongestStaticText(box);
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                return;
+            }
+            Sleep(100);
+        }
+        if (!launched) {
+            std::fprintf(stderr, "The message box did not appear or could not be closed within 30 s\n");
+            std::fflush(stderr);
+            TerminateProcess(GetCurrentProcess(), 3);
+        }
+    });
+    EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe", false, true, true), -1);
+    launched = true;
+    watchdog.join();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(seenText, L"error while starting: VelkoraNoSuchProgram.exe\nError: 2");
+}
+
+struct DiagnosticsCase {
+    const wchar_t* exitCodes;
+    std::int32_t diagnosticsCode;
+};
+
+class RunGraphicsDiagnosticsTest : public testing::TestWithParam<DiagnosticsCase> {};
+
+// Zentoli.exe is the stand-in, found in the current directory.
+TEST_P(RunGraphicsDiagnosticsTest, KeepsTheLowThreeBits) {
+    CComInitializer com;
+    CTemporaryWorkingDirectory folder;
+    ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"\\diagnostics_standin.exe").c_str(), L"Zentoli.exe", FALSE));
+    SetEnvironmentVariableW(L"VELKORA_STANDIN_EXIT_CODES", GetParam().exitCodes);
+    FakeMessageBoxes boxes;
+    CGraphicsPlatform platform(&boxes);
+    GraphicsCheckState state;
+    FakeTextSource texts;
+    CGraphicsChecks checks(state, platform.Services(), texts, L"Velkora 2018");
+    EXPECT_TRUE(checks.RunGraphicsDiagnostics()); // Wine's WMI answers
+    EXPECT_EQ(state.diagnosticsCode, GetParam().diagnosticsCode);
+    EXPECT_TRUE(boxes.shown.empty());
+    SetEnvironmentVariableW(L"VELKORA_STANDIN_EXIT_CODES", nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, RunGraphicsDiagnosticsTest,
+                         testing::Values(DiagnosticsCase{L"0", 0}, DiagnosticsCase{L"1", 1}, DiagnosticsCase{L"2", 2},
+                                         DiagnosticsCase{L"3", 3}, DiagnosticsCase{L"4", 4}, DiagnosticsCase{L"11", 3},
+                                         DiagnosticsCase{L"12", 4}, DiagnosticsCase{L"-1", 7},
+                                         DiagnosticsCase{L"8", 0}));
+
+TEST(RunGraphicsDiagnostics, MissingProgramGivesSeven) {
+    CComInitializer com;
+    CTemporaryWorkingDirectory folder; // without Zentoli.exe
+    FakeMessageBoxes boxes;
+    CGraphicsPlatform platform(&boxes);
+    GraphicsCheckState state;
+    FakeTextSource texts;
+    CGraphicsChecks checks(state, platform.Services(), texts, L"Velkora 2018");
+    EXPECT_TRUE(checks.RunGraphicsDiagnostics());
+    EXPECT_EQ(state.diagnosticsCode, 7);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, L"lsystem");
+    EXPECT_EQ(boxes.shown[0].text, L"error while starting: Zentoli.exe\nError: 2");
+    CheckResult card, driver;
+    checks.CheckCardListVerdict(card, driver);
+    EXPECT_EQ(card.severity, 0);
+    EXPECT_EQ(driver.severity, 0);
+}
+
+} // namespace
+} // namespace Velkora

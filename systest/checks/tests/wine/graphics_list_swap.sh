@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The card list swap of older Windows, for real: Wine set to each version in turn, the probe
+# (with the dialog program's manifest) runs the graphics sequence in a temporary folder holding
+# the stand-in as Zentoli.exe and both list files. The Windows version is put back at the end.
+#   graphics_list_swap.sh <wine-exec> <graphics_probe.exe> <diagnostics_standin.exe>
+set -euo pipefail
+wine_exec="$1"
+probe="$2"
+standin="$3"
+
+w() { "$wine_exec" "$@" 2>/dev/null | tr -d '\r'; }
+value() { grep -m1 "^$1=" <<<"$2" | cut -d= -f2- || true; }
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+original=$(w winecfg /v | tail -n1 | tr -d ' ')
+[ -n "$original" ] || fail "cannot read Wine's Windows version"
+work=$(mktemp -d)
+restore() {
+  w winecfg /v "$original" >/dev/null || true
+  rm -rf "$work"
+}
+trap restore EXIT
+
+cases=0
+# <wine version> <expected GetVersionExW> <exit codes> <with _62: 1/0> <replaced> <swapped> <runs>
+check() {
+  cases=$((cases + 1))
+  local dir="$work/$cases"
+  mkdir -p "$dir"
+  cp "$standin" "$dir/Zentoli.exe"
+  printf 'gtx,1.0,20170101,NG\r\n' >"$dir/GraphicsCardGBList.txt"
+  [ "$4" = 0 ] || printf 'gtx,1.0,20170101,GL\r\n' >"$dir/GraphicsCardGBList_62.txt"
+  w winecfg /v "$1" >/dev/null
+  local out
+  out=$(cd "$dir" && VELKORA_STANDIN_EXIT_CODES="$3" w "$probe" checks)
+  echo "--- Wine $1, codes $3, list for older Windows: $4"
+  grep -E '^(windows|diagnosticsCode|replaced|finalDiagnosticsCode|box)=' <<<"$out"
+  [ "$(value windows "$out")" = "$2" ] || fail "$1: Windows $(value windows "$out"), expected $2"
+  [ "$(value replaced "$out")" = "$5" ] || fail "$1 $3: replaced $(value replaced "$out")"
+  local runs
+  runs=$(wc -l <"$dir/standin-runs.txt")
+  [ "$runs" = "$7" ] || fail "$1 $3: $runs runs of the diagnostics, expected $7"
+  [ -f "$dir/GraphicsCardGBList.txt" ] || fail "$1 $3: the list in use is gone"
+  if [ "$6" = 1 ]; then
+    grep -q GL "$dir/GraphicsCardGBList.txt" || fail "$1 $3: list not replaced"
+    [ ! -e "$dir/GraphicsCardGBList_62.txt" ] || fail "$1 $3: list for older Windows still there"
+  else
+    grep -q NG "$dir/GraphicsCardGBList.txt" || fail "$1 $3: list changed"
+    [ "$4" = 0 ] || [ -f "$dir/GraphicsCardGBList_62.txt" ] || fail "$1 $3: list for older Windows gone"
+  fi
+}
+
+check win7 6.1 2,0 1 1 1 2
+check win7 6.1 11,12 1 0 1 2
+check win7 6.1 -1,1 1 1 1 2
+check win7 6.1 2,0 0 0 0 1
+check win7 6.1 1,0 1 0 0 1
+check vista 6.0 4,0 1 1 1 2
+check win8 6.2 2,0 1 0 0 1
+check win81 6.3 2,0 1 0 0 1
+check win10 6.3 2,0 1 0 0 1
+
+restore
+trap - EXIT
+echo "PASS ($cases cases, Wine back at $original)"
