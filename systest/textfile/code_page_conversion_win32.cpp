@@ -12,13 +12,14 @@ bool MultiByteToWide(std::uint32_t codePage, std::string_view in, std::wstring& 
     if (in.empty()) return true;
     if (in.size() > INT_MAX) return false;
     const int inLength = static_cast<int>(in.size());
-    int length = MultiByteToWideChar(codePage, 0, in.data(), inLength, nullptr, 0);
-    if (length <= 0) return false;
-    out.resize(static_cast<std::size_t>(length));
-    if (MultiByteToWideChar(codePage, 0, in.data(), inLength, out.data(), length) != length) {
+    // No code page gives more UTF-16 units than it has bytes, so one call is enough.
+    out.resize(in.size());
+    const int length = MultiByteToWideChar(codePage, 0, in.data(), inLength, out.data(), inLength);
+    if (length <= 0) {
         out.clear();
         return false;
     }
+    out.resize(static_cast<std::size_t>(length));
     return true;
 }
 

@@ -25,6 +25,8 @@ public:
     bool Write(const void* data, std::uint32_t size);
     // Back to offset 0.
     bool Rewind();
+    // Bytes from the file pointer to the end; 0 when it cannot be told.
+    std::uint64_t BytesLeft() const;
     void Close();
     bool IsOpen() const { return native != kInvalid; }
 

@@ -97,6 +97,14 @@ bool CFileHandle::Rewind() {
     return ::lseek(static_cast<int>(native), 0, SEEK_SET) != -1;
 }
 
+std::uint64_t CFileHandle::BytesLeft() const {
+    if (!IsOpen()) return 0;
+    struct stat info {};
+    const off_t at = ::lseek(static_cast<int>(native), 0, SEEK_CUR);
+    if (at < 0 || ::fstat(static_cast<int>(native), &info) != 0 || info.st_size < at) return 0;
+    return static_cast<std::uint64_t>(info.st_size - at);
+}
+
 void CFileHandle::Close() {
     if (!IsOpen()) return;
     ::close(static_cast<int>(native));

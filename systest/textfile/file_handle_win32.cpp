@@ -76,6 +76,16 @@ bool CFileHandle::Rewind() {
     return SetFilePointer(AsHandle(native), 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
 }
 
+std::uint64_t CFileHandle::BytesLeft() const {
+    if (!IsOpen()) return 0;
+    LARGE_INTEGER size{}, at{}, zero{};
+    if (!GetFileSizeEx(AsHandle(native), &size) || !SetFilePointerEx(AsHandle(native), zero, &at, FILE_CURRENT) ||
+        size.QuadPart < at.QuadPart) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(size.QuadPart - at.QuadPart);
+}
+
 void CFileHandle::Close() {
     if (!IsOpen()) return;
     CloseHandle(AsHandle(native));

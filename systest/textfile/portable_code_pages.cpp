@@ -114,10 +114,10 @@ char32_t NextCodePoint(std::wstring_view in, std::size_t& i) {
 bool PortableMultiByteToWide(std::uint32_t codePage, std::string_view in, std::wstring& out) {
     out.clear();
     if (IsWindows1252(codePage)) {
-        out.reserve(in.size());
-        for (char ch : in) {
-            auto b = static_cast<unsigned char>(ch);
-            out += static_cast<wchar_t>(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : b);
+        out.resize(in.size());
+        for (std::size_t i = 0; i < in.size(); ++i) {
+            const auto b = static_cast<unsigned char>(in[i]);
+            out[i] = static_cast<wchar_t>(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : b);
         }
         return true;
     }

@@ -1,6 +1,8 @@
 #include "text_file_read.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace Velkora {
 namespace {
@@ -134,6 +136,57 @@ template <class Unit> void CTextFileRead::SkipLineEnd(Unit& c) {
     if (c == Unit('\n')) c = ReadUnit<Unit>();
 }
 
+// The units that follow in the buffer up to a line end, taken without going through ReadUnit
+// one by one; what it leaves (a line end, a block boundary, a sequence cut by it) is read the
+// ordinary way. No pushed-back unit is pending when it is called.
+template <> std::size_t CTextFileRead::TakeOrdinaryUnits(char* out, std::size_t room) {
+    const std::size_t from = static_cast<std::size_t>(position + 1);
+    const std::size_t to = std::min(from + room, static_cast<std::size_t>(bytesInBuffer));
+    std::size_t at = from;
+    // Most bytes are above CR, so one comparison usually settles it.
+    while (at < to && (buffer[at] > '\r' || (buffer[at] != '\r' && buffer[at] != '\n'))) ++at;
+    std::memcpy(out, buffer.data() + from, at - from);
+    position += static_cast<std::int32_t>(at - from);
+    return at - from;
+}
+
+template <> std::size_t CTextFileRead::TakeOrdinaryUnits(wchar_t* out, std::size_t room) {
+    std::size_t taken = 0;
+    std::size_t at = static_cast<std::size_t>(position + 1);
+    const std::size_t end = static_cast<std::size_t>(bytesInBuffer);
+    const auto isLineEnd = [](unsigned c) { return c == '\r' || c == '\n'; };
+    if (encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian) {
+        const bool little = encoding == TextEncoding::Utf16LittleEndian;
+        while (taken < room && at + 1 < end) {
+            const unsigned c = little ? buffer[at] | (buffer[at + 1] << 8) : (buffer[at] << 8) | buffer[at + 1];
+            if (isLineEnd(c)) break;
+            out[taken++] = static_cast<wchar_t>(c);
+            at += 2;
+        }
+    } else {
+        // UTF-8: single bytes and two- and three-byte sequences that lie whole in the buffer.
+        while (taken < room && at < end) {
+            const unsigned b0 = buffer[at];
+            unsigned c;
+            std::size_t length;
+            if (b0 < 0x80) {
+                c = b0, length = 1;
+            } else if ((b0 & 0xE0) == 0xC0 && at + 1 < end) {
+                c = ((b0 & 0x1F) << 6) | (buffer[at + 1] & 0x3F), length = 2;
+            } else if ((b0 & 0xF0) == 0xE0 && at + 2 < end) {
+                c = ((b0 << 12) | ((buffer[at + 1] & 0x3F) << 6) | (buffer[at + 2] & 0x3F)) & 0xFFFF, length = 3;
+            } else {
+                break;
+            }
+            if (isLineEnd(c)) break;
+            out[taken++] = static_cast<wchar_t>(c);
+            at += length;
+        }
+    }
+    position = static_cast<std::int32_t>(at) - 1;
+    return taken;
+}
+
 template <class Unit> bool CTextFileRead::ReadRawLine(std::basic_string<Unit>& line) {
     if (endOfFile) return false;
     Unit c = ReadUnit<Unit>();
@@ -144,11 +197,17 @@ template <class Unit> bool CTextFileRead::ReadRawLine(std::basic_string<Unit>& l
     }
     line.clear();
     // Gathered in a local block, so that a long line grows the string once per 1023 units.
+    constexpr std::size_t kRoom = kBlockSize - 1;
     Unit block[kBlockSize];
     std::size_t used = 0;
     while (c != Unit('\r') && c != Unit('\n') && !endOfFile) {
         block[used++] = c;
-        if (used == static_cast<std::size_t>(kBlockSize - 1)) {
+        if (used == kRoom) {
+            line.append(block, used);
+            used = 0;
+        }
+        used += TakeOrdinaryUnits(block + used, kRoom - used);
+        if (used == kRoom) {
             line.append(block, used);
             used = 0;
         }
@@ -162,18 +221,24 @@ template <class Unit> bool CTextFileRead::ReadRawLine(std::basic_string<Unit>& l
 
 bool CTextFileRead::ReadTextLine(std::wstring& line) {
     if (encoding != TextEncoding::Ansi) return ReadRawLine(line);
-    std::string bytes;
-    if (!ReadRawLine(bytes)) return false;
-    if (!ConvertToWide(bytes, line)) line.clear();
+    if (!ReadRawLine(rawBytes)) return false;
+    if (!ConvertToWide(rawBytes, line)) line.clear();
     return true;
 }
 
 bool CTextFileRead::ReadTextLine(std::string& line) {
     if (encoding == TextEncoding::Ansi) return ReadRawLine(line);
-    std::wstring characters;
-    if (!ReadRawLine(characters)) return false;
-    if (!ConvertToNarrow(characters, line)) line.clear();
+    if (!ReadRawLine(rawCharacters)) return false;
+    if (!ConvertToNarrow(rawCharacters, line)) line.clear();
     return true;
+}
+
+// Units the rest of the file holds, as far as the file size tells.
+std::size_t CTextFileRead::UnitsLeftEstimate() const {
+    std::uint64_t bytes = file.BytesLeft();
+    if (position + 1 < bytesInBuffer) bytes += static_cast<std::uint64_t>(bytesInBuffer - position - 1);
+    if (IsUtf16(encoding)) bytes /= 2;
+    return static_cast<std::size_t>(std::min<std::uint64_t>(bytes, std::size_t{1} << 40));
 }
 
 // Lines are gathered in a staging block and go to the output a block at a time; a line that
@@ -183,7 +248,10 @@ bool CTextFileRead::ReadAll(Text& text, std::basic_string_view<typename Text::va
     if (!IsFileOpen()) return false;
     const std::size_t capacity = (IsUtf16(encoding) ? kStagingUnits16 : kStagingUnits8) + 2;
     text.clear();
-    text.reserve(capacity);
+    // Room for the staging block at least, and for the whole rest of the file with some slack
+    // for separators longer than the line ends, so that the output is allocated once.
+    const std::size_t expected = UnitsLeftEstimate();
+    text.reserve(std::max(capacity, expected + expected / 16 + 2));
     Text staging;
     staging.reserve(capacity);
     Text line;

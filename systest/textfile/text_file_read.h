@@ -40,12 +40,17 @@ private:
     char16_t ReadCharacter();
     template <class Unit> Unit ReadUnit();
     template <class Unit> void SkipLineEnd(Unit& c);
+    template <class Unit> std::size_t TakeOrdinaryUnits(Unit* out, std::size_t room);
     template <class Unit> bool ReadRawLine(std::basic_string<Unit>& line);
     template <class Text> bool ReadAll(Text& text, std::basic_string_view<typename Text::value_type> separator);
+    std::size_t UnitsLeftEstimate() const;
 
     bool pushedBack = false;
     bool atStart = true;
     char16_t pushedBackChar = 0;
+    // The line before conversion, kept between calls so that a line costs no allocation.
+    std::string rawBytes;
+    std::wstring rawCharacters;
 };
 
 } // namespace Velkora

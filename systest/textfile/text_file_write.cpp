@@ -1,5 +1,8 @@
 #include "text_file_write.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace Velkora {
 namespace {
 
@@ -65,54 +68,85 @@ void CTextFileWrite::WriteByte(std::uint8_t b) {
     buffer[static_cast<std::size_t>(++position)] = b;
 }
 
-// Each 16-bit unit by itself: a surrogate pair becomes two three-byte sequences in UTF-8.
-void CTextFileWrite::WriteCharacter(char16_t c) {
-    switch (encoding) {
-    case TextEncoding::Utf16BigEndian:
-        WriteByte(static_cast<std::uint8_t>(c >> 8));
-        WriteByte(static_cast<std::uint8_t>(c & 0xFF));
-        break;
-    case TextEncoding::Utf16LittleEndian:
-        WriteByte(static_cast<std::uint8_t>(c & 0xFF));
-        WriteByte(static_cast<std::uint8_t>(c >> 8));
-        break;
-    default:
-        if (c < 0x80) {
-            WriteByte(static_cast<std::uint8_t>(c));
-        } else if (c < 0x800) {
-            WriteByte(static_cast<std::uint8_t>(0xC0 | (c >> 6)));
-            WriteByte(static_cast<std::uint8_t>(0x80 | (c & 0x3F)));
-        } else {
-            WriteByte(static_cast<std::uint8_t>(0xE0 | (c >> 12)));
-            WriteByte(static_cast<std::uint8_t>(0x80 | ((c >> 6) & 0x3F)));
-            WriteByte(static_cast<std::uint8_t>(0x80 | (c & 0x3F)));
-        }
-        break;
+// As WriteByte for each byte, a buffer's worth at a time.
+void CTextFileWrite::WriteBytes(const std::uint8_t* bytes, std::size_t count) {
+    while (count > 0) {
+        if (position + 1 == kBlockSize) FlushBuffer();
+        const std::size_t room = static_cast<std::size_t>(kBlockSize - (position + 1));
+        const std::size_t take = std::min(room, count);
+        std::memcpy(buffer.data() + position + 1, bytes, take);
+        position += static_cast<std::int32_t>(take);
+        bytes += take;
+        count -= take;
     }
 }
 
+namespace {
+
+// Each 16-bit unit by itself: a surrogate pair becomes two three-byte sequences in UTF-8.
+// Returns the bytes put at out (at most 3).
+std::size_t EncodeUnit(TextEncoding encoding, char16_t c, std::uint8_t* out) {
+    switch (encoding) {
+    case TextEncoding::Utf16BigEndian:
+        out[0] = static_cast<std::uint8_t>(c >> 8);
+        out[1] = static_cast<std::uint8_t>(c & 0xFF);
+        return 2;
+    case TextEncoding::Utf16LittleEndian:
+        out[0] = static_cast<std::uint8_t>(c & 0xFF);
+        out[1] = static_cast<std::uint8_t>(c >> 8);
+        return 2;
+    default:
+        break;
+    }
+    if (c < 0x80) {
+        out[0] = static_cast<std::uint8_t>(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = static_cast<std::uint8_t>(0xC0 | (c >> 6));
+        out[1] = static_cast<std::uint8_t>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    out[0] = static_cast<std::uint8_t>(0xE0 | (c >> 12));
+    out[1] = static_cast<std::uint8_t>(0x80 | ((c >> 6) & 0x3F));
+    out[2] = static_cast<std::uint8_t>(0x80 | (c & 0x3F));
+    return 3;
+}
+
+} // namespace
+
+void CTextFileWrite::WriteCharacter(char16_t c) {
+    std::uint8_t bytes[3];
+    WriteBytes(bytes, EncodeUnit(encoding, c, bytes));
+}
+
+// Encoded a stretch at a time into a local block, which goes to the buffer whole.
 void CTextFileWrite::WriteWideUnits(std::wstring_view text) {
+    std::uint8_t block[kBlockSize + 8];
+    std::size_t used = 0;
     for (wchar_t unit : text) {
+        if (used > static_cast<std::size_t>(kBlockSize)) {
+            WriteBytes(block, used);
+            used = 0;
+        }
         char32_t c = static_cast<char32_t>(unit);
         // Only where wchar_t has 32 bits can it hold a whole code point; it is written as the
         // surrogate pair Windows would hold.
-        if (c > 0xFFFF) {
-            if (c > 0x10FFFF) {
-                WriteCharacter(0xFFFD);
-                continue;
-            }
+        if (c > 0x10FFFF) {
+            c = 0xFFFD;
+        } else if (c > 0xFFFF) {
             c -= 0x10000;
-            WriteCharacter(static_cast<char16_t>(0xD800 + (c >> 10)));
-            WriteCharacter(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-            continue;
+            used += EncodeUnit(encoding, static_cast<char16_t>(0xD800 + (c >> 10)), block + used);
+            c = 0xDC00 + (c & 0x3FF);
         }
-        WriteCharacter(static_cast<char16_t>(c));
+        used += EncodeUnit(encoding, static_cast<char16_t>(c), block + used);
     }
+    WriteBytes(block, used);
 }
 
 void CTextFileWrite::WriteText(std::string_view text) {
     if (encoding == TextEncoding::Ansi) {
-        for (char c : text) WriteByte(static_cast<std::uint8_t>(c));
+        WriteBytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
         return;
     }
     std::wstring wide;
@@ -125,9 +159,7 @@ void CTextFileWrite::WriteText(std::wstring_view text) {
         return;
     }
     std::string bytes;
-    if (ConvertToNarrow(text, bytes)) {
-        for (char c : bytes) WriteByte(static_cast<std::uint8_t>(c));
-    }
+    if (ConvertToNarrow(text, bytes)) WriteBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 void CTextFileWrite::WriteText(char c) { WriteText(std::string_view(&c, 1)); }

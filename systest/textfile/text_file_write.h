@@ -47,6 +47,7 @@ public:
 
 private:
     void WriteByte(std::uint8_t b);
+    void WriteBytes(const std::uint8_t* bytes, std::size_t count);
     void WriteCharacter(char16_t c);
     void WriteWideUnits(std::wstring_view text);
     void FlushBuffer();
