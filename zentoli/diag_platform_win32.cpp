@@ -2,9 +2,15 @@
 
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 
 namespace Zentoli {
+
+// The log brings its own CR LF, so the stream must not add another CR before the redirection either.
+CStdoutSink::CStdoutSink() { _setmode(_fileno(stdout), _O_BINARY); }
 
 void CStdoutSink::Write(std::string_view bytes) {
     if (usable && !bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), stdout);

@@ -14,6 +14,7 @@ namespace Zentoli {
 // The process's standard output stream, which the run reopens on its log.
 class CStdoutSink : public ILogSink {
 public:
+    CStdoutSink();
     void Write(std::string_view bytes) override;
     // Reopened in binary mode: the log brings its own CR LF.
     void Reopen(const std::wstring& target);
