@@ -1,0 +1,100 @@
+#include "list_painter_win32.h"
+
+#include "gdi_handles_win32.h"
+
+namespace Velkora {
+
+namespace {
+// Glyphs of the control's own strip.
+constexpr int kGlyphArrowUp = 0;
+constexpr int kGlyphArrowDown = 1;
+
+UINT AlignmentFlag(TextAlignment alignment) {
+    switch (alignment) {
+    case TextAlignment::Centre:
+        return DT_CENTER;
+    case TextAlignment::Right:
+        return DT_RIGHT;
+    case TextAlignment::Left:
+        break;
+    }
+    return DT_LEFT;
+}
+
+void ClipTo(HDC dc, const ListRect& r) { IntersectClipRect(dc, r.left, r.top, r.right, r.bottom); }
+} // namespace
+
+void FillSolid(HDC dc, const ListRect& area, COLORREF colour) {
+    RECT r = ToRect(area);
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+void DrawCellText(HDC dc, const ListRect& area, const std::wstring& text, HFONT font, COLORREF colour,
+                  TextAlignment alignment) {
+    if (text.empty() || area.Width() <= 0)
+        return;
+    CSelection selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SetTextColor(dc, colour);
+    SetBkMode(dc, TRANSPARENT);
+    RECT r = ToRect(area);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | AlignmentFlag(alignment));
+}
+
+void PaintCell(HDC dc, const ListRect& cell, bool firstColumn, const std::wstring& text, int image,
+               HIMAGELIST images, HFONT font, COLORREF textColour, TextAlignment alignment) {
+    CSavedDc saved(dc);
+    ClipTo(dc, cell);
+    bool hasImage = image >= 0 && images;
+    CellLayout layout = LayOutCell(cell, firstColumn, hasImage, text.empty());
+    if (layout.hasImage)
+        ImageList_Draw(images, image, dc, layout.imageLeft, layout.imageTop, ILD_TRANSPARENT);
+    DrawCellText(dc, layout.text, text, font, textColour, alignment);
+}
+
+void PaintHeader(HDC dc, const HeaderPaint& header, const ListRect& area) {
+    const ListColours& colours = *header.colours;
+    const CListColumns& columns = *header.columns;
+    ListRect strip{0, 0, header.clientWidth, header.headerHeight};
+    if (!strip.Intersects(area))
+        return;
+    FillSolid(dc, strip, colours.headerBackground);
+    for (int i = 0; i < columns.Count(); ++i) {
+        const ListColumn& column = *columns.Find(i);
+        ListRect span = ColumnSpan(columns, i, header.horizontalPosition, 0, header.headerHeight);
+        // The light divider line sits one pixel right of the column.
+        ListRect touched{span.left, span.top, span.right + 1, span.bottom};
+        if (!touched.Intersects(area))
+            continue;
+        bool arrow = ShowsSortArrow(i == header.sortColumn, column.fixed, header.sortingOn, column.width);
+        bool hasImage = column.image >= 0 && header.glyphs;
+        HeaderCellLayout layout = LayOutHeaderCell(span, i == 0, hasImage, column.title.empty(), arrow);
+        if (i == header.pressedColumn)
+            FillSolid(dc, span, colours.pressedHeader);
+        FillSolid(dc, {layout.darkLineX, layout.lineTop, layout.darkLineX + 1, layout.lineBottom}, colours.headerDark);
+        FillSolid(dc, {layout.lightLineX, layout.lineTop, layout.lightLineX + 1, layout.lineBottom},
+                  colours.headerLight);
+        CSavedDc saved(dc);
+        ClipTo(dc, span);
+        if (layout.hasImage)
+            ImageList_Draw(header.glyphs, column.image, dc, layout.imageLeft, layout.imageTop, ILD_TRANSPARENT);
+        DrawCellText(dc, layout.text, column.title, header.font, colours.headerText, AlignmentOf(column.flags));
+        if (layout.hasArrow && header.glyphs)
+            ImageList_Draw(header.glyphs, header.sortDescending ? kGlyphArrowDown : kGlyphArrowUp, dc,
+                           layout.arrowLeft, layout.arrowTop, ILD_TRANSPARENT);
+    }
+    // Frame: light along the top and the left edge, dark along the bottom.
+    FillSolid(dc, {0, 0, header.clientWidth, 1}, colours.headerLight);
+    FillSolid(dc, {0, 0, 1, header.headerHeight}, colours.headerLight);
+    FillSolid(dc, {0, header.headerHeight - 1, header.clientWidth, header.headerHeight}, colours.headerDark);
+}
+
+void PaintRubberBand(HDC dc, const ListRect& band, const ListColours& colours) {
+    FillSolid(dc, band, colours.selectionRectangle);
+    RECT r = ToRect(band);
+    CBrushHandle frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWTEXT)));
+    FrameRect(dc, &r, frame.Get());
+}
+
+} // namespace Velkora

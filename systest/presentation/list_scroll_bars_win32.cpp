@@ -1,0 +1,48 @@
+#include "list_scroll_bars_win32.h"
+
+namespace Velkora {
+
+void ApplyScrollBar(HWND window, int bar, const ScrollBarLayout& layout) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (layout.visible) {
+        info.nMax = layout.maximum;
+        info.nPage = static_cast<UINT>(layout.page);
+        info.nPos = layout.position;
+    }
+    SetScrollInfo(window, bar, &info, TRUE);
+    ShowScrollBar(window, bar, layout.visible ? TRUE : FALSE);
+}
+
+ScrollRequest RequestFromScrollCode(WORD code) {
+    switch (code) {
+    case SB_LINEUP:
+        return ScrollRequest::LineBack;
+    case SB_LINEDOWN:
+        return ScrollRequest::LineForward;
+    case SB_PAGEUP:
+        return ScrollRequest::PageBack;
+    case SB_PAGEDOWN:
+        return ScrollRequest::PageForward;
+    case SB_TOP:
+        return ScrollRequest::ToStart;
+    case SB_BOTTOM:
+        return ScrollRequest::ToEnd;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        return ScrollRequest::Track;
+    default:
+        return ScrollRequest::Stay;
+    }
+}
+
+int TrackPosition(HWND window, int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_TRACKPOS;
+    GetScrollInfo(window, bar, &info);
+    return info.nTrackPos;
+}
+
+} // namespace Velkora

@@ -1,0 +1,385 @@
+// The result list on a real display under Wine: created in a plain window and attached to a
+// dialog's placeholder, filled, fitted, painted through WM_PRINTCLIENT and scrolled.
+#include "list_user_data_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+namespace Velkora {
+namespace {
+
+constexpr int kTestDialogId = 200;
+constexpr wchar_t kHostClass[] = L"ResultListTestHost";
+
+// Colours of the status images as drawn in res/.
+constexpr COLORREF kCrossRed = RGB(220, 30, 30);
+constexpr COLORREF kWarningYellow = RGB(250, 205, 0);
+constexpr COLORREF kTickGreen = RGB(40, 180, 40);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels; // 0x00RRGGBB, top-down
+
+    COLORREF At(int x, int y) const {
+        std::uint32_t p = pixels[static_cast<std::size_t>(y * width + x)];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    int Count(const ListRect& r, COLORREF colour) const {
+        int n = 0;
+        for (int y = std::max(r.top, 0); y < std::min(r.bottom, height); ++y)
+            for (int x = std::max(r.left, 0); x < std::min(r.right, width); ++x)
+                n += At(x, y) == colour;
+        return n;
+    }
+    int CountOther(const ListRect& r, COLORREF colour) const { return r.Width() * r.Height() - Count(r, colour); }
+
+    void Save(const char* path) const {
+        BITMAPFILEHEADER file{};
+        BITMAPINFOHEADER info{};
+        info.biSize = sizeof(info);
+        info.biWidth = width;
+        info.biHeight = -height;
+        info.biPlanes = 1;
+        info.biBitCount = 32;
+        DWORD bytes = static_cast<DWORD>(pixels.size() * 4);
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof(file) + sizeof(info);
+        file.bfSize = file.bfOffBits + bytes;
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+        out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+        out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
+    }
+};
+
+// The window's client area as the window paints it for WM_PRINTCLIENT.
+Picture Render(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    Picture picture;
+    picture.width = client.right;
+    picture.height = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    CBitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CMemoryDc dc(nullptr);
+    if (!dib || !dc.Get())
+        return picture;
+    {
+        CSelection selected(dc.Get(), dib.Get());
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        GdiFlush();
+    }
+    auto* first = static_cast<const std::uint32_t*>(bits);
+    picture.pixels.assign(first, first + picture.width * picture.height);
+    for (std::uint32_t& p : picture.pixels)
+        p &= 0x00FFFFFF;
+    return picture;
+}
+
+int TextWidth(HFONT font, const std::wstring& text) {
+    CWindowDc dc(nullptr);
+    CSelection selected(dc.Get(), font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+bool HasStyle(HWND window, LONG_PTR style) { return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style; }
+
+const std::wstring kLongDescription =
+    L"The graphics adapter NVIDIA Quadro P2000 with 5120 MB of video memory meets the requirements of "
+    L"Velkora 2018, but its driver from 12.03.2016 is older than the recommended one";
+const std::wstring kCutLabel(49, L'L'); // the longest label a row can hold
+
+class ResultListTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(RegisterUserListClass(GetModuleHandleW(nullptr)));
+        WNDCLASSEXW host{};
+        host.cbSize = sizeof(host);
+        host.lpfnWndProc = DefWindowProcW;
+        host.hInstance = GetModuleHandleW(nullptr);
+        host.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        host.lpszClassName = kHostClass;
+        RegisterClassExW(&host);
+    }
+
+    void SetUp() override {
+        host = CreateWindowExW(0, kHostClass, L"Result list", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 760,
+                               360, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(host, nullptr);
+        ShowWindow(host, SW_SHOWNOACTIVATE);
+        ASSERT_TRUE(list.Create(host, RECT{10, 10, 730, 300}, 1001));
+        Pump();
+    }
+    void TearDown() override {
+        if (host)
+            DestroyWindow(host);
+        Pump();
+    }
+
+    // Makes the client area exactly the header and `rows` rows high.
+    void SizeForRows(int rows, int clientWidth) {
+        RECT window{}, client{};
+        GetWindowRect(list.Handle(), &window);
+        GetClientRect(list.Handle(), &client);
+        int frameWidth = (window.right - window.left) - client.right;
+        int frameHeight = (window.bottom - window.top) - client.bottom;
+        // Both bars hidden while measuring, so the frame is the border alone.
+        ASSERT_FALSE(HasStyle(list.Handle(), WS_VSCROLL));
+        ASSERT_FALSE(HasStyle(list.Handle(), WS_HSCROLL));
+        SetWindowPos(list.Handle(), nullptr, 0, 0, clientWidth + frameWidth,
+                     list.HeaderHeight() + rows * list.RowHeight() + frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+        Pump();
+    }
+
+    void AddColumns() {
+        list.AppendColumn(L"Status", 1);
+        list.AppendColumn(L"Description", 1);
+    }
+
+    ListRect CellRect(int row, int column) const {
+        ListRect r = RowRect(row, list.HeaderHeight(), list.RowHeight(), list.VerticalPosition(),
+                             list.HorizontalPosition(), list.Columns().TotalWidth());
+        return ColumnSpan(list.Columns(), column, list.HorizontalPosition(), r.top, r.bottom);
+    }
+
+    HWND host = nullptr;
+    CListUserData list;
+};
+
+TEST_F(ResultListTest, FittedColumnsShowEveryTextAndImage) {
+    AddColumns();
+    ASSERT_EQ(list.AppendRow({kImageRedCross, L"Not met", L"Memory: 2 GB installed, 8 GB required"}), 0);
+    ASSERT_EQ(list.AppendRow({kImageWarning, kCutLabel, kLongDescription}), 1);
+    ASSERT_EQ(list.AppendRow({kImageGreenTick, L"Met", L"Processor: 8 cores"}), 2);
+    ASSERT_TRUE(list.FitColumnToContent(0));
+    ASSERT_TRUE(list.FitColumnToContent(1));
+    EXPECT_FALSE(list.FitColumnToContent(2));
+
+    HFONT font = list.Font();
+    int status = std::max({TextWidth(font, L"Status") + 20, TextWidth(font, L"Not met") + 36,
+                           TextWidth(font, kCutLabel) + 36, TextWidth(font, L"Met") + 36});
+    int description = std::max(TextWidth(font, L"Description") + 20, TextWidth(font, kLongDescription) + 20);
+    EXPECT_EQ(list.Columns().Find(0)->width, status);
+    EXPECT_EQ(list.Columns().Find(1)->width, description);
+
+    Picture picture = Render(list.Handle());
+    ASSERT_GT(picture.width, 0);
+    picture.Save("result_list_fitted.bmp");
+    EXPECT_EQ(picture.Count({0, 0, picture.width, picture.height}, kMagenta), 0) << "magenta must be transparent";
+
+    COLORREF images[] = {kCrossRed, kWarningYellow, kTickGreen};
+    for (int row = 0; row < 3; ++row) {
+        ListRect cell = CellRect(row, 0);
+        CellLayout layout = LayOutCell(cell, true, true, false);
+        ListRect image{layout.imageLeft, layout.imageTop, layout.imageLeft + 16, layout.imageTop + 16};
+        EXPECT_GT(picture.Count(image, images[row]), 20) << "status image of row " << row;
+        // its text is drawn in the text rectangle, and nothing right of the cell's text
+        EXPECT_GT(picture.Count(layout.text, GetSysColor(COLOR_WINDOWTEXT)), 5) << row;
+    }
+    // header: background, a title in each column's text rectangle
+    int header = list.HeaderHeight();
+    EXPECT_EQ(picture.At(status - 8, header / 2), GetSysColor(COLOR_BTNFACE));
+    for (int column = 0; column < 2; ++column) {
+        HeaderCellLayout layout =
+            LayOutHeaderCell(ColumnSpan(list.Columns(), column, 0, 0, header), column == 0, false, false, false);
+        EXPECT_GT(picture.Count(layout.text, GetSysColor(COLOR_WINDOWTEXT)), 10) << "title of column " << column;
+    }
+    // the frame's dark bottom line and the columns' dividers
+    EXPECT_EQ(picture.At(status / 2, header - 1), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(picture.At(status - 1, header / 2), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(picture.At(status, header / 2), GetSysColor(COLOR_BTNHIGHLIGHT));
+    // below the last row only the background
+    ListRect below{0, header + 3 * list.RowHeight(), picture.width, picture.height};
+    EXPECT_EQ(picture.CountOther(below, GetSysColor(COLOR_WINDOW)), 0);
+}
+
+TEST_F(ResultListTest, NarrowColumnCutsItsTextInsideTheCell) {
+    list.AppendColumn(L"Status", 60);
+    list.AppendColumn(L"Description", 150);
+    list.AppendRow({kImageWarning, kCutLabel, kLongDescription});
+    Picture picture = Render(list.Handle());
+    picture.Save("result_list_narrow.bmp");
+    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    for (int column = 0; column < 2; ++column) {
+        ListRect cell = CellRect(0, column);
+        CellLayout layout = LayOutCell(cell, column == 0, column == 0, false);
+        ListRect beyond{layout.text.right, cell.top, picture.width, cell.bottom};
+        if (column == 0)
+            beyond.right = cell.right + 3; // the next column's text starts 7 pixels in
+        EXPECT_EQ(picture.Count(beyond, text), 0) << "nothing beyond the text rectangle, column " << column;
+        // the ellipsis ends close to the right edge of the text rectangle
+        ListRect end{layout.text.right - 10, cell.top, layout.text.right, cell.bottom};
+        EXPECT_GT(picture.Count(end, text), 0) << column;
+    }
+}
+
+TEST_F(ResultListTest, OnePixelColumnsDrawOnlyTheirDividers) {
+    AddColumns();
+    list.AppendRow({kImageRedCross, L"Not met", L"Disk"});
+    Picture picture = Render(list.Handle());
+    int header = list.HeaderHeight();
+    ListRect rows{0, header, picture.width, picture.height};
+    EXPECT_EQ(picture.CountOther(rows, GetSysColor(COLOR_WINDOW)), 0);
+    // column 1 spans x 1: dark line at 1, light line at 2
+    EXPECT_EQ(picture.At(1, header / 2), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(picture.At(2, header / 2), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(picture.At(2, 2), GetSysColor(COLOR_BTNFACE)); // lines stop 4 pixels below the top
+}
+
+TEST_F(ResultListTest, EmptyListShowsHeaderAndBackgroundWithoutBars) {
+    AddColumns();
+    list.FitColumnToContent(0);
+    list.FitColumnToContent(1);
+    EXPECT_FALSE(HasStyle(list.Handle(), WS_VSCROLL));
+    EXPECT_FALSE(HasStyle(list.Handle(), WS_HSCROLL));
+    Picture picture = Render(list.Handle());
+    int header = list.HeaderHeight();
+    EXPECT_EQ(picture.CountOther({0, header, picture.width, picture.height}, GetSysColor(COLOR_WINDOW)), 0);
+    EXPECT_EQ(picture.At(picture.width - 3, header / 2), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(ResultListTest, WheelAndScrollBarMoveWholeRows) {
+    AddColumns();
+    SizeForRows(10, 600);
+    for (int i = 0; i < 30; ++i)
+        list.AppendRow({i % 3, L"Row " + std::to_wstring(i), L"Check " + std::to_wstring(i)});
+    list.FitColumnToContent(0);
+    list.FitColumnToContent(1);
+    Pump();
+    EXPECT_TRUE(HasStyle(list.Handle(), WS_VSCROLL));
+    EXPECT_FALSE(HasStyle(list.Handle(), WS_HSCROLL)) << "the columns fit the width";
+
+    UINT lines = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    ASSERT_EQ(lines, 3u) << "the test bed's default";
+    int rh = list.RowHeight();
+    SendMessageW(list.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(list.VerticalPosition(), 3 * rh);
+    EXPECT_EQ(GetScrollPos(list.Handle(), SB_VERT), 3 * rh);
+
+    // the top row is now row 3, whose image is the red cross
+    Picture picture = Render(list.Handle());
+    picture.Save("result_list_scrolled.bmp");
+    CellLayout top = LayOutCell(CellRect(3, 0), true, true, false);
+    EXPECT_EQ(top.imageTop, list.HeaderHeight() + (rh - 16) / 2);
+    EXPECT_GT(picture.Count({top.imageLeft, top.imageTop, top.imageLeft + 16, top.imageTop + 16}, kCrossRed), 20);
+
+    SendMessageW(list.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(2 * WHEEL_DELTA)), 0);
+    EXPECT_EQ(list.VerticalPosition(), 0) << "never above the first row";
+
+    SendMessageW(list.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(list.VerticalPosition(), rh);
+    SendMessageW(list.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(list.VerticalPosition(), 20 * rh);
+    SendMessageW(list.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(list.VerticalPosition(), 20 * rh) << "never past the end";
+    SendMessageW(list.Handle(), WM_VSCROLL, SB_PAGEUP, 0);
+    EXPECT_EQ(list.VerticalPosition(), 10 * rh);
+
+    // the last row is fully visible at the end
+    SendMessageW(list.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    picture = Render(list.Handle());
+    ListRect lastCell = CellRect(29, 0);
+    EXPECT_EQ(lastCell.bottom, picture.height);
+    CellLayout last = LayOutCell(lastCell, true, true, false);
+    EXPECT_GT(picture.Count({last.imageLeft, last.imageTop, last.imageLeft + 16, last.imageTop + 16}, kTickGreen), 20);
+}
+
+TEST_F(ResultListTest, NarrowWindowScrollsSideways) {
+    AddColumns();
+    list.AppendRow({kImageWarning, L"Warning", kLongDescription + kLongDescription});
+    list.FitColumnToContent(0);
+    list.FitColumnToContent(1);
+    Pump();
+    ASSERT_TRUE(HasStyle(list.Handle(), WS_HSCROLL));
+    EXPECT_FALSE(HasStyle(list.Handle(), WS_VSCROLL));
+    SendMessageW(list.Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(list.HorizontalPosition(), 5);
+    SendMessageW(list.Handle(), WM_HSCROLL, SB_RIGHT, 0);
+    RECT client{};
+    GetClientRect(list.Handle(), &client);
+    EXPECT_EQ(list.HorizontalPosition(), list.Columns().TotalWidth() - client.right);
+    SendMessageW(list.Handle(), WM_HSCROLL, SB_PAGELEFT, 0);
+    EXPECT_EQ(list.HorizontalPosition(), std::max<int>(list.Columns().TotalWidth() - 2 * client.right, 0));
+}
+
+TEST_F(ResultListTest, RowsWithoutWindowAreKeptButAnswerMinusOne) {
+    CListUserData detached;
+    EXPECT_EQ(detached.AppendRow({kImageGreenTick, L"Met", L"Memory"}), -1);
+    EXPECT_EQ(detached.CountRows(), 1);
+}
+
+TEST(ResultListResources, ModuleWithoutThePicturesFailsToLoad) {
+    ListResources resources;
+    EXPECT_FALSE(LoadListResources(GetModuleHandleW(L"kernel32.dll"), resources));
+    EXPECT_TRUE(LoadListResources(GetModuleHandleW(nullptr), resources));
+    IMAGEINFO info{};
+    ASSERT_EQ(ImageList_GetImageCount(resources.rowImages.Get()), 4) << "65 pixels: four images, one spare column";
+    ASSERT_TRUE(ImageList_GetImageInfo(resources.rowImages.Get(), 0, &info));
+    EXPECT_EQ(info.rcImage.right - info.rcImage.left, 16);
+    EXPECT_EQ(ImageList_GetImageCount(resources.glyphs.Get()), 2);
+}
+
+INT_PTR CALLBACK AttachingDialogProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    auto* list = reinterpret_cast<CListUserData*>(lParam);
+    SetWindowLongPtrW(dialog, DWLP_USER, list->AttachResultList(dialog, 1001) ? 1 : 0);
+    return TRUE;
+}
+
+TEST(ResultListDialog, AttachesToTheDialogPlaceholder) {
+    ASSERT_TRUE(RegisterUserListClass(GetModuleHandleW(nullptr)));
+    CListUserData list;
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kTestDialogId), nullptr,
+                                     AttachingDialogProc, reinterpret_cast<LPARAM>(&list));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 1) << "attached";
+    HWND placeholder = GetDlgItem(dialog, 1001);
+    EXPECT_EQ(list.Handle(), placeholder);
+    EXPECT_FALSE(HasStyle(placeholder, WS_BORDER));
+    EXPECT_TRUE(HasStyle(placeholder, WS_CLIPCHILDREN | WS_TABSTOP | WS_CHILD | WS_VISIBLE));
+    EXPECT_TRUE(GetWindowLongPtrW(placeholder, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+    EXPECT_EQ(SendMessageW(placeholder, WM_GETDLGCODE, 0, 0), 0x83);
+    list.AppendColumn(L"Status", 1);
+    list.AppendColumn(L"Description", 1);
+    list.AppendRow({kImageGreenTick, L"Met", L"Screen: 1920 x 1080"});
+    list.FitColumnToContent(0);
+    list.FitColumnToContent(1);
+    ShowWindow(dialog, SW_SHOWNOACTIVATE);
+    UpdateWindow(dialog);
+    Pump();
+    Picture picture = Render(placeholder);
+    CellLayout first = LayOutCell({0, list.HeaderHeight(), list.Columns().Find(0)->width,
+                                   list.HeaderHeight() + list.RowHeight()},
+                                  true, true, false);
+    EXPECT_GT(picture.Count({first.imageLeft, first.imageTop, first.imageLeft + 16, first.imageTop + 16}, kTickGreen),
+              20);
+    DestroyWindow(dialog);
+    EXPECT_EQ(list.Handle(), nullptr) << "the object lets go of the destroyed window";
+    Pump();
+}
+
+} // namespace
+} // namespace Velkora

@@ -1,0 +1,38 @@
+#pragma once
+// The title tip: a small top-most popup that shows the whole text of a cut cell over the cell.
+// It is never activated and never appears in the task bar.
+#include <string>
+
+#include "gdi_handles_win32.h"
+#include "message_window_win32.h"
+
+namespace Velkora {
+
+inline constexpr wchar_t kTitleTipClass[] = L"TitleTip";
+
+class CTitleTip : public CMessageWindow {
+public:
+    ~CTitleTip() override;
+
+    // Creates the hidden popup for a list window; false when the window cannot be made.
+    bool Create(HWND list);
+    void Destroy();
+
+    HFONT Font() const { return font.Get(); }
+    // Shows the text in a window of the given screen rectangle, without activating it.
+    void Show(const RECT& screenRect, const std::wstring& text);
+    void Hide();
+    bool IsShown() const;
+    const std::wstring& Text() const { return text; }
+
+    LRESULT ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint(HDC dc, const RECT& client);
+
+    HWND list = nullptr;
+    CFontHandle font;
+    std::wstring text;
+};
+
+} // namespace Velkora
