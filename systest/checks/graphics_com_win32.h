@@ -1,5 +1,6 @@
 #pragma once
 // Owners for the COM objects, strings and variants of one WMI query: released once, never copied.
+// Still used by the operating system query; new code takes common/com_objects_win32.h.
 #include <windows.h>
 #include <oleauto.h>
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cwchar>
 
-#include "graphics_com_win32.h"
+#include "com_objects_win32.h"
 
 namespace Velkora {
 namespace {
@@ -21,7 +21,7 @@ constexpr DWORD kMaxDisplayDevices = 256;
 
 WmiValue ReadProperty(IWbemClassObject* object, const wchar_t* name) {
     CVariant value;
-    if (FAILED(object->Get(name, 0, value.Out(), nullptr, nullptr))) return WmiValue{};
+    if (FAILED(object->Get(name, 0, value.Receive(), nullptr, nullptr))) return WmiValue{};
     const VARIANT& v = value.Get();
     WmiValue result;
     switch (v.vt) {
@@ -40,7 +40,9 @@ WmiValue ReadProperty(IWbemClassObject* object, const wchar_t* name) {
         result.number = static_cast<std::uint32_t>(v.lVal);
     } else {
         CVariant converted;
-        if (SUCCEEDED(VariantChangeType(converted.Out(), const_cast<VARIANT*>(&v), 0, VT_UI4))) result.number = converted.Get().ulVal;
+        if (SUCCEEDED(VariantChangeType(converted.Receive(), const_cast<VARIANT*>(&v), 0, VT_UI4))) {
+            result.number = converted.Get().ulVal;
+        }
     }
     return result;
 }
@@ -55,23 +57,6 @@ std::optional<std::wstring> ReadRegistryText(HKEY key, const wchar_t* name) {
     return RegistryBufferText(std::wstring_view(buffer.data(), buffer.size()));
 }
 
-class CRegKey {
-public:
-    CRegKey() = default;
-    ~CRegKey() {
-        if (key) RegCloseKey(key);
-    }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    bool Open(HKEY parent, const std::wstring& path, REGSAM access) {
-        return RegOpenKeyExW(parent, path.c_str(), 0, access, &key) == ERROR_SUCCESS;
-    }
-    HKEY Get() const { return key; }
-
-private:
-    HKEY key = nullptr;
-};
-
 template <std::size_t N>
 std::wstring FixedText(const wchar_t (&text)[N]) {
     return std::wstring(text, wcsnlen(text, N));
@@ -81,15 +66,15 @@ std::wstring FixedText(const wchar_t (&text)[N]) {
 
 VideoControllerQuery CGraphicsFacts::QueryVideoControllers() {
     VideoControllerQuery query;
-    CComRef<IWbemLocator> locator;
+    CComPtr<IWbemLocator> locator;
     if (FAILED(CoCreateInstance(kClsidWbemAdministrativeLocator, nullptr, CLSCTX_INPROC_SERVER, kIidWbemLocator,
-                                locator.OutVoid()))) {
+                                locator.ReceiveVoid()))) {
         return query;
     }
     CBstr nameSpace(L"root\\cimv2");
-    CComRef<IWbemServices> services;
+    CComPtr<IWbemServices> services;
     if (FAILED(locator->ConnectServer(nameSpace.Get(), nullptr, nullptr, nullptr, WBEM_FLAG_CONNECT_USE_MAX_WAIT,
-                                      nullptr, nullptr, services.Out()))) {
+                                      nullptr, nullptr, services.Receive()))) {
         return query;
     }
     if (FAILED(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
@@ -98,15 +83,15 @@ VideoControllerQuery CGraphicsFacts::QueryVideoControllers() {
     }
     CBstr language(L"WQL");
     CBstr text(L"SELECT * FROM Win32_VideoController");
-    CComRef<IEnumWbemClassObject> objects;
-    if (FAILED(services->ExecQuery(language.Get(), text.Get(), WBEM_FLAG_FORWARD_ONLY, nullptr, objects.Out()))) {
+    CComPtr<IEnumWbemClassObject> objects;
+    if (FAILED(services->ExecQuery(language.Get(), text.Get(), WBEM_FLAG_FORWARD_ONLY, nullptr, objects.Receive()))) {
         return query;
     }
     query.succeeded = true;
     while (query.controllers.size() < kMaxVideoControllers) {
-        CComRef<IWbemClassObject> object;
+        CComPtr<IWbemClassObject> object;
         ULONG returned = 0;
-        HRESULT hr = objects->Next(static_cast<LONG>(WBEM_INFINITE), 1, object.Out(), &returned);
+        HRESULT hr = objects->Next(static_cast<LONG>(WBEM_INFINITE), 1, object.Receive(), &returned);
         if (FAILED(hr) || returned == 0 || !object) break;
         query.controllers.push_back(VideoControllerFacts{
             ReadProperty(object.Get(), L"PNPDeviceID"), ReadProperty(object.Get(), L"DriverVersion"),
@@ -128,7 +113,8 @@ std::vector<DisplayDeviceFacts> CGraphicsFacts::EnumerateDisplayDevices() {
         facts.deviceKey = FixedText(device.DeviceKey);
         if (!facts.deviceKey.empty()) {
             CRegKey key;
-            if (key.Open(HKEY_LOCAL_MACHINE, DisplayDeviceRegistryPath(facts.deviceKey), KEY_QUERY_VALUE)) {
+            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, DisplayDeviceRegistryPath(facts.deviceKey).c_str(), 0,
+                              KEY_QUERY_VALUE, key.Receive()) == ERROR_SUCCESS) {
                 facts.keyOpened = true;
                 facts.driverVersion = ReadRegistryText(key.Get(), L"DriverVersion");
                 facts.releaseVersion = ReadRegistryText(key.Get(), L"ReleaseVersion");

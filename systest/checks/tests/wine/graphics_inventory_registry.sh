@@ -7,12 +7,7 @@ set -euo pipefail
 wine_exec="$1"
 probe="$2"
 
-w() { "$wine_exec" "$@" 2>/dev/null | tr -d '\r'; }
-value() { grep -m1 "^$1=" <<<"$2" | cut -d= -f2- || true; }
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/graphics_script_helpers.sh"
 
 out=$(w "$probe" inventory)
 echo "--- as Wine starts"

@@ -8,12 +8,7 @@ wine_exec="$1"
 probe="$2"
 standin="$3"
 
-w() { "$wine_exec" "$@" 2>/dev/null | tr -d '\r'; }
-value() { grep -m1 "^$1=" <<<"$2" | cut -d= -f2- || true; }
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/graphics_script_helpers.sh"
 
 original=$(w winecfg /v | tail -n1 | tr -d ' ')
 [ -n "$original" ] || fail "cannot read Wine's Windows version"
