@@ -1,27 +1,17 @@
 #pragma once
 // Small owners for the Win32 and COM resources Zentoli touches; none of them can be copied.
+// COM pointers, strings, variants and registry keys come from the shared header.
 #include <windows.h>
-#include <oleauto.h>
 #include <objbase.h>
 
-#include <utility>
+#include "com_objects_win32.h"
 
 namespace Zentoli {
 
-class CRegKey {
-public:
-    CRegKey() = default;
-    ~CRegKey() {
-        if (key) RegCloseKey(key);
-    }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    HKEY* Receive() { return &key; }
-    HKEY Get() const { return key; }
-
-private:
-    HKEY key = nullptr;
-};
+using Velkora::CBstr;
+using Velkora::CComPtr;
+using Velkora::CRegKey;
+using Velkora::CVariant;
 
 class CFileHandle {
 public:
@@ -64,57 +54,6 @@ public:
 
 private:
     HRESULT result;
-};
-
-template <class T>
-class CComPtr {
-public:
-    CComPtr() = default;
-    ~CComPtr() { Reset(); }
-    CComPtr(const CComPtr&) = delete;
-    CComPtr& operator=(const CComPtr&) = delete;
-    T* operator->() const { return ptr; }
-    T* Get() const { return ptr; }
-    T** Receive() {
-        Reset();
-        return &ptr;
-    }
-    void** ReceiveVoid() { return reinterpret_cast<void**>(Receive()); }
-    void Reset() {
-        if (ptr) ptr->Release();
-        ptr = nullptr;
-    }
-
-private:
-    T* ptr = nullptr;
-};
-
-class CBstr {
-public:
-    explicit CBstr(const wchar_t* text) : text(SysAllocString(text)) {}
-    ~CBstr() { SysFreeString(text); }
-    CBstr(const CBstr&) = delete;
-    CBstr& operator=(const CBstr&) = delete;
-    BSTR Get() const { return text; }
-
-private:
-    BSTR text;
-};
-
-class CVariant {
-public:
-    CVariant() { VariantInit(&value); }
-    ~CVariant() { VariantClear(&value); }
-    CVariant(const CVariant&) = delete;
-    CVariant& operator=(const CVariant&) = delete;
-    VARIANT* Receive() {
-        VariantClear(&value);
-        return &value;
-    }
-    const VARIANT& Get() const { return value; }
-
-private:
-    VARIANT value;
 };
 
 } // namespace Zentoli
