@@ -6,3 +6,8 @@ target_link_libraries(velkora_report PUBLIC velkora_texts)
 velkora_add_test(NAME report_tests
   SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/report_text_test.cpp"
   LIBS velkora_report velkora_test_support)
+
+if(WIN32)
+  add_library(velkora_report_win32 STATIC "${CMAKE_CURRENT_LIST_DIR}/report_file_win32.cpp")
+  target_link_libraries(velkora_report_win32 PUBLIC velkora_report velkora_textfile shell32)
+endif()

@@ -1,0 +1,54 @@
+#pragma once
+// The check run: every check once, in a fixed order; each verdict becomes a row and a report
+// line, and the worst counted severity becomes the summary.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "check_suite.h"
+#include "text_source.h"
+
+namespace Velkora {
+
+// Where a row came from, for machine-readable output.
+enum class CheckId {
+    OperatingSystem,
+    Processor,
+    Memory,
+    DiskSpace,
+    Screen,
+    VideoMemory,
+    GraphicsCard,
+    GraphicsDriver,
+    AdaptersIdentical,
+    ListReplaced,
+    ClosingNote,
+    DiagnosticsTimeout,
+};
+
+inline constexpr TextId kTextListReplacedNote = 990;
+inline constexpr TextId kTextClosingNote = 991;
+
+struct RunEntry {
+    CheckId id;
+    CheckResult result;
+    ResultRow row;
+};
+
+struct RunSummary {
+    Severity level = kSeverityNoVerdict;
+    std::int32_t icon = 0;
+    std::wstring label;
+    std::wstring text;
+    std::vector<RunEntry> entries; // every handled result, in list order
+};
+
+// Called for every row as it is made, so the list can show it.
+using AppendRowFn = std::function<void(const ResultRow&)>;
+
+// reportText arrives holding the header line; on return it holds every result line and the
+// summary line.
+RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
+                        const AppendRowFn& appendRow, std::wstring& reportText);
+
+} // namespace Velkora

@@ -1,0 +1,25 @@
+#pragma once
+// The checks the run calls, in the run's order. The program implements them on the platform;
+// tests feed fakes.
+#include "check_result.h"
+
+namespace Velkora {
+
+class ICheckSuite {
+public:
+    virtual ~ICheckSuite() = default;
+    virtual void CheckOperatingSystem(CheckResult& result) = 0;
+    virtual void CheckProcessor(CheckResult& result) = 0;
+    virtual void CheckMemory(CheckResult& result) = 0;
+    virtual void CheckDiskSpace(CheckResult& result) = 0;
+    virtual void CheckScreen(CheckResult& result) = 0;
+    // False: the three graphics checks are skipped.
+    virtual bool RunGraphicsDiagnostics() = 0;
+    virtual void CheckVideoMemory(CheckResult& result) = 0;
+    virtual void CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) = 0;
+    virtual void CheckAdaptersIdentical(CheckResult& result) = 0;
+    // True: the card list was replaced and the diagnostics repeated; a note is due.
+    virtual bool ReplaceCardListForOlderWindows() = 0;
+};
+
+} // namespace Velkora

@@ -1,0 +1,90 @@
+#include "command_line.h"
+
+#include <algorithm>
+
+namespace Velkora {
+namespace {
+
+std::wstring Lower(std::wstring text) {
+    for (auto& c : text) {
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    }
+    return text;
+}
+
+// "-name" or "/name" in any letter case; empty when the word is not an option.
+std::wstring OptionName(const std::wstring& word) {
+    if (word.size() < 2 || (word[0] != L'-' && word[0] != L'/')) return {};
+    return Lower(word.substr(1));
+}
+
+bool IsNewOption(const std::wstring& name) {
+    return name == L"accepteula" || name == L"silent" || name == L"report" || name == L"json" ||
+           name == L"timeout";
+}
+
+std::optional<int> ParseSeconds(const std::wstring& text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return std::nullopt;
+        value = value * 10 + (c - L'0');
+    }
+    if (value < 1) return std::nullopt;
+    return std::min(value, kMaxTimeoutSeconds);
+}
+
+} // namespace
+
+CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
+    CommandLineParse parse;
+    bool anyNew = std::any_of(args.begin(), args.end(), [](const auto& a) { return IsNewOption(OptionName(a)); });
+    if (!anyNew) {
+        parse.options.verboseVideo = std::any_of(args.begin(), args.end(),
+                                                 [](const auto& a) { return OptionName(a) == L"verbosevideo"; });
+        return parse;
+    }
+    auto fail = [&](std::wstring why) {
+        parse.ok = false;
+        parse.error = std::move(why);
+        return parse;
+    };
+    CommandLineOptions& o = parse.options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::wstring name = OptionName(args[i]);
+        bool takesValue = name == L"report" || name == L"json" || name == L"timeout";
+        if (takesValue && (i + 1 >= args.size() || args[i + 1].empty()))
+            return fail(L"the option " + args[i] + L" needs a value");
+        if (name == L"accepteula") {
+            o.acceptEula = true;
+        } else if (name == L"silent") {
+            o.silent = true;
+        } else if (name == L"verbosevideo") {
+            o.verboseVideo = true;
+        } else if (name == L"report") {
+            if (o.reportPath) return fail(L"-report is given twice");
+            o.reportPath = args[++i];
+        } else if (name == L"json") {
+            if (o.jsonPath) return fail(L"-json is given twice");
+            o.jsonPath = args[++i];
+        } else if (name == L"timeout") {
+            o.timeoutSeconds = ParseSeconds(args[i + 1]);
+            if (!o.timeoutSeconds) return fail(L"-timeout needs a whole number of seconds from 1, not " + args[i + 1]);
+            ++i;
+        } else {
+            return fail(L"unknown option " + args[i]);
+        }
+    }
+    if (o.silent && !o.acceptEula) return fail(L"-silent requires -accepteula");
+    if (o.reportPath && o.jsonPath && *o.reportPath == L"-" && *o.jsonPath == L"-")
+        return fail(L"-report and -json cannot both write to standard output");
+    return parse;
+}
+
+std::optional<int> EffectiveTimeout(const CommandLineOptions& options) {
+    if (options.timeoutSeconds) return options.timeoutSeconds;
+    if (options.silent) return kDefaultSilentTimeoutSeconds;
+    return std::nullopt;
+}
+
+} // namespace Velkora

@@ -1,0 +1,44 @@
+#pragma once
+// The options of VelkoraSysTest for unattended runs. A command line without any of them is not
+// examined at all, so that the program behaves as it always did ("-verbosevideo" is looked for
+// by the graphics checks themselves).
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Velkora {
+
+// Exit codes of unattended runs beside the dialog's -1, 0, 1, 2.
+inline constexpr int kExitBadCommandLine = 3;
+inline constexpr int kExitOutputNotWritten = 5;
+inline constexpr int kExitSilentBase = 10; // plus the summary severity
+inline constexpr int kDefaultSilentTimeoutSeconds = 120;
+// Longer limits are taken as this: the wait must fit a 32-bit millisecond count.
+inline constexpr int kMaxTimeoutSeconds = 86400;
+
+struct CommandLineOptions {
+    bool acceptEula = false;
+    bool silent = false;
+    bool verboseVideo = false;
+    std::optional<std::wstring> reportPath; // "-" is standard output
+    std::optional<std::wstring> jsonPath;   // "-" is standard output
+    std::optional<int> timeoutSeconds;      // no value: wait without limit
+};
+
+struct CommandLineParse {
+    bool ok = true;
+    CommandLineOptions options;
+    std::wstring error; // why the command line was refused
+};
+
+inline constexpr wchar_t kUsageLine[] =
+    L"Usage: VelkoraSysTest [-accepteula] [-silent] [-report PATH|-] [-json PATH|-] [-timeout SECONDS] "
+    L"[-verbosevideo]";
+
+// args: the words after the program name.
+CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args);
+
+// The limit the diagnostics program gets: the option, else 120 s in silent mode, else none.
+std::optional<int> EffectiveTimeout(const CommandLineOptions& options);
+
+} // namespace Velkora

@@ -1,0 +1,10 @@
+#pragma once
+#include <windows.h>
+
+namespace Velkora {
+
+// The dialog program: licence window, then the main window on one message loop. Gives the
+// process exit code: -1 no language module, 0 a window failed, 1 OK, 2 declined or cancelled.
+int RunProgram(HINSTANCE instance, int showCommand);
+
+} // namespace Velkora

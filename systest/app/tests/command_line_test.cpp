@@ -1,0 +1,60 @@
+#include "command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace Velkora {
+namespace {
+
+TEST(CommandLine, WithoutNewOptionsNothingIsRefused) {
+    for (const auto& args : std::vector<std::vector<std::wstring>>{
+             {}, {L"whatever", L"/x"}, {L"-verbosevideo"}, {L"C:\\-verbosevideo\\x"}}) {
+        CommandLineParse p = ParseCommandLine(args);
+        EXPECT_TRUE(p.ok);
+        EXPECT_FALSE(p.options.silent);
+        EXPECT_FALSE(p.options.acceptEula);
+    }
+    EXPECT_TRUE(ParseCommandLine({L"/VerboseVideo"}).options.verboseVideo);
+}
+
+TEST(CommandLine, AcceptsEveryOptionWithDashOrSlashInAnyCase) {
+    CommandLineParse p = ParseCommandLine(
+        {L"/AcceptEula", L"-SILENT", L"-report", L"C:\\out\\r.txt", L"/Json", L"-", L"-timeout", L"30", L"-verbosevideo"});
+    ASSERT_TRUE(p.ok) << std::string(p.error.begin(), p.error.end());
+    EXPECT_TRUE(p.options.acceptEula);
+    EXPECT_TRUE(p.options.silent);
+    EXPECT_TRUE(p.options.verboseVideo);
+    EXPECT_EQ(p.options.reportPath, L"C:\\out\\r.txt");
+    EXPECT_EQ(p.options.jsonPath, L"-");
+    EXPECT_EQ(p.options.timeoutSeconds, 30);
+}
+
+TEST(CommandLine, RefusesBadCommandLines) {
+    const std::vector<std::vector<std::wstring>> bad = {
+        {L"-silent"},                                  // without -accepteula
+        {L"-accepteula", L"-bogus"},                   // unknown option
+        {L"-accepteula", L"stray"},                    // a word that is no option
+        {L"-accepteula", L"-report"},                  // missing value
+        {L"-accepteula", L"-json", L""},               // empty value
+        {L"-accepteula", L"-timeout", L"abc"},         // not a number
+        {L"-accepteula", L"-timeout", L"0"},           // not positive
+        {L"-accepteula", L"-timeout", L"-5"},          // negative
+        {L"-accepteula", L"-timeout", L"9999999999"},  // too long to be a number of seconds
+        {L"-accepteula", L"-report", L"a", L"-report", L"b"},
+        {L"-accepteula", L"-report", L"-", L"-json", L"-"},
+    };
+    for (const auto& args : bad) {
+        CommandLineParse p = ParseCommandLine(args);
+        EXPECT_FALSE(p.ok) << args.size();
+        EXPECT_FALSE(p.error.empty());
+    }
+}
+
+TEST(CommandLine, TimeoutDefaultsToTwoMinutesOnlyWhenSilent) {
+    EXPECT_EQ(EffectiveTimeout(ParseCommandLine({L"-accepteula", L"-silent"}).options), 120);
+    EXPECT_EQ(EffectiveTimeout(ParseCommandLine({L"-accepteula"}).options), std::nullopt);
+    EXPECT_EQ(EffectiveTimeout(ParseCommandLine({L"-accepteula", L"-timeout", L"5"}).options), 5);
+    EXPECT_EQ(EffectiveTimeout(ParseCommandLine({L"-accepteula", L"-timeout", L"999999"}).options), 86400);
+}
+
+} // namespace
+} // namespace Velkora
