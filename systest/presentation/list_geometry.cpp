@@ -99,4 +99,39 @@ int FittedTitleWidth(int titleWidth) { return titleWidth + 20; }
 
 bool InDividerZone(int x, int columnRight) { return x >= columnRight - 5 && x <= columnRight + 4; }
 
+int DividerColumnAt(const CListColumns& columns, int x) {
+    int found = -1;
+    for (int i = 0; i < columns.Count(); ++i) {
+        const ListColumn& column = *columns.Find(i);
+        if (!column.fixed && InDividerZone(x, columns.LeftEdge(i) + column.width))
+            found = i;
+    }
+    return found;
+}
+
+int ResizedColumnWidth(int startWidth, int startX, int x) { return std::max(startWidth + (x - startX), 0); }
+
+int ContentY(int clientY, int verticalPosition, int rowHeight) {
+    return clientY + FirstVisibleRow(verticalPosition, rowHeight) * std::max(rowHeight, 0);
+}
+
+RowSpan RowsUnderBand(int y0, int y1, int headerHeight, int rowHeight, int rowCount) {
+    if (rowHeight <= 0 || rowCount <= 0)
+        return {};
+    int top = std::min(y0, y1) - headerHeight, bottom = std::max(y0, y1) - headerHeight;
+    if (bottom < 0 || top >= rowCount * rowHeight)
+        return {};
+    RowSpan span;
+    span.first = std::max(top, 0) / rowHeight;
+    span.last = std::min(bottom / rowHeight, rowCount - 1);
+    return span;
+}
+
+bool NeedsTitleTip(int textWidth, const ListRect& textRect) { return textWidth > textRect.Width() - 1; }
+
+ListRect TitleTipRect(int textWidth, const ListRect& textRect) {
+    int left = textRect.left - 4;
+    return {left, textRect.top, left + textWidth + 11, textRect.bottom};
+}
+
 } // namespace Velkora

@@ -89,5 +89,21 @@ int FittedTitleWidth(int titleWidth);
 
 // Whether x is in the divider zone of a column's right edge: 5 pixels left to 4 pixels right.
 bool InDividerZone(int x, int columnRight);
+// The column that a content x would resize, -1 when none: the last non-fixed column whose divider
+// zone holds x (so that a column shrunk to 0 pixels can be widened again).
+int DividerColumnAt(const CListColumns& columns, int x);
+// Resizing follows the mouse from where the drag started, never below 0 pixels.
+int ResizedColumnWidth(int startWidth, int startX, int x);
+
+// Content coordinates include the scroll positions: rows start at the header's bottom and the
+// vertical position counts in whole rows, as they are drawn.
+int ContentY(int clientY, int verticalPosition, int rowHeight);
+// The rows a rubber band from content y0 to y1 (either order) spans; first > last when none.
+RowSpan RowsUnderBand(int y0, int y1, int headerHeight, int rowHeight, int rowCount);
+
+// The title tip for a cut cell text: none when the text fits the text rectangle's width - 1;
+// else a window from 4 pixels left of the text, as high as the text rectangle, text width + 11 wide.
+bool NeedsTitleTip(int textWidth, const ListRect& textRect);
+ListRect TitleTipRect(int textWidth, const ListRect& textRect);
 
 } // namespace Velkora

@@ -83,4 +83,17 @@ int VisibleRowCount(int clientHeight, int headerHeight, int rowHeight) {
     return std::max((clientHeight - headerHeight) / rowHeight, 1);
 }
 
+bool IsRowFullyVisible(int row, int position, int rowHeight, int visibleRows) {
+    int first = FirstVisibleRow(position, rowHeight);
+    return row >= first && row < first + std::max(visibleRows, 1);
+}
+
+int ScrollIntoViewPosition(int row, int position, int rowHeight, int visibleRows, int maxPosition) {
+    if (row < 0 || IsRowFullyVisible(row, position, rowHeight, visibleRows))
+        return position;
+    int first = FirstVisibleRow(position, rowHeight);
+    long long top = row < first ? row : row + 1 - std::max(visibleRows, 1);
+    return static_cast<int>(std::clamp<long long>(top * rowHeight, 0, std::max(maxPosition, 0)));
+}
+
 } // namespace Velkora

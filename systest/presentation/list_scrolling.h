@@ -40,4 +40,10 @@ int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, i
 // Whole rows that fit below the header, at least 1.
 int VisibleRowCount(int clientHeight, int headerHeight, int rowHeight);
 
+// Whether the whole row is inside the row area.
+bool IsRowFullyVisible(int row, int position, int rowHeight, int visibleRows);
+// The position that shows the row whole: unchanged when it is; else the row on top (scrolling
+// up) or at the bottom (scrolling down).
+int ScrollIntoViewPosition(int row, int position, int rowHeight, int visibleRows, int maxPosition);
+
 } // namespace Velkora

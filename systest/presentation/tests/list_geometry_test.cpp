@@ -146,3 +146,57 @@ TEST(ListGeometry, CellsAndDividers) {
 
 } // namespace
 } // namespace Velkora
+
+namespace Velkora {
+namespace {
+
+TEST(ListGeometry, DividerZonesPreferTheLaterColumn) {
+    CListColumns columns;
+    columns.Append(L"a", 100, -1, false, kFormatText, 0, 16);
+    columns.Append(L"fixed", 50, -1, true, kFormatText, 0, 16);
+    columns.Append(L"b", 0, -1, false, kFormatText, 0, 16);
+    EXPECT_EQ(DividerColumnAt(columns, 94), -1);
+    EXPECT_EQ(DividerColumnAt(columns, 95), 0);
+    EXPECT_EQ(DividerColumnAt(columns, 104), 0);
+    EXPECT_EQ(DividerColumnAt(columns, 105), -1);
+    // the fixed column's edge at 150 is the 0-wide column's edge too: that one is resized
+    EXPECT_EQ(DividerColumnAt(columns, 150), 2);
+    EXPECT_EQ(ResizedColumnWidth(100, 300, 250), 50);
+    EXPECT_EQ(ResizedColumnWidth(100, 300, 100), 0);
+    EXPECT_EQ(ResizedColumnWidth(100, 300, 340), 140);
+}
+
+struct BandRowsCase {
+    int y0, y1;
+    RowSpan expected;
+};
+
+class BandRowsTest : public testing::TestWithParam<BandRowsCase> {};
+
+// Header 20, rows 10, 5 rows: content y 20..69.
+TEST_P(BandRowsTest, Span) {
+    const BandRowsCase& c = GetParam();
+    EXPECT_EQ(RowsUnderBand(c.y0, c.y1, 20, 10, 5), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BandRowsTest,
+                         testing::Values(BandRowsCase{25, 45, {0, 2}}, BandRowsCase{45, 25, {0, 2}},
+                                         BandRowsCase{200, 41, {2, 4}}, // from below the last row upwards
+                                         BandRowsCase{200, 0, {0, 4}}, BandRowsCase{70, 90, {0, -1}},
+                                         BandRowsCase{0, 19, {0, -1}}, BandRowsCase{30, 30, {1, 1}}));
+
+TEST(ListGeometry, ContentYCountsWholeRows) {
+    EXPECT_EQ(ContentY(30, 0, 19), 30);
+    EXPECT_EQ(ContentY(30, 57, 19), 87);
+    EXPECT_EQ(ContentY(30, 60, 19), 87);
+}
+
+TEST(ListGeometry, TitleTipOnlyForCutTexts) {
+    ListRect text{107, 20, 207, 39}; // 100 wide
+    EXPECT_FALSE(NeedsTitleTip(99, text));
+    EXPECT_TRUE(NeedsTitleTip(100, text));
+    EXPECT_EQ(TitleTipRect(150, text), (ListRect{103, 20, 264, 39}));
+}
+
+} // namespace
+} // namespace Velkora

@@ -100,3 +100,36 @@ TEST(ListScrolling, VisibleRows) {
 
 } // namespace
 } // namespace Velkora
+
+namespace Velkora {
+namespace {
+
+struct IntoViewCase {
+    int row, position;
+    int expected;
+};
+
+class IntoViewTest : public testing::TestWithParam<IntoViewCase> {};
+
+// Rows 19 pixels, 10 whole rows visible, at most 380.
+TEST_P(IntoViewTest, Position) {
+    const IntoViewCase& c = GetParam();
+    EXPECT_EQ(ScrollIntoViewPosition(c.row, c.position, 19, 10, 380), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IntoViewTest,
+                         testing::Values(IntoViewCase{5, 0, 0}, IntoViewCase{9, 0, 0},
+                                         IntoViewCase{10, 0, 19},       // one below: it comes in at the bottom
+                                         IntoViewCase{25, 0, 16 * 19},
+                                         IntoViewCase{2, 5 * 19, 2 * 19}, // above: it goes to the top
+                                         IntoViewCase{29, 0, 380}, IntoViewCase{-1, 57, 57}));
+
+TEST(ListScrolling, FullyVisibleRows) {
+    EXPECT_TRUE(IsRowFullyVisible(3, 57, 19, 10));
+    EXPECT_TRUE(IsRowFullyVisible(12, 57, 19, 10));
+    EXPECT_FALSE(IsRowFullyVisible(13, 57, 19, 10));
+    EXPECT_FALSE(IsRowFullyVisible(2, 57, 19, 10));
+}
+
+} // namespace
+} // namespace Velkora

@@ -1,0 +1,15 @@
+#include "list_sorting.h"
+
+namespace Velkora {
+
+SortStep NextSortStep(SortState& state, int column) {
+    if (column == state.column) {
+        state.directionFlag = !state.directionFlag;
+        return SortStep::Reverse;
+    }
+    state.column = column;
+    state.directionFlag = true;
+    return SortStep::SortAscending;
+}
+
+} // namespace Velkora
