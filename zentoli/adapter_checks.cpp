@@ -2,11 +2,13 @@
 
 namespace Zentoli {
 
-int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSettings& settings, CDiagLog& log) {
+int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSettings& settings,
+                  CDiagLog& log) {
     int n = EnumerateAdapters(table, platform);
     log.LogWide(L"%d active video adapters were found.\n", {n});
     const AdapterSlot* active = table.ActiveAdapter();
-    if (!active) return -1;
+    if (!active)
+        return -1;
     log.LogWide(L"caption: %s \n", {active->caption});
     if (!settings.allowMultiGpu && n > 1) {
         for (const AdapterSlot& slot : table.slots) {
@@ -17,9 +19,11 @@ int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSet
         }
     }
     // A lone Intel adapter shares system memory; its size says nothing.
-    if (n == 1 && active->caption.compare(0, 5, L"intel") == 0) return 0;
+    if (n == 1 && active->caption.compare(0, 5, L"intel") == 0)
+        return 0;
     log.LogWide(L"Memory size: %d MB\n", {active->memoryMb});
-    if (active->memoryMb >= 1000) return 1;
+    if (active->memoryMb >= 1000)
+        return 1;
     log.LogWide(L"Error! The memory is less than 1 GB !\n");
     return -3;
 }
@@ -27,19 +31,23 @@ int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSet
 int CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor, const DiagSettings& settings,
                     CDiagLog& log) {
     const AdapterSlot* active = table.ActiveAdapter();
-    if (!active) return 0;
+    if (!active)
+        return 0;
     const std::uint32_t d = active->driverDate;
     const DriverVersion& v = active->driverVersion;
     log.LogWide(L"Check %s (%s) driver version: %d.%d.%d.%d  date: %d...\n\n",
                 {active->caption, active->pnpDeviceId, v[0], v[1], v[2], v[3], d});
     const auto intelDate = static_cast<std::uint32_t>(settings.intelGl42DriverDate);
     if (vendor == GlVendor::intel && (d < intelDate || !gl42)) {
-        log.LogWide(L"Not supported GPU or old driver! Allow Intel GPU with min. OpenGL 4.2 and driver date %d \n",
-                    {settings.intelGl42DriverDate});
+        log.LogWide(
+            L"Not supported GPU or old driver! Allow Intel GPU with min. OpenGL 4.2 and driver date %d \n",
+            {settings.intelGl42DriverDate});
         return 1;
     }
-    if (d < static_cast<std::uint32_t>(settings.requiredDriverDate)) return 2;
-    if (!gl42) return 3;
+    if (d < static_cast<std::uint32_t>(settings.requiredDriverDate))
+        return 2;
+    if (!gl42)
+        return 3;
     switch (vendor) {
     case GlVendor::nvidia:
         if (d >= static_cast<std::uint32_t>(settings.nvGl42DriverDate)) {
@@ -60,7 +68,8 @@ int CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor, const
     case GlVendor::intel:
         log.LogWide(L"Check driver date for Intel OpenGL 4.2 support (required min: %d)\n",
                     {settings.intelGl42DriverDate});
-        log.LogWide(L"temporarily disabled OpenGL 4.2 on Intel, because of driver issues with atomic counters\n");
+        log.LogWide(
+            L"temporarily disabled OpenGL 4.2 on Intel, because of driver issues with atomic counters\n");
         break;
     }
     log.LogWide(L"The driver is old ! \n");

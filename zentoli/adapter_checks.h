@@ -9,7 +9,8 @@ namespace Zentoli {
 
 // Fills the table and returns -1 (no active adapter), -2 (adapters not identical), -3 (too little
 // memory), 0 (one active adapter, an Intel one) or 1 (adapters fine).
-int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSettings& settings, CDiagLog& log);
+int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSettings& settings,
+                  CDiagLog& log);
 
 // The verdict on the active adapter's driver date: 0 (no active adapter), 1 (Intel not
 // qualified), 2 (driver older than required), 3 (OpenGL 3.3 level) or 11 (OpenGL 4.2 level).

@@ -6,7 +6,7 @@
 namespace Zentoli {
 
 class CWin32AdapterPlatform : public IAdapterPlatform {
-public:
+  public:
     bool QueryVideoControllers(std::size_t maxCount, std::vector<VideoControllerRecord>& records) override;
     std::optional<std::vector<DisplayDeviceRecord>> DisplayDevices() override;
     std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) override;

@@ -21,11 +21,11 @@ using DriverVersion = std::array<std::int32_t, 4>;
 
 struct AdapterSlot {
     bool active = false;
-    std::wstring caption;     // lower-cased
+    std::wstring caption; // lower-cased
     std::uint32_t memoryMb = 0;
     DriverVersion driverVersion{};
     std::uint32_t driverDate = 0; // yyyymmdd
-    std::wstring pnpDeviceId; // lower-cased
+    std::wstring pnpDeviceId;     // lower-cased
 };
 
 struct AdapterTable {
@@ -60,7 +60,7 @@ struct DriverKeyValues {
 
 // What the adapter inventory needs from the platform.
 class IAdapterPlatform {
-public:
+  public:
     virtual ~IAdapterPlatform() = default;
     // COM and WMI: up to maxCount Win32_VideoController objects. False when a step before the
     // property reads failed (security, locator, connection, query, enumeration).

@@ -22,8 +22,10 @@ std::string NumberText(long long n, bool zeroPad, std::size_t width) {
         magnitude /= 10;
     } while (magnitude != 0);
     std::size_t length = digits.size() + (n < 0 ? 1 : 0);
-    if (length < width) digits.insert(0, width - length, zeroPad ? '0' : ' ');
-    if (n < 0) digits.insert(zeroPad ? 0 : digits.find_first_not_of(' '), 1, '-');
+    if (length < width)
+        digits.insert(0, width - length, zeroPad ? '0' : ' ');
+    if (n < 0)
+        digits.insert(zeroPad ? 0 : digits.find_first_not_of(' '), 1, '-');
     return digits;
 }
 
@@ -46,7 +48,8 @@ std::string Format(std::basic_string_view<Char> format, std::initializer_list<Lo
             ++i;
         }
         while (i < format.size() && format[i] >= Char('0') && format[i] <= Char('9'))
-            width = std::min<std::size_t>(width * 10 + static_cast<std::size_t>(format[i++] - Char('0')), kMaxWidth);
+            width = std::min<std::size_t>(width * 10 + static_cast<std::size_t>(format[i++] - Char('0')),
+                                          kMaxWidth);
         Char type = i < format.size() ? format[i++] : Char(0);
         std::string text;
         bool done = false;
@@ -84,7 +87,8 @@ std::string Format(std::basic_string_view<Char> format, std::initializer_list<Lo
 std::string NarrowForLog(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
-    for (wchar_t c : text) out += NarrowUnit(c);
+    for (wchar_t c : text)
+        out += NarrowUnit(c);
     return out;
 }
 
@@ -109,7 +113,8 @@ void CDiagLog::Put(const std::string& message) {
     std::string out;
     out.reserve(message.size() + 8);
     for (char c : message) {
-        if (c == '\n') out += '\r';
+        if (c == '\n')
+            out += '\r';
         out += c;
     }
     sink.Write(out);

@@ -11,7 +11,7 @@
 namespace Zentoli {
 
 class ILogSink {
-public:
+  public:
     virtual ~ILogSink() = default;
     virtual void Write(std::string_view bytes) = 0;
 };
@@ -19,7 +19,7 @@ public:
 // One value for a log format: a number (%d), a wide text or an 8-bit text. In wide formats
 // %s takes a wide text and %S an 8-bit one; in 8-bit formats %s takes an 8-bit text.
 class LogArg {
-public:
+  public:
     LogArg(long long number) : value(number) {}
     LogArg(int number) : value(static_cast<long long>(number)) {}
     LogArg(unsigned number) : value(static_cast<long long>(number)) {}
@@ -35,7 +35,7 @@ public:
     const std::wstring_view* Wide() const { return std::get_if<std::wstring_view>(&value); }
     const std::string_view* Narrow() const { return std::get_if<std::string_view>(&value); }
 
-private:
+  private:
     std::variant<long long, std::wstring_view, std::string_view> value;
 };
 
@@ -48,7 +48,7 @@ std::string FormatLogWide(std::wstring_view format, std::initializer_list<LogArg
 std::string FormatLogNarrow(std::string_view format, std::initializer_list<LogArg> args);
 
 class CDiagLog {
-public:
+  public:
     explicit CDiagLog(ILogSink& sink) : sink(sink) {}
     CDiagLog(const CDiagLog&) = delete;
     CDiagLog& operator=(const CDiagLog&) = delete;
@@ -56,7 +56,7 @@ public:
     void LogWide(std::wstring_view format, std::initializer_list<LogArg> args = {});
     void LogNarrow(std::string_view format, std::initializer_list<LogArg> args = {});
 
-private:
+  private:
     void Put(const std::string& message);
     ILogSink& sink;
 };

@@ -10,10 +10,13 @@
 namespace Zentoli {
 
 // The log brings its own CR LF, so the stream must not add another CR before the redirection either.
-CStdoutSink::CStdoutSink() { _setmode(_fileno(stdout), _O_BINARY); }
+CStdoutSink::CStdoutSink() {
+    _setmode(_fileno(stdout), _O_BINARY);
+}
 
 void CStdoutSink::Write(std::string_view bytes) {
-    if (usable && !bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), stdout);
+    if (usable && !bytes.empty())
+        fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
 void CStdoutSink::Reopen(const std::wstring& target) {
@@ -22,7 +25,8 @@ void CStdoutSink::Reopen(const std::wstring& target) {
 }
 
 void CStdoutSink::Close() {
-    if (usable) fclose(stdout);
+    if (usable)
+        fclose(stdout);
     usable = false;
 }
 
@@ -30,8 +34,10 @@ std::vector<std::wstring> CWin32DiagPlatform::Arguments() {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::wstring> result;
-    if (!arguments) return result;
-    for (int i = 0; i < count; ++i) result.emplace_back(arguments[i]);
+    if (!arguments)
+        return result;
+    for (int i = 0; i < count; ++i)
+        result.emplace_back(arguments[i]);
     LocalFree(arguments);
     return result;
 }
@@ -45,7 +51,8 @@ LocalTime CWin32DiagPlatform::Now() {
 std::optional<std::wstring> CWin32DiagPlatform::ComputerName() {
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
-    if (!GetComputerNameW(name, &length)) return std::nullopt;
+    if (!GetComputerNameW(name, &length))
+        return std::nullopt;
     return std::wstring(name, std::min<DWORD>(length, MAX_COMPUTERNAME_LENGTH));
 }
 
@@ -57,7 +64,9 @@ std::wstring CWin32DiagPlatform::ProgramPath() {
     return path;
 }
 
-bool CWin32DiagPlatform::IsRemoteSession() { return GetSystemMetrics(SM_REMOTESESSION) != 0; }
+bool CWin32DiagPlatform::IsRemoteSession() {
+    return GetSystemMetrics(SM_REMOTESESSION) != 0;
+}
 
 bool CWin32DiagPlatform::CreateHiddenWindow() {
     bool hasDc = window.Create();

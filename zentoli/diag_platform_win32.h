@@ -13,19 +13,19 @@ namespace Zentoli {
 
 // The process's standard output stream, which the run reopens on its log.
 class CStdoutSink : public ILogSink {
-public:
+  public:
     CStdoutSink();
     void Write(std::string_view bytes) override;
     // Reopened in binary mode: the log brings its own CR LF.
     void Reopen(const std::wstring& target);
     void Close();
 
-private:
+  private:
     bool usable = true;
 };
 
 class CWin32DiagPlatform : public IDiagPlatform {
-public:
+  public:
     std::vector<std::wstring> Arguments() override;
     LocalTime Now() override;
     std::optional<std::wstring> ComputerName() override;
@@ -41,7 +41,7 @@ public:
     IGlDevice& Gl() override { return *gl; }
     IShaderFiles& ShaderFiles() override { return files; }
 
-private:
+  private:
     CStdoutSink output;
     CWin32ProfileStore profile;
     CWin32AdapterPlatform adapters;

@@ -11,24 +11,27 @@ constexpr int kGl42Bit = 8;
 
 // From the hidden window on: the part of the run that has a verdict.
 class CVerdictRun {
-public:
+  public:
     CVerdictRun(IDiagPlatform& platform, const DiagSettings& settings, const AdapterTable& table,
                 const RunArguments& arguments, CDiagLog& log)
         : platform(platform), settings(settings), table(table), arguments(arguments), log(log) {}
 
     int Run(int adapterResult) {
         verdict = adapterResult;
-        if (!platform.CreateHiddenWindow()) log.LogWide(L"error : Can't create window !\n");
-        else if (CreateGlContext(platform.Gl(), log)) RunWithContext(adapterResult);
+        if (!platform.CreateHiddenWindow())
+            log.LogWide(L"error : Can't create window !\n");
+        else if (CreateGlContext(platform.Gl(), log))
+            RunWithContext(adapterResult);
         platform.DestroyHiddenWindow();
-        if (switchable) log.LogWide(L"\nDynamic switchable graphics detected.\n\n");
+        if (switchable)
+            log.LogWide(L"\nDynamic switchable graphics detected.\n\n");
         log.LogWide(verdict > 1 ? L"*** The graphics card is supported ! ***\n"
                                 : L"*** The graphics card is NOT supported ! ***\n");
         log.LogWide(L"return value: %d\n", {verdict});
         return verdict;
     }
 
-private:
+  private:
     void RunWithContext(int adapterResult) {
         IGlDevice& gl = platform.Gl();
         const GlVendor vendor = ClassifyVendor(gl.GetString(kGlVendor));
@@ -39,7 +42,8 @@ private:
         log.LogWide(L"Renderer : %S\n", {gl.GetString(kGlRenderer)});
         log.LogWide(L"GLSL version: %S\n", {gl.GetString(kGlShadingLanguageVersion)});
         log.LogWide(L"Version : %S\n", {gl.GetString(kGlVersion)});
-        if (CheckVersionAndDate(vendor)) TestExtensionsAndShaders();
+        if (CheckVersionAndDate(vendor))
+            TestExtensionsAndShaders();
         gl.ReleaseContext();
         ApplyVendorGates(vendor);
     }
@@ -55,9 +59,12 @@ private:
         log.LogWide(L"Version is 3.3 or greater \n\n");
         log.LogWide(L"Checking driver date \n");
         verdict = CheckDriverDate(table, level.gl42, vendor, settings, log);
-        if (verdict > 2 && switchable) verdict = (verdict & ~3) | 4;
-        if (verdict & kGl42Bit) log.LogWide(L"OpenGl version 4.2 is supported.\n");
-        else if (verdict > 2) log.LogWide(L"OpenGl version 3.3 is supported.\n");
+        if (verdict > 2 && switchable)
+            verdict = (verdict & ~3) | 4;
+        if (verdict & kGl42Bit)
+            log.LogWide(L"OpenGl version 4.2 is supported.\n");
+        else if (verdict > 2)
+            log.LogWide(L"OpenGl version 3.3 is supported.\n");
         return true;
     }
 
@@ -128,11 +135,13 @@ int RunDiagnostics(IDiagPlatform& platform) {
     log.LogWide(L"Adapters test ...\n\n");
     if (platform.IsRemoteSession()) {
         log.LogWide(L"Remote session detected \n");
-        if (settings.skipRemoteCheck) return finish(1);
+        if (settings.skipRemoteCheck)
+            return finish(1);
     }
     AdapterTable table;
     const int adapterResult = CheckAdapters(table, platform.Adapters(), settings, log);
-    if (adapterResult < 0) return finish(0);
+    if (adapterResult < 0)
+        return finish(0);
 
     CVerdictRun run(platform, settings, table, arguments, log);
     return finish(run.Run(adapterResult));

@@ -16,7 +16,7 @@
 namespace Zentoli {
 
 class IDiagPlatform {
-public:
+  public:
     virtual ~IDiagPlatform() = default;
     // The split command line; element 0 is the program.
     virtual std::vector<std::wstring> Arguments() = 0;

@@ -8,8 +8,8 @@ namespace {
 struct SettingKey {
     const wchar_t* key;
     const wchar_t* defaultText;
-    bool DiagSettings::* flag;
-    std::int32_t DiagSettings::* number;
+    bool DiagSettings::*flag;
+    std::int32_t DiagSettings::*number;
 };
 
 // The order of the log lines and of the file.
@@ -32,11 +32,14 @@ std::wstring SettingsPathFor(std::wstring_view programPath) {
     std::size_t nameStart = programPath.find_last_of(L"\\/:");
     nameStart = nameStart == std::wstring_view::npos ? 0 : nameStart + 1;
     std::size_t dot = programPath.rfind(L'.');
-    if (dot == std::wstring_view::npos || dot < nameStart) return std::wstring(programPath) + L".ini";
+    if (dot == std::wstring_view::npos || dot < nameStart)
+        return std::wstring(programPath) + L".ini";
     return std::wstring(programPath.substr(0, dot)) + L".ini";
 }
 
-bool ParseFlag(std::wstring_view text) { return text.empty() || text[0] != L'0'; }
+bool ParseFlag(std::wstring_view text) {
+    return text.empty() || text[0] != L'0';
+}
 
 void LoadSettings(DiagSettings& settings, IProfileStore& store, CDiagLog& log) {
     const std::wstring section(kSettingsSection);
@@ -45,8 +48,10 @@ void LoadSettings(DiagSettings& settings, IProfileStore& store, CDiagLog& log) {
         std::wstring text = store.ReadString(section, k.key, k.defaultText, settings.iniPath);
         text = CutText<wchar_t>(text, kSettingsValueCapacity - 1);
         log.LogWide(L"%s = %s\n", {k.key, text});
-        if (k.flag) settings.*k.flag = ParseFlag(text);
-        else settings.*k.number = LeadingInteger(text);
+        if (k.flag)
+            settings.*k.flag = ParseFlag(text);
+        else
+            settings.*k.number = LeadingInteger(text);
     }
     log.LogWide(L"\n");
 }
@@ -54,8 +59,8 @@ void LoadSettings(DiagSettings& settings, IProfileStore& store, CDiagLog& log) {
 void SaveSettings(const DiagSettings& settings, IProfileStore& store) {
     const std::wstring section(kSettingsSection);
     for (const SettingKey& k : kKeys) {
-        std::wstring value = k.flag ? std::wstring(settings.*k.flag ? L"1" : L"0")
-                                    : std::to_wstring(settings.*k.number);
+        std::wstring value =
+            k.flag ? std::wstring(settings.*k.flag ? L"1" : L"0") : std::to_wstring(settings.*k.number);
         // A settings file that cannot be written changes nothing about the run.
         (void)store.WriteString(section, k.key, value, settings.iniPath);
     }

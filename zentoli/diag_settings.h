@@ -11,7 +11,7 @@ namespace Zentoli {
 
 // The profile (INI) functions of the platform.
 class IProfileStore {
-public:
+  public:
     virtual ~IProfileStore() = default;
     // The value text, or defaultText when the file, the section or the key is missing.
     virtual std::wstring ReadString(const std::wstring& section, const std::wstring& key,

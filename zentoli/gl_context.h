@@ -20,7 +20,7 @@ inline constexpr unsigned kGlShadingLanguageVersion = 0x8B8C;
 
 // What the run and the extension loader ask of OpenGL. Strings may be null.
 class IGlFunctions {
-public:
+  public:
     virtual ~IGlFunctions() = default;
     virtual const char* GetString(unsigned name) = 0;
     virtual void* GetProcAddress(const char* name) = 0;
@@ -28,7 +28,7 @@ public:
 
 // The device context of the hidden window and the context made on it.
 class IGlDevice : public IGlFunctions {
-public:
+  public:
     // ChoosePixelFormat with the request (RGBA, 32 colour bits, 16 depth bits, double buffered,
     // drawn to a window, OpenGL); 0 when none fits.
     virtual int ChoosePixelFormat() = 0;

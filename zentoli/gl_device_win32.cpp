@@ -21,15 +21,14 @@ PIXELFORMATDESCRIPTOR PixelFormatRequest() {
     return pfd;
 }
 
-template <class Proc>
-Proc Entry(const GlEntryPoints& entryPoints, const char* name) {
+template <class Proc> Proc Entry(const GlEntryPoints& entryPoints, const char* name) {
     return reinterpret_cast<Proc>(entryPoints.Find(name));
 }
 
 // The ARB shader-object calls. An entry point the driver did not give is skipped, and its
 // query reads as 0 (failed), so a half-resolved group cannot crash the test.
 class CArbShaderApi : public IShaderApi {
-public:
+  public:
     explicit CArbShaderApi(const GlEntryPoints& e)
         : createShader(Entry<PFNGLCREATESHADEROBJECTARBPROC>(e, "glCreateShaderObjectARB")),
           shaderSource(Entry<PFNGLSHADERSOURCEARBPROC>(e, "glShaderSourceARB")),
@@ -47,18 +46,22 @@ public:
     GlHandle CreateShaderObject(std::uint32_t type) override { return createShader ? createShader(type) : 0; }
     void ShaderSource(GlHandle shader, const std::string& text) override {
         const GLcharARB* source = text.c_str();
-        if (shaderSource) shaderSource(shader, 1, &source, nullptr);
+        if (shaderSource)
+            shaderSource(shader, 1, &source, nullptr);
     }
     void CompileShader(GlHandle shader) override {
-        if (compileShader) compileShader(shader);
+        if (compileShader)
+            compileShader(shader);
     }
     int GetObjectParameter(GlHandle object, std::uint32_t name) override {
         GLint value = 0;
-        if (getParameter) getParameter(object, name, &value);
+        if (getParameter)
+            getParameter(object, name, &value);
         return value;
     }
     std::string GetInfoLog(GlHandle object, int maxLength) override {
-        if (!getInfoLog || maxLength <= 0) return {};
+        if (!getInfoLog || maxLength <= 0)
+            return {};
         std::string text(static_cast<std::size_t>(maxLength), '\0');
         GLsizei length = 0;
         getInfoLog(object, maxLength, &length, text.data());
@@ -68,26 +71,32 @@ public:
         return text;
     }
     void DeleteObject(GlHandle object) override {
-        if (deleteObject) deleteObject(object);
+        if (deleteObject)
+            deleteObject(object);
     }
     GlHandle CreateProgramObject() override { return createProgram ? createProgram() : 0; }
     void AttachObject(GlHandle program, GlHandle shader) override {
-        if (attachObject) attachObject(program, shader);
+        if (attachObject)
+            attachObject(program, shader);
     }
     void LinkProgram(GlHandle program) override {
-        if (linkProgram) linkProgram(program);
+        if (linkProgram)
+            linkProgram(program);
     }
     void ValidateProgram(GlHandle program) override {
-        if (validateProgram) validateProgram(program);
+        if (validateProgram)
+            validateProgram(program);
     }
     void DetachObject(GlHandle program, GlHandle shader) override {
-        if (detachObject) detachObject(program, shader);
+        if (detachObject)
+            detachObject(program, shader);
     }
     void UseProgramObject(GlHandle program) override {
-        if (useProgram) useProgram(program);
+        if (useProgram)
+            useProgram(program);
     }
 
-private:
+  private:
     PFNGLCREATESHADEROBJECTARBPROC createShader;
     PFNGLSHADERSOURCEARBPROC shaderSource;
     PFNGLCOMPILESHADERARBPROC compileShader;
@@ -112,7 +121,8 @@ void* CWin32GlDevice::GetProcAddress(const char* name) {
     PROC address = wglGetProcAddress(name);
     // Some drivers answer a missing function with a small number instead of null.
     auto value = reinterpret_cast<std::intptr_t>(address);
-    if (value == 1 || value == 2 || value == 3 || value == -1) return nullptr;
+    if (value == 1 || value == 2 || value == 3 || value == -1)
+        return nullptr;
     return reinterpret_cast<void*>(address);
 }
 
@@ -128,8 +138,10 @@ bool CWin32GlDevice::SetPixelFormat(int format) {
 
 bool CWin32GlDevice::CreateCurrentContext() {
     context = wglCreateContext(dc);
-    if (!context) return false;
-    if (wglMakeCurrent(dc, context)) return true;
+    if (!context)
+        return false;
+    if (wglMakeCurrent(dc, context))
+        return true;
     // A context that is not current is of no use to anything that follows.
     wglDeleteContext(context);
     context = nullptr;
@@ -137,7 +149,8 @@ bool CWin32GlDevice::CreateCurrentContext() {
 }
 
 void CWin32GlDevice::ReleaseContext() {
-    if (!context) return;
+    if (!context)
+        return;
     wglMakeCurrent(nullptr, nullptr);
     wglDeleteContext(context);
     context = nullptr;

@@ -8,7 +8,7 @@
 namespace Zentoli {
 
 class CWin32GlDevice : public IGlDevice {
-public:
+  public:
     explicit CWin32GlDevice(HDC dc) : dc(dc) {}
     ~CWin32GlDevice() override { ReleaseContext(); }
     CWin32GlDevice(const CWin32GlDevice&) = delete;
@@ -22,7 +22,7 @@ public:
     void ReleaseContext() override;
     std::unique_ptr<IShaderApi> ShaderApi(const GlEntryPoints& entryPoints) override;
 
-private:
+  private:
     HDC dc;
     HGLRC context = nullptr;
 };

@@ -6,28 +6,58 @@ namespace {
 const char* const kMultitexture[] = {"glMultiTexCoord1f", "glMultiTexCoord2f", "glMultiTexCoord3f",
                                      "glMultiTexCoord4f"};
 const char* const kBlendFuncSeparate[] = {"glBlendFuncSeparate"};
-const char* const kShaderObjects[] = {
-    "glDeleteObjectARB",       "glGetHandleARB",           "glDetachObjectARB",         "glCreateShaderObjectARB",
-    "glShaderSourceARB",       "glCompileShaderARB",       "glCreateProgramObjectARB",  "glAttachObjectARB",
-    "glLinkProgramARB",        "glUseProgramObjectARB",    "glValidateProgramARB",      "glUniform1fARB",
-    "glUniform2fARB",          "glUniform3fARB",           "glUniform4fARB",            "glUniform1iARB",
-    "glUniform2iARB",          "glUniform3iARB",           "glUniform4iARB",            "glUniform1fvARB",
-    "glUniform2fvARB",         "glUniform3fvARB",          "glUniform4fvARB",           "glUniform1ivARB",
-    "glUniform2ivARB",         "glUniform3ivARB",          "glUniform4ivARB",           "glUniformMatrix2fvARB",
-    "glUniformMatrix3fvARB",   "glUniformMatrix4fvARB",    "glGetObjectParameterfvARB", "glGetObjectParameterivARB",
-    "glGetInfoLogARB",         "glGetAttachedObjectsARB",  "glGetUniformLocationARB",   "glIsProgramARB",
-    "glGetProgramivARB"};
-const char* const kOcclusionQuery[] = {"glGenQueries", "glDeleteQueries",    "glIsQuery",          "glBeginQuery",
-                                       "glEndQuery",   "glGetQueryiv",       "glGetQueryObjectiv", "glGetQueryObjectuiv"};
+const char* const kShaderObjects[] = {"glDeleteObjectARB",
+                                      "glGetHandleARB",
+                                      "glDetachObjectARB",
+                                      "glCreateShaderObjectARB",
+                                      "glShaderSourceARB",
+                                      "glCompileShaderARB",
+                                      "glCreateProgramObjectARB",
+                                      "glAttachObjectARB",
+                                      "glLinkProgramARB",
+                                      "glUseProgramObjectARB",
+                                      "glValidateProgramARB",
+                                      "glUniform1fARB",
+                                      "glUniform2fARB",
+                                      "glUniform3fARB",
+                                      "glUniform4fARB",
+                                      "glUniform1iARB",
+                                      "glUniform2iARB",
+                                      "glUniform3iARB",
+                                      "glUniform4iARB",
+                                      "glUniform1fvARB",
+                                      "glUniform2fvARB",
+                                      "glUniform3fvARB",
+                                      "glUniform4fvARB",
+                                      "glUniform1ivARB",
+                                      "glUniform2ivARB",
+                                      "glUniform3ivARB",
+                                      "glUniform4ivARB",
+                                      "glUniformMatrix2fvARB",
+                                      "glUniformMatrix3fvARB",
+                                      "glUniformMatrix4fvARB",
+                                      "glGetObjectParameterfvARB",
+                                      "glGetObjectParameterivARB",
+                                      "glGetInfoLogARB",
+                                      "glGetAttachedObjectsARB",
+                                      "glGetUniformLocationARB",
+                                      "glIsProgramARB",
+                                      "glGetProgramivARB"};
+const char* const kOcclusionQuery[] = {"glGenQueries",       "glDeleteQueries",    "glIsQuery",
+                                       "glBeginQuery",       "glEndQuery",         "glGetQueryiv",
+                                       "glGetQueryObjectiv", "glGetQueryObjectuiv"};
 const char* const kBufferObject[] = {"glBindBuffer", "glDeleteBuffers", "glGenBuffers",
                                      "glIsBuffer",   "glBufferData",    "glBufferSubData"};
 const char* const kFramebufferObject[] = {
-    "glIsRenderbufferEXT",        "glBindRenderbufferEXT",       "glDeleteRenderbuffersEXT",
-    "glGenRenderbuffersEXT",      "glRenderbufferStorageEXT",    "glGetRenderbufferParameterivEXT",
-    "glIsFramebufferEXT",         "glBindFramebufferEXT",        "glDeleteFramebuffersEXT",
-    "glGenFramebuffersEXT",       "glCheckFramebufferStatusEXT", "glFramebufferTexture1DEXT",
-    "glFramebufferTexture2DEXT",  "glFramebufferTexture3DEXT",   "glFramebufferRenderbufferEXT",
-    "glGetFramebufferAttachmentParameterivEXT", "glGenerateMipmapEXT"};
+    "glIsRenderbufferEXT",          "glBindRenderbufferEXT",
+    "glDeleteRenderbuffersEXT",     "glGenRenderbuffersEXT",
+    "glRenderbufferStorageEXT",     "glGetRenderbufferParameterivEXT",
+    "glIsFramebufferEXT",           "glBindFramebufferEXT",
+    "glDeleteFramebuffersEXT",      "glGenFramebuffersEXT",
+    "glCheckFramebufferStatusEXT",  "glFramebufferTexture1DEXT",
+    "glFramebufferTexture2DEXT",    "glFramebufferTexture3DEXT",
+    "glFramebufferRenderbufferEXT", "glGetFramebufferAttachmentParameterivEXT",
+    "glGenerateMipmapEXT"};
 const char* const kFramebufferMultisample[] = {"glRenderbufferStorageMultisampleEXT"};
 const char* const kFramebufferBlit[] = {"glBlitFramebufferEXT"};
 
@@ -44,14 +74,18 @@ const GlExtensionGroup kGroups[] = {
 
 } // namespace
 
-std::span<const GlExtensionGroup> GlExtensionGroups() { return kGroups; }
+std::span<const GlExtensionGroup> GlExtensionGroups() {
+    return kGroups;
+}
 
 void* GlEntryPoints::Find(std::string_view name) const {
     auto it = entries.find(name);
     return it == entries.end() ? nullptr : it->second;
 }
 
-void GlEntryPoints::Set(std::string_view name, void* address) { entries[std::string(name)] = address; }
+void GlEntryPoints::Set(std::string_view name, void* address) {
+    entries[std::string(name)] = address;
+}
 
 void GlEntryPoints::Clear() {
     entries.clear();
@@ -64,19 +98,24 @@ bool ExtensionListed(std::string_view extensions, std::string_view name) {
 
 int LoadGlExtensions(bool list, IGlFunctions& gl, GlEntryPoints& entryPoints, CDiagLog& log) {
     const char* text = gl.GetString(kGlExtensions);
-    if (text) entryPoints.extensions = text;
-    else entryPoints.extensions.reset();
+    if (text)
+        entryPoints.extensions = text;
+    else
+        entryPoints.extensions.reset();
     const std::string_view extensions = text ? std::string_view(text) : std::string_view();
     if (text && list) {
         log.LogNarrow("\nSupported OpenGL extensions :\n-------------------------\n");
         for (std::size_t i = 0; i < extensions.size();) {
             std::size_t end = extensions.find(' ', i);
-            if (end == std::string_view::npos) end = extensions.size();
-            if (end > i) log.LogNarrow("%s\n", {extensions.substr(i, end - i)});
+            if (end == std::string_view::npos)
+                end = extensions.size();
+            if (end > i)
+                log.LogNarrow("%s\n", {extensions.substr(i, end - i)});
             i = end + 1;
         }
     }
-    if (!text && list) log.LogNarrow("error : OpenGL gives no extension string !\n");
+    if (!text && list)
+        log.LogNarrow("error : OpenGL gives no extension string !\n");
     bool requiredMissing = false;
     bool optionalMissing = false;
     for (const GlExtensionGroup& group : kGroups) {
@@ -85,18 +124,22 @@ int LoadGlExtensions(bool list, IGlFunctions& gl, GlEntryPoints& entryPoints, CD
             for (const char* name : group.entryPoints) {
                 void* address = gl.GetProcAddress(name);
                 entryPoints.Set(name, address);
-                if (!address) requiredMissing = true;
+                if (!address)
+                    requiredMissing = true;
             }
             continue;
         }
         if (ExtensionListed(extensions, group.extension)) {
-            for (const char* name : group.entryPoints) entryPoints.Set(name, gl.GetProcAddress(name));
+            for (const char* name : group.entryPoints)
+                entryPoints.Set(name, gl.GetProcAddress(name));
             continue;
         }
-        if (list) log.LogNarrow("OpenGL extension: %s is not supported !\n", {group.extension});
+        if (list)
+            log.LogNarrow("OpenGL extension: %s is not supported !\n", {group.extension});
         (group.required ? requiredMissing : optionalMissing) = true;
     }
-    if (requiredMissing) return 0;
+    if (requiredMissing)
+        return 0;
     return optionalMissing ? 2 : 1;
 }
 

@@ -23,14 +23,14 @@ std::span<const GlExtensionGroup> GlExtensionGroups();
 // Resolved entry points by name and the extension string they came with. Valid only while the
 // context they were resolved in is current.
 class GlEntryPoints {
-public:
+  public:
     void* Find(std::string_view name) const;
     void Set(std::string_view name, void* address);
     void Clear();
 
     std::optional<std::string> extensions;
 
-private:
+  private:
     std::map<std::string, void*, std::less<>> entries;
 };
 

@@ -9,8 +9,10 @@ namespace Zentoli {
 GlVendor ClassifyVendor(const char* vendor) {
     constexpr std::size_t kVendorBuffer = 100;
     std::string text = LowerAscii(CutText<char>(vendor ? vendor : "", kVendorBuffer - 1));
-    if (text.find("nvidia") != std::string::npos) return GlVendor::nvidia;
-    if (text.find("intel") != std::string::npos) return GlVendor::intel;
+    if (text.find("nvidia") != std::string::npos)
+        return GlVendor::nvidia;
+    if (text.find("intel") != std::string::npos)
+        return GlVendor::intel;
     return GlVendor::other;
 }
 

@@ -5,7 +5,7 @@
 namespace Zentoli {
 
 class CHiddenWindow {
-public:
+  public:
     CHiddenWindow() = default;
     ~CHiddenWindow() { Destroy(); }
     CHiddenWindow(const CHiddenWindow&) = delete;
@@ -16,7 +16,7 @@ public:
     void Destroy();
     HDC Dc() const { return dc; }
 
-private:
+  private:
     HWND window = nullptr;
     HDC dc = nullptr;
 };

@@ -14,8 +14,8 @@ std::wstring CWin32ProfileStore::ReadString(const std::wstring& section, const s
     return std::wstring(buffer.data(), std::min<std::size_t>(length, buffer.size() - 1));
 }
 
-bool CWin32ProfileStore::WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-                                     const std::wstring& path) {
+bool CWin32ProfileStore::WriteString(const std::wstring& section, const std::wstring& key,
+                                     const std::wstring& value, const std::wstring& path) {
     return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != FALSE;
 }
 

@@ -20,16 +20,18 @@ RunArguments ParseRunArguments(const std::vector<std::wstring>& arguments) {
 
 namespace {
 
-std::wstring TwoDigits(int n) { return (n >= 0 && n < 10 ? L"0" : L"") + std::to_wstring(n); }
+std::wstring TwoDigits(int n) {
+    return (n >= 0 && n < 10 ? L"0" : L"") + std::to_wstring(n);
+}
 
 } // namespace
 
 std::wstring LogFileName(const std::optional<std::wstring>& computerName, const LocalTime& time) {
     // GetComputerNameW fills at most 15 characters; anything longer is not a computer name.
-    std::wstring computer =
-        computerName && !computerName->empty() ? CutText<wchar_t>(*computerName, 15) : std::wstring(L"unknown");
-    return L"zentoli_" + computer + L"_" + std::to_wstring(time.year) + L"-" + std::to_wstring(time.month) + L"-" +
-           std::to_wstring(time.day) + L"_" + TwoDigits(time.hour) + TwoDigits(time.minute) + L".txt";
+    std::wstring computer = computerName && !computerName->empty() ? CutText<wchar_t>(*computerName, 15)
+                                                                   : std::wstring(L"unknown");
+    return L"zentoli_" + computer + L"_" + std::to_wstring(time.year) + L"-" + std::to_wstring(time.month) +
+           L"-" + std::to_wstring(time.day) + L"_" + TwoDigits(time.hour) + TwoDigits(time.minute) + L".txt";
 }
 
 } // namespace Zentoli

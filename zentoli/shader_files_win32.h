@@ -5,7 +5,7 @@
 namespace Zentoli {
 
 class CWin32ShaderFiles : public IShaderFiles {
-public:
+  public:
     std::unique_ptr<IShaderFile> Open(const std::wstring& path) override;
 };
 

@@ -21,16 +21,19 @@ std::optional<std::string> ReadShaderFile(const std::wstring& path, IShaderFiles
     }
     // Beyond the limit, size + 1 could wrap and a huge allocation could fail: not a shader.
     std::optional<std::uint64_t> size = file->Size();
-    if (!size || *size == 0 || *size > kMaxShaderFileSize) return std::nullopt;
+    if (!size || *size == 0 || *size > kMaxShaderFileSize)
+        return std::nullopt;
     std::string text(static_cast<std::size_t>(*size), '\0');
     std::size_t read = file->Read(text.data(), text.size());
     // A file that cannot be read whole would reach the compiler cut short.
-    if (read != text.size()) return std::nullopt;
+    if (read != text.size())
+        return std::nullopt;
     return text;
 }
 
 bool CompileShader(ShaderSlot& slot, const std::wstring& path, const ShaderContext& context) {
-    if (slot.handle != 0 || path.empty()) return false;
+    if (slot.handle != 0 || path.empty())
+        return false;
     std::optional<std::string> text = ReadShaderFile(path, context.files, context.log);
     if (!text) {
         context.log.LogWide(L"loading error of file: %s!\n", {path});
@@ -53,7 +56,8 @@ bool BuildProgram(ShaderProgram& record, const std::wstring& vertexPath, const s
                   const ShaderContext& context) {
     IShaderApi& api = context.api;
     context.log.LogWide(L"Compile shaders: %s %s\n", {vertexPath, fragmentPath});
-    if (!CompileShader(record.vertexShader, vertexPath, context)) return false;
+    if (!CompileShader(record.vertexShader, vertexPath, context))
+        return false;
     if (!CompileShader(record.fragmentShader, fragmentPath, context)) {
         api.DeleteObject(record.vertexShader.handle);
         record.vertexShader.handle = 0;
@@ -77,9 +81,11 @@ bool BuildProgram(ShaderProgram& record, const std::wstring& vertexPath, const s
 }
 
 void ReleaseProgram(ShaderProgram& record, IShaderApi& api) {
-    if (record.program == 0) return;
+    if (record.program == 0)
+        return;
     for (ShaderSlot* slot : {&record.fragmentShader, &record.vertexShader}) {
-        if (slot->handle == 0) continue;
+        if (slot->handle == 0)
+            continue;
         api.DetachObject(record.program, slot->handle);
         api.DeleteObject(slot->handle);
         slot->handle = 0;
@@ -89,14 +95,18 @@ void ReleaseProgram(ShaderProgram& record, IShaderApi& api) {
     record.program = 0;
 }
 
-bool TestShaders(const std::wstring& directory, const GlEntryPoints& entryPoints, const ShaderContext& context) {
-    for (const char* name : {"glCreateShaderObjectARB", "glShaderSourceARB", "glCompileShaderARB", "glLinkProgramARB"})
-        if (!entryPoints.Find(name)) return false;
+bool TestShaders(const std::wstring& directory, const GlEntryPoints& entryPoints,
+                 const ShaderContext& context) {
+    for (const char* name :
+         {"glCreateShaderObjectARB", "glShaderSourceARB", "glCompileShaderARB", "glLinkProgramARB"})
+        if (!entryPoints.Find(name))
+            return false;
     static const wchar_t* const kPrograms[][2] = {{L"Lines.vert", L"Lines.frag"},
                                                   {L"HiddenEdges.vert", L"HiddenEdges.frag"}};
     ShaderProgram record;
     for (const auto& files : kPrograms) {
-        if (!BuildProgram(record, directory + files[0], directory + files[1], context)) return false;
+        if (!BuildProgram(record, directory + files[0], directory + files[1], context))
+            return false;
         ReleaseProgram(record, context.api);
     }
     return true;

@@ -28,7 +28,7 @@ inline constexpr std::uint64_t kMaxShaderFileSize = 16u * 1024 * 1024;
 
 // The ARB shader-object calls.
 class IShaderApi {
-public:
+  public:
     virtual ~IShaderApi() = default;
     virtual GlHandle CreateShaderObject(std::uint32_t type) = 0;
     virtual void ShaderSource(GlHandle shader, const std::string& text) = 0;
@@ -47,7 +47,7 @@ public:
 
 // An opened shader file.
 class IShaderFile {
-public:
+  public:
     virtual ~IShaderFile() = default;
     // The size in bytes; none when it cannot be taken.
     virtual std::optional<std::uint64_t> Size() = 0;
@@ -56,7 +56,7 @@ public:
 };
 
 class IShaderFiles {
-public:
+  public:
     virtual ~IShaderFiles() = default;
     // Opens for reading; null when the file cannot be opened.
     virtual std::unique_ptr<IShaderFile> Open(const std::wstring& path) = 0;
@@ -87,6 +87,7 @@ bool BuildProgram(ShaderProgram& record, const std::wstring& vertexPath, const s
 void ReleaseProgram(ShaderProgram& record, IShaderApi& api);
 
 // True when both test programs build. directory is a prefix used verbatim; empty for none.
-bool TestShaders(const std::wstring& directory, const GlEntryPoints& entryPoints, const ShaderContext& context);
+bool TestShaders(const std::wstring& directory, const GlEntryPoints& entryPoints,
+                 const ShaderContext& context);
 
 } // namespace Zentoli

@@ -7,20 +7,23 @@
 namespace Zentoli {
 
 class CFakeAdapterPlatform : public IAdapterPlatform {
-public:
+  public:
     bool QueryVideoControllers(std::size_t maxCount, std::vector<VideoControllerRecord>& records) override {
-        if (!queryWorks) return false;
+        if (!queryWorks)
+            return false;
         records.assign(controllers.begin(), controllers.begin() + std::min(maxCount, controllers.size()));
         return true;
     }
     std::optional<std::vector<DisplayDeviceRecord>> DisplayDevices() override {
-        if (!enumDisplayDevicesFound) return std::nullopt;
+        if (!enumDisplayDevicesFound)
+            return std::nullopt;
         return devices;
     }
     std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) override {
         openedKeys.push_back(keyPath);
         auto it = driverKeys.find(keyPath);
-        if (it == driverKeys.end()) return std::nullopt;
+        if (it == driverKeys.end())
+            return std::nullopt;
         return it->second;
     }
 

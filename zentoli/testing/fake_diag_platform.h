@@ -10,7 +10,7 @@
 namespace Zentoli {
 
 class CFakeDiagPlatform : public IDiagPlatform {
-public:
+  public:
     std::vector<std::wstring> Arguments() override { return arguments; }
     LocalTime Now() override { return time; }
     std::optional<std::wstring> ComputerName() override { return computerName; }
@@ -52,17 +52,19 @@ public:
     CFakeGlDevice gl;
     CFakeShaderFiles files;
 
-private:
+  private:
     // Like the standard output stream: the same stream, connected elsewhere once redirected.
     class CStream : public ILogSink {
-    public:
+      public:
         explicit CStream(CFakeDiagPlatform& owner) : owner(owner) {}
         void Write(std::string_view bytes) override {
-            if (owner.closed) owner.writtenAfterClose += bytes;
-            else (owner.redirectedTo.empty() ? owner.console : owner.log).Write(bytes);
+            if (owner.closed)
+                owner.writtenAfterClose += bytes;
+            else
+                (owner.redirectedTo.empty() ? owner.console : owner.log).Write(bytes);
         }
 
-    private:
+      private:
         CFakeDiagPlatform& owner;
     };
     CStream output{*this};

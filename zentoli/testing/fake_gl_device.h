@@ -17,7 +17,7 @@ inline const char* const kAllGroupExtensions =
     "GL_EXT_framebuffer_object GL_EXT_framebuffer_multisample GL_EXT_framebuffer_blit";
 
 class CFakeGlDevice : public IGlDevice {
-public:
+  public:
     CFakeGlDevice() {
         strings[0x1F00] = "NVIDIA Corporation";
         strings[0x1F01] = "GeForce GTX 1080/PCIe/SSE2";

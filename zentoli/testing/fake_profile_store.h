@@ -10,18 +10,19 @@
 namespace Zentoli {
 
 class CFakeProfileStore : public IProfileStore {
-public:
+  public:
     struct Section {
         std::wstring name;
         std::vector<std::pair<std::wstring, std::wstring>> keys;
     };
 
-    std::wstring ReadString(const std::wstring& section, const std::wstring& key, const std::wstring& defaultText,
-                            const std::wstring& path) override {
+    std::wstring ReadString(const std::wstring& section, const std::wstring& key,
+                            const std::wstring& defaultText, const std::wstring& path) override {
         lastPath = path;
         if (auto* s = Find(section))
             for (auto& [k, v] : s->keys)
-                if (LowerAscii(k) == LowerAscii(key)) return v;
+                if (LowerAscii(k) == LowerAscii(key))
+                    return v;
         return defaultText;
     }
 
@@ -29,9 +30,11 @@ public:
                      const std::wstring& path) override {
         lastPath = path;
         ++writes;
-        if (readOnly) return false;
+        if (readOnly)
+            return false;
         Section* s = Find(section);
-        if (!s) s = &sections.emplace_back(Section{section, {}});
+        if (!s)
+            s = &sections.emplace_back(Section{section, {}});
         for (auto& [k, v] : s->keys)
             if (LowerAscii(k) == LowerAscii(key)) {
                 v = value;
@@ -43,7 +46,8 @@ public:
 
     Section* Find(const std::wstring& name) {
         for (auto& s : sections)
-            if (LowerAscii(s.name) == LowerAscii(name)) return &s;
+            if (LowerAscii(s.name) == LowerAscii(name))
+                return &s;
         return nullptr;
     }
 

@@ -10,10 +10,11 @@
 namespace Zentoli {
 
 class CFakeShaderApi : public IShaderApi {
-public:
+  public:
     GlHandle CreateShaderObject(std::uint32_t type) override {
         GlHandle h = next++;
-        Record("create " + std::string(type == kGlVertexShader ? "vertex " : "fragment ") + std::to_string(h));
+        Record("create " + std::string(type == kGlVertexShader ? "vertex " : "fragment ") +
+               std::to_string(h));
         return h;
     }
     void ShaderSource(GlHandle shader, const std::string& text) override {
@@ -22,9 +23,12 @@ public:
     }
     void CompileShader(GlHandle shader) override { Record("compile " + std::to_string(shader)); }
     int GetObjectParameter(GlHandle object, std::uint32_t name) override {
-        if (name == kGlCompileStatus) return sources[object].find("BROKEN") == std::string::npos;
-        if (name == kGlLinkStatus) return !Any(object, "NOLINK");
-        if (name == kGlValidateStatus) return !Any(object, "NOVALIDATE");
+        if (name == kGlCompileStatus)
+            return sources[object].find("BROKEN") == std::string::npos;
+        if (name == kGlLinkStatus)
+            return !Any(object, "NOLINK");
+        if (name == kGlValidateStatus)
+            return !Any(object, "NOVALIDATE");
         return 0;
     }
     std::string GetInfoLog(GlHandle object, int maxLength) override {
@@ -52,11 +56,12 @@ public:
     std::vector<std::string> calls;
     std::string infoLog; // when set, every information log is this text (cut to the maximum)
 
-private:
+  private:
     void Record(std::string call) { calls.push_back(std::move(call)); }
     bool Any(GlHandle program, const char* word) {
         for (GlHandle s : attached[program])
-            if (sources[s].find(word) != std::string::npos) return true;
+            if (sources[s].find(word) != std::string::npos)
+                return true;
         return false;
     }
     GlHandle next = 1;

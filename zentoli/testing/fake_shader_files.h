@@ -16,11 +16,12 @@ struct FakeFile {
 };
 
 class CFakeShaderFiles : public IShaderFiles {
-public:
+  public:
     std::unique_ptr<IShaderFile> Open(const std::wstring& path) override {
         opened.push_back(path);
         auto it = files.find(path);
-        if (it == files.end()) return nullptr;
+        if (it == files.end())
+            return nullptr;
         return std::make_unique<File>(it->second);
     }
 
@@ -33,12 +34,13 @@ public:
     std::map<std::wstring, FakeFile> files;
     std::vector<std::wstring> opened;
 
-private:
+  private:
     class File : public IShaderFile {
-    public:
+      public:
         explicit File(const FakeFile& f) : f(f) {}
         std::optional<std::uint64_t> Size() override {
-            if (f.sizeFails) return std::nullopt;
+            if (f.sizeFails)
+                return std::nullopt;
             return f.size ? *f.size : f.bytes.size();
         }
         std::size_t Read(char* buffer, std::size_t size) override {
@@ -47,7 +49,7 @@ private:
             return n;
         }
 
-    private:
+      private:
         FakeFile f;
     };
 };

@@ -7,7 +7,8 @@ namespace Zentoli {
 inline std::string Crlf(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\n') out += '\r';
+        if (c == '\n')
+            out += '\r';
         out += c;
     }
     return out;

@@ -7,7 +7,7 @@
 namespace Zentoli {
 
 class CStringLogSink : public ILogSink {
-public:
+  public:
     void Write(std::string_view bytes) override { text += bytes; }
     std::string text;
 };

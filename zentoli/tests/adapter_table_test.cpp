@@ -18,16 +18,17 @@ struct VersionCase {
 
 class VersionText : public testing::TestWithParam<VersionCase> {};
 
-TEST_P(VersionText, FollowsTheRule) { EXPECT_EQ(ParseVersionText(GetParam().text), GetParam().version); }
+TEST_P(VersionText, FollowsTheRule) {
+    EXPECT_EQ(ParseVersionText(GetParam().text), GetParam().version);
+}
 
-INSTANTIATE_TEST_SUITE_P(Rule, VersionText,
-                         testing::Values(VersionCase{L"23.21.13.8813", {23, 21, 13, 8813}},
-                                         VersionCase{L"516.59", {516, 59, 0, 0}},
-                                         VersionCase{L"8.17.12-9573", {8, 17, 12, 9573}},
-                                         VersionCase{L"..1...2", {1, 2, 0, 0}},
-                                         VersionCase{L"1.2.3.4.5.6", {1, 2, 3, 4}},
-                                         VersionCase{L"a.7b.-.x", {0, 7, 0, 0}}, VersionCase{L"", {0, 0, 0, 0}},
-                                         VersionCase{L"99999999999.1", {2147483647, 1, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Rule, VersionText,
+    testing::Values(VersionCase{L"23.21.13.8813", {23, 21, 13, 8813}},
+                    VersionCase{L"516.59", {516, 59, 0, 0}}, VersionCase{L"8.17.12-9573", {8, 17, 12, 9573}},
+                    VersionCase{L"..1...2", {1, 2, 0, 0}}, VersionCase{L"1.2.3.4.5.6", {1, 2, 3, 4}},
+                    VersionCase{L"a.7b.-.x", {0, 7, 0, 0}}, VersionCase{L"", {0, 0, 0, 0}},
+                    VersionCase{L"99999999999.1", {2147483647, 1, 0, 0}}));
 
 TEST(AdapterTable, DriverDateIsTheFirstEightCharacters) {
     EXPECT_EQ(ParseDriverDate(L"20170712000000.000000-000"), 20170712u);
@@ -48,8 +49,8 @@ TEST(EnumerateAdapters, FailuresBeforeAnyAdapterGiveMinusOne) {
 
 TEST(EnumerateAdapters, UnmatchedAdaptersGiveZeroOrMinusOneAfterAReadError) {
     CFakeAdapterPlatform platform;
-    platform.controllers.push_back({L"Wine Card", 0xFFF00000u, L"20220118000000.000000-000", L"30.0.14023.3004",
-                                    L"PCI\\VEN_10DE&DEV_06CD\\0", false});
+    platform.controllers.push_back({L"Wine Card", 0xFFF00000u, L"20220118000000.000000-000",
+                                    L"30.0.14023.3004", L"PCI\\VEN_10DE&DEV_06CD\\0", false});
     platform.devices.push_back({L"PCI\\VEN_0000&DEV_0000", L"\\Registry\\Machine\\K", true, false});
     AdapterTable table;
     EXPECT_EQ(EnumerateAdapters(table, platform), 0);
@@ -63,8 +64,8 @@ TEST(EnumerateAdapters, UnmatchedAdaptersGiveZeroOrMinusOneAfterAReadError) {
 
 TEST(EnumerateAdapters, RegistryDriverVersionReplacesWmisAndIsRenumberedForNvidia) {
     CFakeAdapterPlatform platform;
-    platform.AddActive(L"NVIDIA GeForce GTX 1080", 0xFFF00000u, L"20171023000000.000000-000", L"1.2.3.4", kNvPnp,
-                       kNvId);
+    platform.AddActive(L"NVIDIA GeForce GTX 1080", 0xFFF00000u, L"20171023000000.000000-000", L"1.2.3.4",
+                       kNvPnp, kNvId);
     platform.driverKeys[kKey0] = {L"23.21.13.8813", L"388.13"};
     AdapterTable table;
     EXPECT_EQ(EnumerateAdapters(table, platform), 1);
@@ -88,7 +89,8 @@ TEST_P(RegistryVersion, DecidesTheVersion) {
     const RegistryCase& c = GetParam();
     CFakeAdapterPlatform platform;
     platform.AddActive(c.caption, 1u << 30, L"20200101", L"26.20.100.7000", kNvPnp, kNvId);
-    if (c.values) platform.driverKeys[kKey0] = *c.values;
+    if (c.values)
+        platform.driverKeys[kKey0] = *c.values;
     AdapterTable table;
     ASSERT_EQ(EnumerateAdapters(table, platform), 1);
     EXPECT_EQ(table.slots[0].driverVersion, c.version);
@@ -100,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The key cannot be opened: WMI's version stays (and is renumbered for NVIDIA).
         RegistryCase{std::nullopt, L"Intel(R) UHD Graphics 630", {26, 20, 100, 7000}},
         RegistryCase{std::nullopt, L"NVIDIA Quadro P2000", {70, 0, 0, 0}},
-        RegistryCase{DriverKeyValues{L"", L"27.20.100.8681"}, L"Intel(R) UHD Graphics 630", {27, 20, 100, 8681}},
+        RegistryCase{
+            DriverKeyValues{L"", L"27.20.100.8681"}, L"Intel(R) UHD Graphics 630", {27, 20, 100, 8681}},
         RegistryCase{DriverKeyValues{L"", L""}, L"Radeon Pro WX 5100", {26, 20, 100, 7000}},
         RegistryCase{DriverKeyValues{L"31.0.15.1659", L"516.59"}, L"nvidia rtx a2000", {516, 59, 0, 0}},
         // Registry texts are read into 99 characters: what lies beyond is never seen.
@@ -110,7 +113,9 @@ TEST(EnumerateAdapters, OnlyAttachedNonMirroringDevicesWithAKeyAndAnIdMatch) {
     CFakeAdapterPlatform platform;
     platform.controllers.push_back({L"NVIDIA A", 1u << 30, L"20200101", L"1.2.3.4", kNvPnp, false});
     const std::wstring key = std::wstring(L"\\Registry\\Machine\\") + kKey0;
-    platform.devices = {{kNvId, key, false, false}, {kNvId, key, true, true}, {kNvId, L"", true, false},
+    platform.devices = {{kNvId, key, false, false},
+                        {kNvId, key, true, true},
+                        {kNvId, L"", true, false},
                         {L"", key, true, false}};
     AdapterTable table;
     EXPECT_EQ(EnumerateAdapters(table, platform), 0);
@@ -137,7 +142,8 @@ TEST(EnumerateAdapters, LongTextsAreCutAndAtMostTenSlotsAreFilled) {
     CFakeAdapterPlatform platform;
     std::wstring longId = std::wstring(kNvId) + std::wstring(1000, L'X');
     for (int i = 0; i < 12; ++i)
-        platform.controllers.push_back({std::wstring(5000, L'N'), 1u << 30, L"20200101", L"1", longId, false});
+        platform.controllers.push_back(
+            {std::wstring(5000, L'N'), 1u << 30, L"20200101", L"1", longId, false});
     platform.devices.push_back({kNvId, L"K", true, false});
     AdapterTable table;
     EXPECT_EQ(EnumerateAdapters(table, platform), 10);

@@ -10,7 +10,8 @@ namespace {
 TEST(DiagLog, WideFormatsTakeWideAndNarrowTextsAndNumbers) {
     EXPECT_EQ(FormatLogWide(L"%s = %s\n", {L"version", L"7"}), "version = 7\n");
     EXPECT_EQ(FormatLogWide(L"Vendor : %S\n", {"Mesa/X.org"}), "Vendor : Mesa/X.org\n");
-    EXPECT_EQ(FormatLogWide(L"%d active video adapters were found.\n", {-1}), "-1 active video adapters were found.\n");
+    EXPECT_EQ(FormatLogWide(L"%d active video adapters were found.\n", {-1}),
+              "-1 active video adapters were found.\n");
     EXPECT_EQ(FormatLogWide(L"_%02d%02d.", {9, 7}), "_0907.");
     EXPECT_EQ(FormatLogWide(L"%05d|%3d|%d%%", {-5, 4, 100}), "-0005|  4|100%");
     EXPECT_EQ(FormatLogNarrow("OpenGL extension: %s is not supported !\n", {"GL_EXT_framebuffer_blit"}),

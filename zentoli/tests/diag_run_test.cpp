@@ -24,21 +24,24 @@ void StandardMachine(CFakeDiagPlatform& m) {
 
 void SingleIntelAdapter(CFakeDiagPlatform& m) {
     m.adapters = CFakeAdapterPlatform();
-    m.adapters.AddActive(L"Intel(R) UHD Graphics 630", 128u << 20, L"20190601000000.000000-000", L"26.20.100.6890",
-                         L"PCI\\VEN_8086&DEV_3E92&SUBSYS_85F01043&REV_00\\3&1&0&10",
+    m.adapters.AddActive(L"Intel(R) UHD Graphics 630", 128u << 20, L"20190601000000.000000-000",
+                         L"26.20.100.6890", L"PCI\\VEN_8086&DEV_3E92&SUBSYS_85F01043&REV_00\\3&1&0&10",
                          L"PCI\\VEN_8086&DEV_3E92&SUBSYS_85F01043&REV_00");
 }
 
 void Setting(CFakeDiagPlatform& m, const wchar_t* key, const wchar_t* value) {
-    if (!m.profile.Find(L"zentoli")) m.profile.sections.push_back({L"zentoli", {}});
+    if (!m.profile.Find(L"zentoli"))
+        m.profile.sections.push_back({L"zentoli", {}});
     m.profile.Find(L"zentoli")->keys.emplace_back(key, value);
 }
 
 std::string SettingsLines(const std::string& allowIntel = "1", const std::string& allowNvidia = "1",
                           const std::string& allowAmd = "1", const std::string& skipRemote = "1") {
-    return "Reading config file...\nversion = 1\nAllow Intel = " + allowIntel + "\nAllow NVIDIA = " + allowNvidia +
-           "\nAllow AMD = " + allowAmd + "\nAllow multi GPU = 0\nSkip remote check = " + skipRemote +
-           "\nReq. driver date = 20111219\nGL4.2 NV driver date = 20130529\nGL4.2 AMD driver date = 20140520\n"
+    return "Reading config file...\nversion = 1\nAllow Intel = " + allowIntel +
+           "\nAllow NVIDIA = " + allowNvidia + "\nAllow AMD = " + allowAmd +
+           "\nAllow multi GPU = 0\nSkip remote check = " + skipRemote +
+           "\nReq. driver date = 20111219\nGL4.2 NV driver date = 20130529\nGL4.2 AMD driver date = "
+           "20140520\n"
            "GL4.2 Intel driver date = 20160331\n\n";
 }
 
@@ -46,25 +49,32 @@ const std::string kVersionLine = "OpenGL test application version: 3.3\n\n";
 const std::string kHead = kVersionLine + SettingsLines() + "Adapters test ...\n\n";
 const std::string kNvAdapter = "1 active video adapters were found.\ncaption: nvidia quadro p2000 \n"
                                "Memory size: 3072 MB\n";
-const std::string kIntelAdapter = "1 active video adapters were found.\ncaption: intel(r) uhd graphics 630 \n";
+const std::string kIntelAdapter =
+    "1 active video adapters were found.\ncaption: intel(r) uhd graphics 630 \n";
 
 std::string GlHead(const std::string& vendor, const std::string& version) {
-    return "OpenGL test ... \n\nVendor : " + vendor + "\nRenderer : GeForce GTX 1080/PCIe/SSE2\n"
-           "GLSL version: 4.60 NVIDIA\nVersion : " + version + "\n";
+    return "OpenGL test ... \n\nVendor : " + vendor +
+           "\nRenderer : GeForce GTX 1080/PCIe/SSE2\n"
+           "GLSL version: 4.60 NVIDIA\nVersion : " +
+           version + "\n";
 }
 const std::string kNvGlHead = GlHead("NVIDIA Corporation", "4.6.0 NVIDIA 388.13");
 const std::string kGateOk = "Version is 3.3 or greater \n\nChecking driver date \n";
 const std::string kGateFails = "OpenGL version 3.3 is required ! \n\n";
-const std::string kNvCheck = "Check nvidia quadro p2000 (pci\\ven_10de&dev_1c30&subsys_11bd10de&rev_a1\\4&1&0&0008) "
-                             "driver version: 388.13.0.0  date: 20200101...\n\n";
-const std::string kIntelCheck = "Check intel(r) uhd graphics 630 (pci\\ven_8086&dev_3e92&subsys_85f01043&rev_00\\3&1&0&10) "
-                                "driver version: 26.20.100.6890  date: 20190601...\n\n";
-const std::string kNv42 = "Check driver date for NVidia OpenGL 4.2 support (required min: 20130529)\ndate OK\n";
+const std::string kNvCheck =
+    "Check nvidia quadro p2000 (pci\\ven_10de&dev_1c30&subsys_11bd10de&rev_a1\\4&1&0&0008) "
+    "driver version: 388.13.0.0  date: 20200101...\n\n";
+const std::string kIntelCheck =
+    "Check intel(r) uhd graphics 630 (pci\\ven_8086&dev_3e92&subsys_85f01043&rev_00\\3&1&0&10) "
+    "driver version: 26.20.100.6890  date: 20190601...\n\n";
+const std::string kNv42 =
+    "Check driver date for NVidia OpenGL 4.2 support (required min: 20130529)\ndate OK\n";
 const std::string kGl42 = "OpenGl version 4.2 is supported.\n";
 const std::string kGl33 = "OpenGl version 3.3 is supported.\n";
-const std::string kExtensions = "\nSupported OpenGL extensions :\n-------------------------\nGL_ARB_multitexture\n"
-                                "GL_ARB_shader_objects\nGL_ARB_occlusion_query\nGL_ARB_vertex_buffer_object\n"
-                                "GL_EXT_framebuffer_object\nGL_EXT_framebuffer_multisample\nGL_EXT_framebuffer_blit\n";
+const std::string kExtensions =
+    "\nSupported OpenGL extensions :\n-------------------------\nGL_ARB_multitexture\n"
+    "GL_ARB_shader_objects\nGL_ARB_occlusion_query\nGL_ARB_vertex_buffer_object\n"
+    "GL_EXT_framebuffer_object\nGL_EXT_framebuffer_multisample\nGL_EXT_framebuffer_blit\n";
 const std::string kShaders = "Compile shaders: Lines.vert Lines.frag\n"
                              "Compile shaders: HiddenEdges.vert HiddenEdges.frag\nShader is supported !!!\n";
 std::string Supported(int code) {
@@ -101,7 +111,9 @@ TEST_P(Runs, GiveTheWholeLogAndExitCode) {
     EXPECT_EQ(machine.windowCreated, machine.windowDestroyed);
 }
 
-void Version(CFakeDiagPlatform& m, const char* version) { m.gl.strings[kGlVersion] = version; }
+void Version(CFakeDiagPlatform& m, const char* version) {
+    m.gl.strings[kGlVersion] = version;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Runs,
@@ -259,7 +271,8 @@ TEST(Run, DirectoryAndMinusOneLogToTheFileAndCutTheDirectory) {
     m.computerName.reset();
     EXPECT_EQ(RunDiagnostics(m), 11);
     EXPECT_EQ(m.redirectedTo, L"zentoli_unknown_2018-3-5_0907.txt");
-    EXPECT_NE(m.log.text.find("Compile shaders: C:\\shaders\\Lines.vert C:\\shaders\\Lines.frag"), std::string::npos);
+    EXPECT_NE(m.log.text.find("Compile shaders: C:\\shaders\\Lines.vert C:\\shaders\\Lines.frag"),
+              std::string::npos);
 }
 
 TEST(Run, ShortArgumentWithMinusOneUsesTheCurrentDirectory) {

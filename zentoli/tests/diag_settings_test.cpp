@@ -57,17 +57,16 @@ TEST(DiagSettings, NoFileLogsDefaultsAndFirstSaveWritesTenKeysInOrder) {
     SaveSettings(s, store);
     ASSERT_EQ(store.sections.size(), 1u);
     EXPECT_EQ(store.sections[0].name, L"zentoli");
-    std::vector<std::pair<std::wstring, std::wstring>> expected = {
-        {L"version", L"1"},
-        {L"Allow Intel", L"1"},
-        {L"Allow NVIDIA", L"1"},
-        {L"Allow AMD", L"1"},
-        {L"Allow multi GPU", L"0"},
-        {L"Skip remote check", L"1"},
-        {L"Req. driver date", L"20111219"},
-        {L"GL4.2 NV driver date", L"20130529"},
-        {L"GL4.2 AMD driver date", L"20140520"},
-        {L"GL4.2 Intel driver date", L"20160331"}};
+    std::vector<std::pair<std::wstring, std::wstring>> expected = {{L"version", L"1"},
+                                                                   {L"Allow Intel", L"1"},
+                                                                   {L"Allow NVIDIA", L"1"},
+                                                                   {L"Allow AMD", L"1"},
+                                                                   {L"Allow multi GPU", L"0"},
+                                                                   {L"Skip remote check", L"1"},
+                                                                   {L"Req. driver date", L"20111219"},
+                                                                   {L"GL4.2 NV driver date", L"20130529"},
+                                                                   {L"GL4.2 AMD driver date", L"20140520"},
+                                                                   {L"GL4.2 Intel driver date", L"20160331"}};
     EXPECT_EQ(store.sections[0].keys, expected);
     EXPECT_EQ(store.lastPath, L"C:\\Velkora\\Zentoli.ini");
 }
@@ -85,7 +84,8 @@ TEST_P(SettingsValue, IsParsedAndWrittenBackCanonically) {
     CFakeProfileStore store;
     store.sections.push_back({L"ZENTOLI", {{c.key, c.text}}});
     Loaded loaded = Load(store);
-    EXPECT_NE(loaded.log.find(NarrowForLog(std::wstring(c.key) + L" = " + c.text) + "\r\n"), std::string::npos);
+    EXPECT_NE(loaded.log.find(NarrowForLog(std::wstring(c.key) + L" = " + c.text) + "\r\n"),
+              std::string::npos);
     SaveSettings(loaded.settings, store);
     EXPECT_EQ(store.sections[0].keys[0].second, c.saved);
 }
@@ -111,7 +111,8 @@ TEST(DiagSettings, OtherSectionsAndKeysStayAsTheyWere) {
     SaveSettings(loaded.settings, store);
     SaveSettings(Load(store).settings, store);
     ASSERT_EQ(store.sections.size(), 2u);
-    EXPECT_EQ(store.sections[0].keys, (std::vector<std::pair<std::wstring, std::wstring>>{{L"colour", L"blue"}}));
+    EXPECT_EQ(store.sections[0].keys,
+              (std::vector<std::pair<std::wstring, std::wstring>>{{L"colour", L"blue"}}));
     EXPECT_EQ(store.sections[1].keys[0].second, L"keep me");
     EXPECT_EQ(store.sections[1].keys[1].second, L"7");
     EXPECT_EQ(store.sections[1].keys.size(), 11u);

@@ -46,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ExtensionGroups,
     testing::Values(
         GroupCase{"All", kAll, {}, 1, ""},
-        GroupCase{"NoBlit", Without(kAll, " GL_EXT_framebuffer_blit"), {}, 2,
+        GroupCase{"NoBlit",
+                  Without(kAll, " GL_EXT_framebuffer_blit"),
+                  {},
+                  2,
                   "OpenGL extension: GL_EXT_framebuffer_blit is not supported !\n"},
         GroupCase{"NoOcclusionNoMultisample",
                   Without(Without(kAll, "GL_ARB_occlusion_query "), "GL_EXT_framebuffer_multisample "),
@@ -58,12 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Present groups with null entry points are not tested.
         GroupCase{"NullEntryInPresentGroup", kAll, {"glGetHandleARB", "glBlitFramebufferEXT"}, 1, ""},
         // A longer name that contains a group's name counts for it.
-        GroupCase{"SubstringCounts",
-                  "GL_ARB_multitexture_x GL_ARB_shader_objects GL_ARB_occlusion_query2 GL_ARB_vertex_buffer_object "
-                  "GL_EXT_framebuffer_object GL_EXT_framebuffer_multisample_blit_scaled",
-                  {},
-                  2,
-                  "OpenGL extension: GL_EXT_framebuffer_blit is not supported !\n"}),
+        GroupCase{
+            "SubstringCounts",
+            "GL_ARB_multitexture_x GL_ARB_shader_objects GL_ARB_occlusion_query2 GL_ARB_vertex_buffer_object "
+            "GL_EXT_framebuffer_object GL_EXT_framebuffer_multisample_blit_scaled",
+            {},
+            2,
+            "OpenGL extension: GL_EXT_framebuffer_blit is not supported !\n"}),
     [](const testing::TestParamInfo<GroupCase>& info) { return info.param.name; });
 
 TEST(LoadGlExtensions, ListsEveryNameOnceWithoutEmptyLines) {
@@ -135,11 +139,12 @@ TEST_P(ContextRows, CreateGlContext) {
     EXPECT_EQ(sink.text, Crlf(c.log));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ContextRows,
-                         testing::Values(ContextCase{13, true, true, true, ""},
-                                         ContextCase{0, true, true, false, "error : ChoosePixelFormat fails !\n"},
-                                         ContextCase{13, false, true, false, "error : SetPixelFormat fails !\n"},
-                                         ContextCase{13, true, false, false, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, ContextRows,
+    testing::Values(ContextCase{13, true, true, true, ""},
+                    ContextCase{0, true, true, false, "error : ChoosePixelFormat fails !\n"},
+                    ContextCase{13, false, true, false, "error : SetPixelFormat fails !\n"},
+                    ContextCase{13, true, false, false, ""}));
 
 } // namespace
 } // namespace Zentoli

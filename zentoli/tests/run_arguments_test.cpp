@@ -21,19 +21,21 @@ TEST_P(Arguments, GiveDirectoryAndLogDestination) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Arguments,
-    testing::Values(ArgumentCase{{}, L"", true}, ArgumentCase{{L"Zentoli.exe"}, L"", true},
-                    ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\"}, L"C:\\shaders\\", false},
-                    ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\xyz", L"-1"}, L"C:\\shaders\\", true},
-                    ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\xyz", L"x-1y", L"more"}, L"C:\\shaders\\", true},
-                    ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\", L"-2"}, L"C:\\shaders\\", false},
-                    ArgumentCase{{L"Zentoli.exe", L"ab", L"-1"}, L"", true},
-                    ArgumentCase{{L"Zentoli.exe", L"", L"-1"}, L"", true},
-                    ArgumentCase{{L"Zentoli.exe", std::wstring(300, L'a')}, std::wstring(259, L'a'), false},
-                    ArgumentCase{{L"Zentoli.exe", std::wstring(300, L'a'), L"-1"}, std::wstring(256, L'a'), true}));
+    testing::Values(
+        ArgumentCase{{}, L"", true}, ArgumentCase{{L"Zentoli.exe"}, L"", true},
+        ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\"}, L"C:\\shaders\\", false},
+        ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\xyz", L"-1"}, L"C:\\shaders\\", true},
+        ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\xyz", L"x-1y", L"more"}, L"C:\\shaders\\", true},
+        ArgumentCase{{L"Zentoli.exe", L"C:\\shaders\\", L"-2"}, L"C:\\shaders\\", false},
+        ArgumentCase{{L"Zentoli.exe", L"ab", L"-1"}, L"", true},
+        ArgumentCase{{L"Zentoli.exe", L"", L"-1"}, L"", true},
+        ArgumentCase{{L"Zentoli.exe", std::wstring(300, L'a')}, std::wstring(259, L'a'), false},
+        ArgumentCase{{L"Zentoli.exe", std::wstring(300, L'a'), L"-1"}, std::wstring(256, L'a'), true}));
 
 TEST(LogFileName, HasComputerAndStartTime) {
     EXPECT_EQ(LogFileName(L"WS01", {2018, 3, 5, 9, 7}), L"zentoli_WS01_2018-3-5_0907.txt");
-    EXPECT_EQ(LogFileName(L"CAD-STATION-12", {2026, 12, 31, 23, 59}), L"zentoli_CAD-STATION-12_2026-12-31_2359.txt");
+    EXPECT_EQ(LogFileName(L"CAD-STATION-12", {2026, 12, 31, 23, 59}),
+              L"zentoli_CAD-STATION-12_2026-12-31_2359.txt");
 }
 
 TEST(LogFileName, UnreadableComputerNameStillGivesAUsableName) {

@@ -13,8 +13,8 @@ namespace {
 
 struct Bench {
     Bench() {
-        for (const char* name : {"glCreateShaderObjectARB", "glShaderSourceARB", "glCompileShaderARB",
-                                 "glLinkProgramARB"})
+        for (const char* name :
+             {"glCreateShaderObjectARB", "glShaderSourceARB", "glCompileShaderARB", "glLinkProgramARB"})
             entryPoints.Set(name, this);
     }
     bool Run(const std::wstring& directory = L"") {
@@ -31,13 +31,14 @@ TEST(TestShaders, BuildsBothProgramsAndReleasesEach) {
     Bench b;
     b.files.AddValidSet(L"C:\\shaders\\");
     EXPECT_TRUE(b.Run(L"C:\\shaders\\"));
-    EXPECT_EQ(b.sink.text, Crlf("Compile shaders: C:\\shaders\\Lines.vert C:\\shaders\\Lines.frag\n"
-                                "Compile shaders: C:\\shaders\\HiddenEdges.vert C:\\shaders\\HiddenEdges.frag\n"));
+    EXPECT_EQ(b.sink.text,
+              Crlf("Compile shaders: C:\\shaders\\Lines.vert C:\\shaders\\Lines.frag\n"
+                   "Compile shaders: C:\\shaders\\HiddenEdges.vert C:\\shaders\\HiddenEdges.frag\n"));
     std::vector<std::string> first(b.api.calls.begin(), b.api.calls.begin() + 17);
-    EXPECT_EQ(first, (std::vector<std::string>{"create vertex 1", "source 1", "compile 1", "create fragment 2",
-                                               "source 2", "compile 2", "program 3", "attach 3 1", "attach 3 2",
-                                               "link 3", "validate 3", "detach 3 2", "delete 2", "detach 3 1",
-                                               "delete 1", "use 0", "delete 3"}));
+    EXPECT_EQ(first, (std::vector<std::string>{
+                         "create vertex 1", "source 1", "compile 1", "create fragment 2", "source 2",
+                         "compile 2", "program 3", "attach 3 1", "attach 3 2", "link 3", "validate 3",
+                         "detach 3 2", "delete 2", "detach 3 1", "delete 1", "use 0", "delete 3"}));
     EXPECT_EQ(b.api.calls.size(), 34u);
 }
 
@@ -49,12 +50,14 @@ TEST(TestShaders, MissingFragmentFileDeletesTheVertexShaderAndStops) {
     EXPECT_EQ(b.sink.text, Crlf("Compile shaders: Lines.vert Lines.frag\n"
                                 "error: file Lines.frag was not found !!!\n"
                                 "loading error of file: Lines.frag!\n"));
-    EXPECT_EQ(b.api.calls, (std::vector<std::string>{"create vertex 1", "source 1", "compile 1", "delete 1"}));
+    EXPECT_EQ(b.api.calls,
+              (std::vector<std::string>{"create vertex 1", "source 1", "compile 1", "delete 1"}));
     EXPECT_EQ(b.files.opened, (std::vector<std::wstring>{L"Lines.vert", L"Lines.frag"}));
 }
 
 TEST(TestShaders, NeedsTheFourCoreEntryPoints) {
-    for (const char* name : {"glCreateShaderObjectARB", "glShaderSourceARB", "glCompileShaderARB", "glLinkProgramARB"}) {
+    for (const char* name :
+         {"glCreateShaderObjectARB", "glShaderSourceARB", "glCompileShaderARB", "glLinkProgramARB"}) {
         Bench b;
         b.files.AddValidSet();
         b.entryPoints.Set(name, nullptr);
@@ -80,23 +83,36 @@ TEST_P(ShaderFailures, EndTheTestWithTheirLines) {
     b.files.files[c.file] = c.content;
     EXPECT_FALSE(b.Run());
     EXPECT_EQ(b.sink.text, Crlf(std::string("Compile shaders: Lines.vert Lines.frag\n") + c.log));
-    for (const std::wstring& path : b.files.opened) EXPECT_EQ(path.find(L"HiddenEdges"), std::wstring::npos);
+    for (const std::wstring& path : b.files.opened)
+        EXPECT_EQ(path.find(L"HiddenEdges"), std::wstring::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ShaderFailures,
     testing::Values(
-        FailureCase{"Empty", L"Lines.vert", {"", std::nullopt, false}, "loading error of file: Lines.vert!\n"},
-        FailureCase{"SizeFails", L"Lines.vert", {"x", std::nullopt, true}, "loading error of file: Lines.vert!\n"},
+        FailureCase{
+            "Empty", L"Lines.vert", {"", std::nullopt, false}, "loading error of file: Lines.vert!\n"},
+        FailureCase{
+            "SizeFails", L"Lines.vert", {"x", std::nullopt, true}, "loading error of file: Lines.vert!\n"},
         // A size whose + 1 would wrap, and a size the file does not hold: never a crash, never half a shader.
-        FailureCase{"SizeWraps", L"Lines.vert", {"x", 0xFFFFFFFFull, false}, "loading error of file: Lines.vert!\n"},
+        FailureCase{
+            "SizeWraps", L"Lines.vert", {"x", 0xFFFFFFFFull, false}, "loading error of file: Lines.vert!\n"},
         FailureCase{"Huge", L"Lines.vert", {"x", 1ull << 40, false}, "loading error of file: Lines.vert!\n"},
-        FailureCase{"ShortRead", L"Lines.frag", {"void main() {}", 100, false}, "loading error of file: Lines.frag!\n"},
-        FailureCase{"CompileError", L"Lines.frag", {"BROKEN", std::nullopt, false},
+        FailureCase{"ShortRead",
+                    L"Lines.frag",
+                    {"void main() {}", 100, false},
+                    "loading error of file: Lines.frag!\n"},
+        FailureCase{"CompileError",
+                    L"Lines.frag",
+                    {"BROKEN", std::nullopt, false},
                     "compiler error:\n0:1(1): error: syntax error, unexpected BROKEN\n"},
-        FailureCase{"LinkError", L"Lines.vert", {"NOLINK", std::nullopt, false},
+        FailureCase{"LinkError",
+                    L"Lines.vert",
+                    {"NOLINK", std::nullopt, false},
                     "linker error:\n0:1(1): error: syntax error, unexpected BROKEN\n"},
-        FailureCase{"ValidationError", L"Lines.frag", {"NOVALIDATE", std::nullopt, false},
+        FailureCase{"ValidationError",
+                    L"Lines.frag",
+                    {"NOVALIDATE", std::nullopt, false},
                     "program validation error:\n0:1(1): error: syntax error, unexpected BROKEN\n"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 

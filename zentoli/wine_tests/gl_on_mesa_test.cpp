@@ -19,7 +19,7 @@ namespace {
 const std::wstring kDeliverable = VelkoraTest::WinePathOf(L"" ZENTOLI_DELIVERABLE_DIR) + L"\\";
 
 class GlOnMesa : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(window.Create());
         gl = std::make_unique<CWin32GlDevice>(window.Dc());
@@ -61,14 +61,15 @@ TEST_F(GlOnMesa, GivesStringsAndResolvesTheGroups) {
     for (const GlExtensionGroup& group : GlExtensionGroups())
         if (group.extension && !ExtensionListed(*entryPoints.extensions, group.extension))
             missing += std::string(group.extension) + " ";
-    std::cout << "extension result: " << result << "\ngroups missing: " << (missing.empty() ? "none" : missing)
-              << "\n";
+    std::cout << "extension result: " << result
+              << "\ngroups missing: " << (missing.empty() ? "none" : missing) << "\n";
     EXPECT_NE(result, 0) << sink.text;
     EXPECT_NE(sink.text.find("\r\nSupported OpenGL extensions :\r\n-------------------------\r\n"),
               std::string::npos);
     EXPECT_EQ(sink.text.find("\r\n\r\n", 2), std::string::npos) << "empty line in the listing";
-    for (const char* name : {"glBlendFuncSeparate", "glCreateShaderObjectARB", "glShaderSourceARB",
-                             "glCompileShaderARB", "glLinkProgramARB", "glGetInfoLogARB", "glValidateProgramARB"})
+    for (const char* name :
+         {"glBlendFuncSeparate", "glCreateShaderObjectARB", "glShaderSourceARB", "glCompileShaderARB",
+          "glLinkProgramARB", "glGetInfoLogARB", "glValidateProgramARB"})
         EXPECT_NE(entryPoints.Find(name), nullptr) << name;
 }
 

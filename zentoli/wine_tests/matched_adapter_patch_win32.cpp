@@ -11,16 +11,19 @@ constexpr std::wstring_view kMachinePrefix = L"\\Registry\\Machine\\";
 std::optional<DisplayDeviceRecord> PrimaryDisplayDevice() {
     CWin32AdapterPlatform platform;
     auto devices = platform.DisplayDevices();
-    if (!devices) return std::nullopt;
+    if (!devices)
+        return std::nullopt;
     for (const DisplayDeviceRecord& device : *devices)
-        if (device.attachedToDesktop && !device.mirroringDriver && !device.deviceKey.empty()) return device;
+        if (device.attachedToDesktop && !device.mirroringDriver && !device.deviceKey.empty())
+            return device;
     return std::nullopt;
 }
 
 std::wstring SubkeyName(HKEY key, DWORD index) {
     wchar_t name[256];
     DWORD length = 256;
-    if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return {};
+    if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return {};
     return std::wstring(name, length);
 }
 
@@ -29,22 +32,26 @@ std::wstring SubkeyName(HKEY key, DWORD index) {
 std::optional<std::wstring> EnumInstanceKey(const std::wstring& driverKey) {
     std::size_t end = driverKey.rfind(L'\\');
     std::size_t start = driverKey.rfind(L'\\', end - 1);
-    if (end == std::wstring::npos || start == std::wstring::npos) return std::nullopt;
+    if (end == std::wstring::npos || start == std::wstring::npos)
+        return std::nullopt;
     std::wstring videoId = driverKey.substr(start + 1, end - start - 1);
     const std::wstring pci = L"System\\CurrentControlSet\\Enum\\PCI";
     CRegKey devices;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, pci.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, devices.Receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, pci.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, devices.Receive()) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     for (DWORD i = 0;; ++i) {
         std::wstring device = SubkeyName(devices.Get(), i);
-        if (device.empty()) break;
+        if (device.empty())
+            break;
         CRegKey instances;
         if (RegOpenKeyExW(devices.Get(), device.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, instances.Receive()) !=
             ERROR_SUCCESS)
             continue;
         for (DWORD k = 0;; ++k) {
             std::wstring instance = SubkeyName(instances.Get(), k);
-            if (instance.empty()) break;
+            if (instance.empty())
+                break;
             std::wstring path = pci + L"\\" + device + L"\\" + instance;
             CRegKey parameters;
             if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (path + L"\\Device Parameters").c_str(), 0, KEY_QUERY_VALUE,
@@ -52,8 +59,8 @@ std::optional<std::wstring> EnumInstanceKey(const std::wstring& driverKey) {
                 continue;
             wchar_t value[128] = {};
             DWORD size = sizeof(value) - sizeof(wchar_t);
-            if (RegQueryValueExW(parameters.Get(), L"VideoID", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                                 &size) == ERROR_SUCCESS &&
+            if (RegQueryValueExW(parameters.Get(), L"VideoID", nullptr, nullptr,
+                                 reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
                 _wcsicmp(value, videoId.c_str()) == 0)
                 return path;
         }
@@ -65,7 +72,8 @@ std::optional<std::wstring> EnumInstanceKey(const std::wstring& driverKey) {
 
 bool CMatchedAdapterPatch::Save(const std::wstring& key, const wchar_t* name) {
     CRegKey k;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, k.Receive()) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, k.Receive()) != ERROR_SUCCESS)
+        return false;
     SavedValue value{key, name, std::nullopt, REG_SZ};
     DWORD size = 0;
     if (RegQueryValueExW(k.Get(), name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
@@ -80,14 +88,16 @@ bool CMatchedAdapterPatch::Save(const std::wstring& key, const wchar_t* name) {
 bool CMatchedAdapterPatch::Write(const std::wstring& key, const wchar_t* name, DWORD type, const void* data,
                                  DWORD size) {
     CRegKey k;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, k.Receive()) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, k.Receive()) != ERROR_SUCCESS)
+        return false;
     return RegSetValueExW(k.Get(), name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
 }
 
 bool CMatchedAdapterPatch::Apply(const std::wstring& driverVersion, std::wstring& reason) {
     CWin32AdapterPlatform platform;
     std::vector<VideoControllerRecord> controllers;
-    if (!platform.QueryVideoControllers(1, controllers) || controllers.empty() || !controllers[0].pnpDeviceId) {
+    if (!platform.QueryVideoControllers(1, controllers) || controllers.empty() ||
+        !controllers[0].pnpDeviceId) {
         reason = L"WMI gave no video controller";
         return false;
     }
@@ -107,7 +117,8 @@ bool CMatchedAdapterPatch::Apply(const std::wstring& driverVersion, std::wstring
         reason = L"no Enum key for " + driverKey;
         return false;
     }
-    if (!Save(*instance, L"HardwareID") || !Save(driverKey, L"DriverVersion") || !Save(driverKey, L"ReleaseVersion")) {
+    if (!Save(*instance, L"HardwareID") || !Save(driverKey, L"DriverVersion") ||
+        !Save(driverKey, L"ReleaseVersion")) {
         reason = L"keys cannot be read";
         return false;
     }
@@ -124,10 +135,12 @@ bool CMatchedAdapterPatch::Apply(const std::wstring& driverVersion, std::wstring
 void CMatchedAdapterPatch::Restore() {
     for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
         if (it->data) {
-            Write(it->key, it->name.c_str(), it->type, it->data->data(), static_cast<DWORD>(it->data->size()));
+            Write(it->key, it->name.c_str(), it->type, it->data->data(),
+                  static_cast<DWORD>(it->data->size()));
         } else {
             CRegKey k;
-            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, it->key.c_str(), 0, KEY_SET_VALUE, k.Receive()) == ERROR_SUCCESS)
+            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, it->key.c_str(), 0, KEY_SET_VALUE, k.Receive()) ==
+                ERROR_SUCCESS)
                 RegDeleteValueW(k.Get(), it->name.c_str());
         }
     }

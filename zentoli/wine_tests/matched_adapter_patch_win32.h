@@ -12,7 +12,7 @@
 namespace Zentoli {
 
 class CMatchedAdapterPatch {
-public:
+  public:
     CMatchedAdapterPatch() = default;
     ~CMatchedAdapterPatch() { Restore(); }
     CMatchedAdapterPatch(const CMatchedAdapterPatch&) = delete;
@@ -25,7 +25,7 @@ public:
     // WMI's PNPDeviceID of the first video controller, as matched.
     const std::wstring& PnpDeviceId() const { return pnpDeviceId; }
 
-private:
+  private:
     struct SavedValue {
         std::wstring key;
         std::wstring name;

@@ -10,7 +10,9 @@
 
 namespace Zentoli {
 
-std::wstring DeliverablePath() { return VelkoraTest::WinePathOf(L"" ZENTOLI_DELIVERABLE_DIR) + L"\\"; }
+std::wstring DeliverablePath() {
+    return VelkoraTest::WinePathOf(L"" ZENTOLI_DELIVERABLE_DIR) + L"\\";
+}
 
 std::string ReadWholeFile(const std::wstring& path) {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
@@ -27,7 +29,8 @@ bool WriteWholeFile(const std::wstring& path, const std::string& text) {
 
 CZentoliFolder::CZentoliFolder() : folder(L"zentoli-run") {
     valid = folder.IsValid();
-    for (const wchar_t* name : {L"Zentoli.exe", L"Lines.vert", L"Lines.frag", L"HiddenEdges.vert", L"HiddenEdges.frag"})
+    for (const wchar_t* name :
+         {L"Zentoli.exe", L"Lines.vert", L"Lines.frag", L"HiddenEdges.vert", L"HiddenEdges.frag"})
         valid = valid && VelkoraTest::CopyInto(DeliverablePath() + name, folder.Path(), name);
 }
 
@@ -35,25 +38,28 @@ namespace {
 
 // Environment entries set for one child and put back afterwards.
 class CEnvironmentOverride {
-public:
+  public:
     explicit CEnvironmentOverride(const std::vector<std::wstring>& entries) {
         for (const std::wstring& entry : entries) {
             std::size_t eq = entry.find(L'=', 1);
-            if (eq == std::wstring::npos) continue;
+            if (eq == std::wstring::npos)
+                continue;
             std::wstring name = entry.substr(0, eq);
             wchar_t old[32768];
             DWORD length = GetEnvironmentVariableW(name.c_str(), old, 32768);
-            previous.emplace_back(name, length ? std::optional<std::wstring>(std::wstring(old, length)) : std::nullopt);
+            previous.emplace_back(name, length ? std::optional<std::wstring>(std::wstring(old, length))
+                                               : std::nullopt);
             SetEnvironmentVariableW(name.c_str(), entry.substr(eq + 1).c_str());
         }
     }
     ~CEnvironmentOverride() {
-        for (const auto& [name, value] : previous) SetEnvironmentVariableW(name.c_str(), value ? value->c_str() : nullptr);
+        for (const auto& [name, value] : previous)
+            SetEnvironmentVariableW(name.c_str(), value ? value->c_str() : nullptr);
     }
     CEnvironmentOverride(const CEnvironmentOverride&) = delete;
     CEnvironmentOverride& operator=(const CEnvironmentOverride&) = delete;
 
-private:
+  private:
     std::vector<std::pair<std::wstring, std::optional<std::wstring>>> previous;
 };
 
@@ -66,7 +72,8 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW((directory + L"zentoli_*.txt").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
-        do DeleteFileW((directory + found.cFileName).c_str());
+        do
+            DeleteFileW((directory + found.cFileName).c_str());
         while (FindNextFileW(search, &found));
         FindClose(search);
     }
@@ -75,21 +82,23 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
     // window inherits the handles and would keep a pipe open long after Zentoli has ended.
     std::wstring outputPath = folder.Path() + L"stdout.bin";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    CFileHandle output(CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!output.Valid()) return run;
+    CFileHandle output(CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!output.Valid())
+        return run;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = nullptr;
     startup.hStdOutput = output.Get();
     startup.hStdError = output.Get();
-    std::wstring commandLine = L"\"" + folder.Path() + L"Zentoli.exe\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::wstring commandLine =
+        L"\"" + folder.Path() + L"Zentoli.exe\"" + (arguments.empty() ? L"" : L" " + arguments);
     PROCESS_INFORMATION info{};
     {
         CEnvironmentOverride overrides(environment);
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(),
-                            &startup, &info))
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                            directory.c_str(), &startup, &info))
             return run;
     }
     CFileHandle process(info.hProcess);

@@ -17,7 +17,7 @@ struct ZentoliRun {
 };
 
 class CZentoliFolder {
-public:
+  public:
     CZentoliFolder();
     bool IsValid() const { return valid; }
     const std::wstring& Path() const { return folder.Path(); }
@@ -27,7 +27,7 @@ public:
     ZentoliRun Run(const std::wstring& arguments = L"", const std::wstring& workingDirectory = L"",
                    const std::vector<std::wstring>& environment = {});
 
-private:
+  private:
     VelkoraTest::CTempFolder folder;
     bool valid = false;
 };

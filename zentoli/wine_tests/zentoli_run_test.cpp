@@ -16,19 +16,30 @@ std::vector<std::string> Lines(const std::string& text) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        if (end > start) lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > start)
+            lines.push_back(text.substr(start, end - start));
         start = end + 2;
     }
     return lines;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
-const std::vector<std::string> kDefaultSettingsFile = {
-    "[zentoli]",         "version=1",          "Allow Intel=1",          "Allow NVIDIA=1",
-    "Allow AMD=1",       "Allow multi GPU=0",  "Skip remote check=1",    "Req. driver date=20111219",
-    "GL4.2 NV driver date=20130529",          "GL4.2 AMD driver date=20140520", "GL4.2 Intel driver date=20160331"};
+const std::vector<std::string> kDefaultSettingsFile = {"[zentoli]",
+                                                       "version=1",
+                                                       "Allow Intel=1",
+                                                       "Allow NVIDIA=1",
+                                                       "Allow AMD=1",
+                                                       "Allow multi GPU=0",
+                                                       "Skip remote check=1",
+                                                       "Req. driver date=20111219",
+                                                       "GL4.2 NV driver date=20130529",
+                                                       "GL4.2 AMD driver date=20140520",
+                                                       "GL4.2 Intel driver date=20160331"};
 
 // Without help, Wine's display device does not match WMI's adapter: the no-active-adapter path.
 TEST(ZentoliUnmatched, FirstRunCreatesTheSettingsFileAndASecondKeepsWhatItFinds) {
@@ -61,8 +72,9 @@ TEST(ZentoliUnmatched, NoActiveAdapterEndsWithZeroAfterTheAdapterLine) {
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(*run.exitCode, 0u);
     EXPECT_EQ(run.output, "create file\r\n");
-    std::wstring prefix = L"zentoli_" + std::wstring(computer, length) + L"_" + std::to_wstring(before.wYear) + L"-" +
-                          std::to_wstring(before.wMonth) + L"-" + std::to_wstring(before.wDay) + L"_";
+    std::wstring prefix = L"zentoli_" + std::wstring(computer, length) + L"_" +
+                          std::to_wstring(before.wYear) + L"-" + std::to_wstring(before.wMonth) + L"-" +
+                          std::to_wstring(before.wDay) + L"_";
     EXPECT_EQ(run.logName.substr(0, prefix.size()), prefix);
     EXPECT_EQ(run.logName.size(), prefix.size() + 8); // hhmm.txt
     std::vector<std::string> lines = Lines(run.log);
@@ -73,7 +85,7 @@ TEST(ZentoliUnmatched, NoActiveAdapterEndsWithZeroAfterTheAdapterLine) {
 }
 
 class ZentoliMatched : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         // Wine sets up its display devices again whenever its desktop process starts, which
         // undoes the patch; a window of ours keeps that process alive while the suite runs.
@@ -82,7 +94,8 @@ protected:
         patch = new CMatchedAdapterPatch;
         std::wstring reason;
         applied = patch->Apply(L"31.0.15.1659", reason);
-        if (!applied) failure = std::string(reason.begin(), reason.end());
+        if (!applied)
+            failure = std::string(reason.begin(), reason.end());
     }
     static void TearDownTestSuite() {
         delete patch;
@@ -118,9 +131,11 @@ TEST_F(ZentoliMatched, NoArgumentsRunsThroughOpenGlToASupportedVerdict) {
     EXPECT_TRUE(Contains(run.log, "\r\nVendor : Mesa/X.org\r\n")) << run.log;
     EXPECT_TRUE(Contains(run.log, "\r\nSupported OpenGL extensions :\r\n-------------------------\r\n"));
     EXPECT_FALSE(Contains(run.log, "is not supported !")) << run.log;
-    EXPECT_TRUE(Contains(run.log, "Compile shaders: Lines.vert Lines.frag\r\n"
-                                  "Compile shaders: HiddenEdges.vert HiddenEdges.frag\r\nShader is supported !!!\r\n"));
-    EXPECT_TRUE(Contains(run.log, "*** The graphics card is supported ! ***\r\nreturn value: 11\r\n")) << run.log;
+    EXPECT_TRUE(Contains(
+        run.log, "Compile shaders: Lines.vert Lines.frag\r\n"
+                 "Compile shaders: HiddenEdges.vert HiddenEdges.frag\r\nShader is supported !!!\r\n"));
+    EXPECT_TRUE(Contains(run.log, "*** The graphics card is supported ! ***\r\nreturn value: 11\r\n"))
+        << run.log;
 }
 
 TEST_F(ZentoliMatched, OneArgumentSendsTheLogToNul) {
@@ -141,19 +156,23 @@ TEST_F(ZentoliMatched, DirectoryAndMinusOneWriteTheLogAndReadShadersFromTheDirec
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(*run.exitCode, 11u) << run.log;
     std::string directory(folder.Path().begin(), folder.Path().end());
-    EXPECT_TRUE(Contains(run.log, "Compile shaders: " + directory + "Lines.vert " + directory + "Lines.frag\r\n"))
+    EXPECT_TRUE(
+        Contains(run.log, "Compile shaders: " + directory + "Lines.vert " + directory + "Lines.frag\r\n"))
         << run.log;
 }
 
 TEST_F(ZentoliMatched, BrokenShaderFailsTheRunWithTheCompilersMessage) {
-    ASSERT_TRUE(WriteWholeFile(folder.Path() + L"HiddenEdges.frag", "#version 120\nvoid main() { gl_FragColor = 1; }\n"));
+    ASSERT_TRUE(WriteWholeFile(folder.Path() + L"HiddenEdges.frag",
+                               "#version 120\nvoid main() { gl_FragColor = 1; }\n"));
     ZentoliRun run = folder.Run();
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(*run.exitCode, 0u);
-    EXPECT_TRUE(Contains(run.log, "Compile shaders: HiddenEdges.vert HiddenEdges.frag\r\ncompiler error:\r\n0:"))
+    EXPECT_TRUE(
+        Contains(run.log, "Compile shaders: HiddenEdges.vert HiddenEdges.frag\r\ncompiler error:\r\n0:"))
         << run.log;
-    EXPECT_TRUE(Contains(run.log, "\r\n\r\nShader is NOT supported !!!\r\n*** The graphics card is NOT supported ! ***"
-                                  "\r\nreturn value: 0\r\n"))
+    EXPECT_TRUE(Contains(run.log,
+                         "\r\n\r\nShader is NOT supported !!!\r\n*** The graphics card is NOT supported ! ***"
+                         "\r\nreturn value: 0\r\n"))
         << run.log;
 }
 
@@ -168,13 +187,21 @@ struct MesaCase {
 };
 
 const MesaCase kMesaCases[] = {
-    {L"MESA_GL_VERSION_OVERRIDE", L"2.1", 0,
-     {"\r\nVersion : 2.1", "\r\nOpenGL version 3.3 is required ! \r\n\r\n*** The graphics card is NOT supported"},
+    {L"MESA_GL_VERSION_OVERRIDE",
+     L"2.1",
+     0,
+     {"\r\nVersion : 2.1",
+      "\r\nOpenGL version 3.3 is required ! \r\n\r\n*** The graphics card is NOT supported"},
      {"Checking driver date", "Compile shaders"}},
-    {L"MESA_GL_VERSION_OVERRIDE", L"4.1COMPAT", 3,
-     {"\r\nVersion : 4.1", "\r\nOpenGl version 3.3 is supported.\r\n", "Shader is supported !!!", "return value: 3\r\n"},
+    {L"MESA_GL_VERSION_OVERRIDE",
+     L"4.1COMPAT",
+     3,
+     {"\r\nVersion : 4.1", "\r\nOpenGl version 3.3 is supported.\r\n", "Shader is supported !!!",
+      "return value: 3\r\n"},
      {"date OK"}},
-    {L"MESA_EXTENSION_OVERRIDE", L"-GL_ARB_shader_objects", 0,
+    {L"MESA_EXTENSION_OVERRIDE",
+     L"-GL_ARB_shader_objects",
+     0,
      {"\r\nOpenGL extension: GL_ARB_shader_objects is not supported !\r\n",
       "*** The graphics card is NOT supported ! ***\r\nreturn value: 0\r\n"},
      {"Compile shaders"}},
@@ -189,13 +216,17 @@ std::wstring Environment(const wchar_t* name) {
 TEST_F(ZentoliMatched, FollowsWhatMesaIsTold) {
     const MesaCase* found = nullptr;
     for (const MesaCase& c : kMesaCases)
-        if (Environment(c.variable) == c.value) found = &c;
-    if (!found) GTEST_SKIP() << "no Mesa override of this table is set";
+        if (Environment(c.variable) == c.value)
+            found = &c;
+    if (!found)
+        GTEST_SKIP() << "no Mesa override of this table is set";
     ZentoliRun run = folder.Run();
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(*run.exitCode, found->exitCode) << run.log;
-    for (const std::string& line : found->lines) EXPECT_TRUE(Contains(run.log, line)) << line << "\n" << run.log;
-    for (const std::string& line : found->absent) EXPECT_FALSE(Contains(run.log, line)) << line << "\n" << run.log;
+    for (const std::string& line : found->lines)
+        EXPECT_TRUE(Contains(run.log, line)) << line << "\n" << run.log;
+    for (const std::string& line : found->absent)
+        EXPECT_FALSE(Contains(run.log, line)) << line << "\n" << run.log;
 }
 
 } // namespace
