@@ -10,6 +10,8 @@ namespace {
 // Staging block of ReadAllText, in units of the file: the same 2 MB for either width.
 constexpr std::size_t kStagingUnits8 = 1048576;
 constexpr std::size_t kStagingUnits16 = 524288;
+// ReadAllText sizes its output from the file up to this many units; beyond, it grows.
+constexpr std::uint64_t kMaxReservedUnits = std::uint64_t{1} << 28;
 
 bool IsUtf16(TextEncoding encoding) {
     return encoding == TextEncoding::Utf16BigEndian || encoding == TextEncoding::Utf16LittleEndian;
@@ -233,12 +235,13 @@ bool CTextFileRead::ReadTextLine(std::string& line) {
     return true;
 }
 
-// Units the rest of the file holds, as far as the file size tells.
+// Units the rest of the file holds, as far as the file size tells. Capped, so that a huge
+// file (or a size that is not true) does not make the reader claim memory up front.
 std::size_t CTextFileRead::UnitsLeftEstimate() const {
     std::uint64_t bytes = file.BytesLeft();
     if (position + 1 < bytesInBuffer) bytes += static_cast<std::uint64_t>(bytesInBuffer - position - 1);
     if (IsUtf16(encoding)) bytes /= 2;
-    return static_cast<std::size_t>(std::min<std::uint64_t>(bytes, std::size_t{1} << 40));
+    return static_cast<std::size_t>(std::min<std::uint64_t>(bytes, kMaxReservedUnits));
 }
 
 // Lines are gathered in a staging block and go to the output a block at a time; a line that

@@ -42,6 +42,8 @@ std::wstring Join(const std::vector<std::wstring>& lines, std::wstring_view sepa
 std::vector<ReadCase> ReadCases() {
     const std::string longLine(5000, 'x');
     const std::string blockOfA(1023, 'a');
+    std::string utf16Block = "\xFF\xFE"s; // the mark and 510 letters, CR then starts at byte 1022
+    for (int i = 0; i < 510; ++i) utf16Block += "a\0"s;
     std::string longUtf16 = "\xFF\xFE"s;
     for (int i = 0; i < 5000; ++i) longUtf16 += "\xE9\x00"s;
     return {
@@ -74,6 +76,15 @@ std::vector<ReadCase> ReadCases() {
         {"Utf16LineOf5000Characters", longUtf16, TextEncoding::Utf16LittleEndian, {std::wstring(5000, L'\u00E9')}},
         {"CrLfSplitByTheBlockBoundary", blockOfA + "\r\nb", TextEncoding::Ansi,
          {std::wstring(1023, L'a'), L"b"}},
+        {"Utf16CrLfSplitByTheBlockBoundary", utf16Block + "\r\0\n\0b\0"s, TextEncoding::Utf16LittleEndian,
+         {std::wstring(510, L'a'), L"b"}},
+        // The mark and 1020 or 1019 letters: the sequence's first bytes end the first block.
+        {"Utf8TwoByteSequenceSplitByTheBlockBoundary", "\xEF\xBB\xBF" + std::string(1020, 'a') + "\xC3\xA9" "b",
+         TextEncoding::Utf8, {std::wstring(1020, L'a') + L"\u00E9b"}},
+        {"Utf8ThreeByteSequenceSplitByTheBlockBoundary", "\xEF\xBB\xBF" + std::string(1019, 'a') + "\xE2\x82\xAC" "b",
+         TextEncoding::Utf8, {std::wstring(1019, L'a') + L"\u20ACb"}},
+        // Continuation bytes are not checked, so an overlong CR still ends the line.
+        {"Utf8OverlongCrEndsTheLine", "\xEF\xBB\xBF" "a\xC0\x8D" "b", TextEncoding::Utf8, {L"a", L"b"}},
     };
 }
 
