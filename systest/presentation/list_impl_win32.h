@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "double_buffer_win32.h"
 #include "list_columns.h"
@@ -18,9 +21,13 @@
 #include "list_scroll_bars_win32.h"
 #include "list_scrolling.h"
 #include "list_selection.h"
+#include "list_interaction.h"
 #include "list_settings_win32.h"
+#include "list_slide.h"
+#include "list_sorting.h"
 #include "message_window_win32.h"
 #include "title_tip_win32.h"
+#include "type_ahead.h"
 #include "user_list_class_win32.h"
 
 namespace Velkora {
@@ -29,6 +36,24 @@ namespace Velkora {
 inline constexpr DWORD kListWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 // Arrows, Tab and characters stay in the list.
 inline constexpr LRESULT kListDialogCode = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+
+// Notifications to the parent (WM_NOTIFY with the control's ID).
+inline constexpr int kListSelectionChanged = -1501;
+inline constexpr int kListLeftClick = -1502;
+inline constexpr int kListRightClick = -1503;
+inline constexpr int kListDoubleClick = -1504;
+
+struct ListNotification {
+    NMHDR header;
+    int row;     // -1 when none
+    int subItem; // -1 when none
+};
+
+// Timers of the list window.
+inline constexpr UINT_PTR kTimerResize = 1001;     // keeps a resize following the mouse, 20 ms
+inline constexpr UINT_PTR kTimerScrollInto = 1002; // delayed scroll of the focus row into view, 250 ms
+inline constexpr UINT_PTR kTimerBand = 1003;       // rubber-band scrolling, 20 ms
+inline constexpr UINT_PTR kTimerSlide = 1004;      // smooth scrolling, 20 ms
 
 template <typename T>
 class CListImpl : public CMessageWindow, public CDoubleBufferImpl<CListImpl<T>> {
@@ -45,6 +70,9 @@ public:
                      int format = kFormatText, std::uint32_t flags = 0);
     // Makes a column as wide as its title and every cell need; false for an unknown or fixed column.
     bool FitColumnToContent(int column);
+    // Sorts by a column on a header click: a new column ascending, the same column reversed.
+    // Clears the selection.
+    void SortRowsByColumn(int column);
 
     const CListColumns& Columns() const { return columns; }
     const CListSelection& Selection() const { return selection; }
@@ -52,8 +80,10 @@ public:
     int HeaderHeight() const { return settings.rowHeight; }
     int VerticalPosition() const { return verticalPosition; }
     int HorizontalPosition() const { return horizontalPosition; }
-    int SortColumn() const { return sortColumn; }
-    bool SortDescending() const { return sortDescending; }
+    int SortColumn() const { return sortState.column; }
+    bool SortDescending() const { return sortState.directionFlag; }
+    bool IsSliding() const { return slide.Running(); }
+    const CTitleTip& TitleTip() const { return titleTip; }
     HFONT Font() const { return settings.font.Get(); }
     HIMAGELIST RowImages() const { return resources.rowImages.Get(); }
 
@@ -68,6 +98,7 @@ protected:
     // Options this system sets at construction and never changes.
     static constexpr bool kShowHeader = true;
     static constexpr bool kSortOnHeaderClick = true;
+    static constexpr bool kSmoothScrolling = true;
 
 private:
     T& Derived() { return static_cast<T&>(*this); }
@@ -88,19 +119,67 @@ private:
     void OnVerticalScroll(WORD code);
     void OnHorizontalScroll(WORD code);
     void OnMouseWheel(int delta);
-    void PaintRows(HDC dc, const ListRect& area);
+    void PaintRows(HDC dc, const ListRect& area, int rowsPosition);
+
+    // Input (list_impl_input_win32.h).
+    POINT ContentPoint(POINT client) const;
+    int VisibleRows() const;
+    void Notify(int code, int row, int subItem);
+    void NotifyAtPoint(int code, POINT client);
+    void ScrollRowIntoView(int row);
+    void SelectionChangedByClick();
+    void SelectionChangedByKey();
+    void OnLeftDown(WPARAM keys, POINT client);
+    void OnLeftUp(WPARAM keys, POINT client);
+    void OnLeftDoubleClick(WPARAM keys, POINT client);
+    void OnRightDown(WPARAM keys, POINT client);
+    void OnRightUp(POINT client);
+    void OnMouseMove(WPARAM keys, POINT client);
+    void OnKeyDown(UINT key);
+    void OnTimer(UINT_PTR id);
+    void OnCancelMode();
+    bool OnSetCursor();
+    void ApplyResize(POINT client);
+    void FollowBand(POINT client, bool scroll);
+    void ScrollBandTowards(POINT client);
+    void EndBand();
+    void UpdateTitleTip(POINT client);
+    void HideTitleTip();
+    // Smooth scrolling (list_impl_slide_win32.h).
+    void StartSlide(int newPosition);
+    void DrawSlideFrame();
+    void EndSlide();
 
     CListColumns columns;
     CListSelection selection;
     ListSettings settings;
     ListResources resources;
     CTitleTip titleTip;
-    int sortColumn = -1;
-    bool sortDescending = true; // the direction flag: set at construction and for a new sort column
+    SortState sortState;
     int pressedColumn = -1;
     int verticalPosition = 0;   // pixels
     int horizontalPosition = 0; // pixels
     bool updatingScrollBars = false;
+
+    bool buttonDown = false;
+    bool pressOnHeader = false;
+    POINT pressPoint{};         // content coordinates
+    int resizingColumn = -1;
+    int resizeStartWidth = 0;
+    int resizeStartX = 0;       // content x
+    bool bandActive = false;
+    bool bandSelects = false;   // the band started left of the last column's right edge
+    POINT bandEnd{};            // content coordinates
+    DWORD lastBandScroll = 0;
+    CTypeAhead typeAhead;
+    int tipRow = -1;
+    int tipColumn = -1;
+    bool trackingLeave = false;
+
+    CSlide slide;
+    CBitmapHandle slideBitmap;
+    bool slideDown = false;
+    bool scrollPressSliding = false; // the first request of one press on the bar slides
 };
 
 template <typename T>
@@ -241,18 +320,31 @@ void CListImpl<T>::SetHorizontalPosition(int position) {
 
 template <typename T>
 void CListImpl<T>::OnVerticalScroll(WORD code) {
-    titleTip.Hide();
+    HideTitleTip();
+    if (code == SB_ENDSCROLL) {
+        scrollPressSliding = false;
+        return;
+    }
     ScrollBarLayout bar = CurrentVerticalBar();
     RECT client = ClientRect();
     int position = ScrollRequestPosition(RequestFromScrollCode(code), verticalPosition,
                                          TrackPosition(Handle(), SB_VERT), RowHeight(),
                                          client.bottom - HeaderHeight(), MaxScrollPosition(bar));
+    bool linesOrPages = code == SB_LINEUP || code == SB_LINEDOWN || code == SB_PAGEUP || code == SB_PAGEDOWN;
+    if (kSmoothScrolling && linesOrPages && !scrollPressSliding) {
+        scrollPressSliding = true;
+        StartSlide(position);
+        return;
+    }
+    // Further requests of the same press, and the thumb, jump.
+    EndSlide();
     SetVerticalPosition(position);
 }
 
 template <typename T>
 void CListImpl<T>::OnHorizontalScroll(WORD code) {
-    titleTip.Hide();
+    HideTitleTip();
+    EndSlide();
     ScrollBarLayout bar = CurrentHorizontalBar();
     RECT client = ClientRect();
     int position = ScrollRequestPosition(RequestFromScrollCode(code), horizontalPosition,
@@ -263,7 +355,7 @@ void CListImpl<T>::OnHorizontalScroll(WORD code) {
 
 template <typename T>
 void CListImpl<T>::OnMouseWheel(int delta) {
-    titleTip.Hide();
+    HideTitleTip();
     RECT client = ClientRect();
     int visibleRows = VisibleRowCount(client.bottom, HeaderHeight(), RowHeight());
     SetVerticalPosition(WheelScrollPosition(verticalPosition, RowHeight(), settings.wheelLines, delta, visibleRows,
@@ -274,15 +366,22 @@ template <typename T>
 void CListImpl<T>::DoPaint(HDC dc, const RECT& area) {
     ListRect band = ToListRect(area);
     FillSolid(dc, band, settings.colours.background);
-    PaintRows(dc, band);
+    PaintRows(dc, band, verticalPosition);
+    if (bandActive) {
+        int top = FirstVisibleRow(verticalPosition, RowHeight()) * RowHeight();
+        ListRect rubber{std::min(pressPoint.x, bandEnd.x) - horizontalPosition, std::min(pressPoint.y, bandEnd.y) - top,
+                        std::max(pressPoint.x, bandEnd.x) - horizontalPosition + 1,
+                        std::max(pressPoint.y, bandEnd.y) - top + 1};
+        PaintRubberBand(dc, rubber, settings.colours);
+    }
     if (kShowHeader) {
         HeaderPaint header;
         header.columns = &columns;
         header.horizontalPosition = horizontalPosition;
         header.clientWidth = ClientRect().right;
         header.headerHeight = HeaderHeight();
-        header.sortColumn = sortColumn;
-        header.sortDescending = sortDescending;
+        header.sortColumn = sortState.column;
+        header.sortDescending = sortState.directionFlag;
         header.sortingOn = kSortOnHeaderClick;
         header.pressedColumn = pressedColumn;
         header.colours = &settings.colours;
@@ -292,14 +391,15 @@ void CListImpl<T>::DoPaint(HDC dc, const RECT& area) {
     }
 }
 
+// Rows as they stand at the vertical position `rowsPosition` (the slide renders other positions).
 template <typename T>
-void CListImpl<T>::PaintRows(HDC dc, const ListRect& area) {
-    RowSpan span = RowsInBand(area.top, area.bottom, HeaderHeight(), RowHeight(), verticalPosition,
-                              Derived().CountRows());
+void CListImpl<T>::PaintRows(HDC dc, const ListRect& area, int rowsPosition) {
+    RowSpan span =
+        RowsInBand(area.top, area.bottom, HeaderHeight(), RowHeight(), rowsPosition, Derived().CountRows());
     const ListColours& colours = settings.colours;
     for (int row = span.first; row <= span.last; ++row) {
         ListRect rowRect =
-            RowRect(row, HeaderHeight(), RowHeight(), verticalPosition, horizontalPosition, columns.TotalWidth());
+            RowRect(row, HeaderHeight(), RowHeight(), rowsPosition, horizontalPosition, columns.TotalWidth());
         bool selected = selection.IsSelected(row);
         if (selected)
             FillSolid(dc, rowRect, colours.selectedBackground);
@@ -319,12 +419,17 @@ void CListImpl<T>::PaintRows(HDC dc, const ListRect& area) {
 template <typename T>
 LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {
     case WM_DESTROY:
+        EndSlide();
+        for (UINT_PTR timer : {kTimerResize, kTimerScrollInto, kTimerBand})
+            KillTimer(Handle(), timer);
         titleTip.Destroy();
         break;
     case WM_SIZE:
-        titleTip.Hide();
+        HideTitleTip();
+        EndSlide();
         UpdateScrollBars();
         Repaint();
         return 0;
@@ -333,8 +438,12 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
         Repaint();
         return 0;
     case WM_CANCELMODE:
-        titleTip.Hide();
-        pressedColumn = -1;
+        OnCancelMode();
+        break;
+    case WM_CAPTURECHANGED:
+        // Someone else took the mouse in the middle of a drag: the drag ends without effect.
+        if (buttonDown && reinterpret_cast<HWND>(lParam) != Handle())
+            OnCancelMode();
         break;
     case WM_GETDLGCODE:
         return kListDialogCode;
@@ -344,8 +453,43 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_HSCROLL:
         OnHorizontalScroll(LOWORD(wParam));
         return 0;
+    case WM_LBUTTONDOWN:
+        OnLeftDown(wParam, point);
+        return 0;
+    case WM_LBUTTONUP:
+        OnLeftUp(wParam, point);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnLeftDoubleClick(wParam, point);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnRightDown(wParam, point);
+        return 0;
+    case WM_RBUTTONUP:
+        OnRightUp(point);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(wParam, point);
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && OnSetCursor())
+            return TRUE;
+        break;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam));
+        return 0;
+    case WM_SYSKEYDOWN:
+        HideTitleTip();
+        break;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
     case WM_MOUSEWHEEL:
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    case WM_MOUSELEAVE:
+        // The hot header column and the hot cell are not drawn differently for plain text.
+        trackingLeave = false;
         return 0;
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
@@ -363,3 +507,6 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
 }
 
 } // namespace Velkora
+
+#include "list_impl_input_win32.h"
+#include "list_impl_slide_win32.h"

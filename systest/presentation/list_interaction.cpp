@@ -54,6 +54,12 @@ int StartingRow(const CListSelection& selection) {
     return selection.FirstSelected();
 }
 
+int NavigationStartRow(const CListSelection& selection, Modifiers modifiers) {
+    if (modifiers.ctrl && selection.Focus() >= 0)
+        return selection.Focus();
+    return StartingRow(selection);
+}
+
 int NavigatedRow(NavigationKey key, int startRow, int rowCount, int visibleRows) {
     if (rowCount <= 0)
         return -1;

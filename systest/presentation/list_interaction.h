@@ -23,6 +23,9 @@ bool RightReleaseOutsideRows(CListSelection& selection);
 
 // Where key navigation starts: the focus row if it is selected, else the first selected row, else -1.
 int StartingRow(const CListSelection& selection);
+// With Ctrl the focus walks on its own (Ctrl+Down twice from row 2 reaches row 4), so it starts
+// from the focus row; otherwise from StartingRow.
+int NavigationStartRow(const CListSelection& selection, Modifiers modifiers);
 
 enum class NavigationKey { Up, Down, PageUp, PageDown, Home, End };
 // The new focus row; -1 for an empty list.

@@ -29,10 +29,15 @@ void CTitleTip::Show(const RECT& screenRect, const std::wstring& tipText) {
     SetWindowPos(Handle(), HWND_TOPMOST, screenRect.left, screenRect.top, screenRect.right - screenRect.left,
                  screenRect.bottom - screenRect.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(Handle(), nullptr, FALSE);
+    SetCapture(Handle());
 }
 
 void CTitleTip::Hide() {
-    if (Handle() && IsWindowVisible(Handle()))
+    if (!Handle())
+        return;
+    if (GetCapture() == Handle())
+        ReleaseCapture();
+    if (IsWindowVisible(Handle()))
         ShowWindow(Handle(), SW_HIDE);
 }
 
@@ -51,10 +56,52 @@ void CTitleTip::Paint(HDC dc, const RECT& client) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
+void CTitleTip::OnMouseMove(LPARAM lParam) {
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (!PtInRect(&client, point))
+        Hide();
+}
+
+void CTitleTip::PassButtonToList(UINT message, WPARAM wParam, LPARAM lParam) {
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(Handle(), &point);
+    Hide();
+    if (!list || !IsWindow(list))
+        return;
+    POINT inList = point;
+    ScreenToClient(list, &inList);
+    RECT client{};
+    GetClientRect(list, &client);
+    if (PtInRect(&client, inList)) {
+        SendMessageW(list, message, wParam, MAKELPARAM(inList.x, inList.y));
+        return;
+    }
+    // Over the list's frame or scroll bars: the matching non-client message.
+    UINT nonClient = message - WM_MOUSEFIRST + WM_NCMOUSEMOVE;
+    LRESULT hit = SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+    SendMessageW(list, nonClient, static_cast<WPARAM>(hit), MAKELPARAM(point.x, point.y));
+}
+
 LRESULT CTitleTip::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_MOUSEMOVE:
+        OnMouseMove(lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        PassButtonToList(message, wParam, lParam);
+        return 0;
     case WM_ERASEBKGND:
     case WM_PAINT:
     case WM_PRINTCLIENT: {

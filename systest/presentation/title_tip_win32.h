@@ -1,6 +1,7 @@
 #pragma once
 // The title tip: a small top-most popup that shows the whole text of a cut cell over the cell.
-// It is never activated and never appears in the task bar.
+// It is never activated and never appears in the task bar. While shown it holds the mouse
+// capture: leaving it hides it, and button presses on it go on to the list beneath.
 #include <string>
 
 #include "gdi_handles_win32.h"
@@ -19,7 +20,8 @@ public:
     void Destroy();
 
     HFONT Font() const { return font.Get(); }
-    // Shows the text in a window of the given screen rectangle, without activating it.
+    // Shows the text in a window of the given screen rectangle, without activating it, and
+    // takes the mouse capture.
     void Show(const RECT& screenRect, const std::wstring& text);
     void Hide();
     bool IsShown() const;
@@ -29,6 +31,8 @@ public:
 
 private:
     void Paint(HDC dc, const RECT& client);
+    void OnMouseMove(LPARAM lParam);
+    void PassButtonToList(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND list = nullptr;
     CFontHandle font;

@@ -114,11 +114,14 @@ TEST(ListInteraction, CtrlDownMovesOnlyTheFocusThenDownStartsFromTheSelection) {
     CListSelection s;
     PressRow(s, 2, kPlain);
     for (int i = 0; i < 2; ++i)
-        EXPECT_FALSE(SelectAfterKey(s, NavigatedRow(NavigationKey::Down, s.Focus(), 10, 5), kCtrl));
+        EXPECT_FALSE(
+            SelectAfterKey(s, NavigatedRow(NavigationKey::Down, NavigationStartRow(s, kCtrl), 10, 5), kCtrl));
     EXPECT_EQ(s.Focus(), 4);
     EXPECT_EQ(Selected(s), (std::vector<int>{2}));
     EXPECT_EQ(StartingRow(s), 2) << "the focus row is not selected";
-    EXPECT_TRUE(SelectAfterKey(s, NavigatedRow(NavigationKey::Down, StartingRow(s), 10, 5), kPlain));
+    EXPECT_EQ(NavigationStartRow(s, kPlain), 2);
+    EXPECT_EQ(NavigationStartRow(s, kShift), 2);
+    EXPECT_TRUE(SelectAfterKey(s, NavigatedRow(NavigationKey::Down, NavigationStartRow(s, kPlain), 10, 5), kPlain));
     EXPECT_EQ(Selected(s), (std::vector<int>{3}));
     EXPECT_EQ(s.Focus(), 3);
     // Shift+End: from the anchor to the last row

@@ -1,171 +1,12 @@
 // The result list on a real display under Wine: created in a plain window and attached to a
 // dialog's placeholder, filled, fitted, painted through WM_PRINTCLIENT and scrolled.
-#include "list_user_data_win32.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <fstream>
-#include <vector>
+#include "list_test_support_win32.h"
 
 namespace Velkora {
 namespace {
 
-constexpr int kTestDialogId = 200;
-constexpr wchar_t kHostClass[] = L"ResultListTestHost";
-
-// Colours of the status images as drawn in res/.
-constexpr COLORREF kCrossRed = RGB(220, 30, 30);
-constexpr COLORREF kWarningYellow = RGB(250, 205, 0);
-constexpr COLORREF kTickGreen = RGB(40, 180, 40);
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels; // 0x00RRGGBB, top-down
-
-    COLORREF At(int x, int y) const {
-        std::uint32_t p = pixels[static_cast<std::size_t>(y * width + x)];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    int Count(const ListRect& r, COLORREF colour) const {
-        int n = 0;
-        for (int y = std::max(r.top, 0); y < std::min(r.bottom, height); ++y)
-            for (int x = std::max(r.left, 0); x < std::min(r.right, width); ++x)
-                n += At(x, y) == colour;
-        return n;
-    }
-    int CountOther(const ListRect& r, COLORREF colour) const { return r.Width() * r.Height() - Count(r, colour); }
-
-    void Save(const char* path) const {
-        BITMAPFILEHEADER file{};
-        BITMAPINFOHEADER info{};
-        info.biSize = sizeof(info);
-        info.biWidth = width;
-        info.biHeight = -height;
-        info.biPlanes = 1;
-        info.biBitCount = 32;
-        DWORD bytes = static_cast<DWORD>(pixels.size() * 4);
-        file.bfType = 0x4D42;
-        file.bfOffBits = sizeof(file) + sizeof(info);
-        file.bfSize = file.bfOffBits + bytes;
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-        out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-        out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
-    }
-};
-
-// The window's client area as the window paints it for WM_PRINTCLIENT.
-Picture Render(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    Picture picture;
-    picture.width = client.right;
-    picture.height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    CBitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    CMemoryDc dc(nullptr);
-    if (!dib || !dc.Get())
-        return picture;
-    {
-        CSelection selected(dc.Get(), dib.Get());
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-        GdiFlush();
-    }
-    auto* first = static_cast<const std::uint32_t*>(bits);
-    picture.pixels.assign(first, first + picture.width * picture.height);
-    for (std::uint32_t& p : picture.pixels)
-        p &= 0x00FFFFFF;
-    return picture;
-}
-
-int TextWidth(HFONT font, const std::wstring& text) {
-    CWindowDc dc(nullptr);
-    CSelection selected(dc.Get(), font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-bool HasStyle(HWND window, LONG_PTR style) { return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style; }
-
-const std::wstring kLongDescription =
-    L"The graphics adapter NVIDIA Quadro P2000 with 5120 MB of video memory meets the requirements of "
-    L"Velkora 2018, but its driver from 12.03.2016 is older than the recommended one";
-const std::wstring kCutLabel(49, L'L'); // the longest label a row can hold
-
-class ResultListTest : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        ASSERT_TRUE(RegisterUserListClass(GetModuleHandleW(nullptr)));
-        WNDCLASSEXW host{};
-        host.cbSize = sizeof(host);
-        host.lpfnWndProc = DefWindowProcW;
-        host.hInstance = GetModuleHandleW(nullptr);
-        host.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        host.lpszClassName = kHostClass;
-        RegisterClassExW(&host);
-    }
-
-    void SetUp() override {
-        host = CreateWindowExW(0, kHostClass, L"Result list", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 760,
-                               360, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(host, nullptr);
-        ShowWindow(host, SW_SHOWNOACTIVATE);
-        ASSERT_TRUE(list.Create(host, RECT{10, 10, 730, 300}, 1001));
-        Pump();
-    }
-    void TearDown() override {
-        if (host)
-            DestroyWindow(host);
-        Pump();
-    }
-
-    // Makes the client area exactly the header and `rows` rows high.
-    void SizeForRows(int rows, int clientWidth) {
-        RECT window{}, client{};
-        GetWindowRect(list.Handle(), &window);
-        GetClientRect(list.Handle(), &client);
-        int frameWidth = (window.right - window.left) - client.right;
-        int frameHeight = (window.bottom - window.top) - client.bottom;
-        // Both bars hidden while measuring, so the frame is the border alone.
-        ASSERT_FALSE(HasStyle(list.Handle(), WS_VSCROLL));
-        ASSERT_FALSE(HasStyle(list.Handle(), WS_HSCROLL));
-        SetWindowPos(list.Handle(), nullptr, 0, 0, clientWidth + frameWidth,
-                     list.HeaderHeight() + rows * list.RowHeight() + frameHeight, SWP_NOMOVE | SWP_NOZORDER);
-        Pump();
-    }
-
-    void AddColumns() {
-        list.AppendColumn(L"Status", 1);
-        list.AppendColumn(L"Description", 1);
-    }
-
-    ListRect CellRect(int row, int column) const {
-        ListRect r = RowRect(row, list.HeaderHeight(), list.RowHeight(), list.VerticalPosition(),
-                             list.HorizontalPosition(), list.Columns().TotalWidth());
-        return ColumnSpan(list.Columns(), column, list.HorizontalPosition(), r.top, r.bottom);
-    }
-
-    HWND host = nullptr;
-    CListUserData list;
-};
+using namespace ListTest;
+using ResultListTest = CListTestBase;
 
 TEST_F(ResultListTest, FittedColumnsShowEveryTextAndImage) {
     AddColumns();
@@ -260,13 +101,7 @@ TEST_F(ResultListTest, EmptyListShowsHeaderAndBackgroundWithoutBars) {
 }
 
 TEST_F(ResultListTest, WheelAndScrollBarMoveWholeRows) {
-    AddColumns();
-    SizeForRows(10, 600);
-    for (int i = 0; i < 30; ++i)
-        list.AppendRow({i % 3, L"Row " + std::to_wstring(i), L"Check " + std::to_wstring(i)});
-    list.FitColumnToContent(0);
-    list.FitColumnToContent(1);
-    Pump();
+    FillLongList();
     EXPECT_TRUE(HasStyle(list.Handle(), WS_VSCROLL));
     EXPECT_FALSE(HasStyle(list.Handle(), WS_HSCROLL)) << "the columns fit the width";
 
