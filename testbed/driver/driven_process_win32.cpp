@@ -33,21 +33,34 @@ std::wstring BuildEnvironment(const std::vector<std::wstring>& overrides) {
     return result;
 }
 
-void ReadAll(HANDLE pipe, std::string* into) {
+// Reads what is in the pipe without blocking, until the process has ended and the pipe is
+// empty. A blocking read could wait forever: a process the child starts (Wine's desktop, for
+// one) may inherit the pipe and keep it open long after the child has ended.
+void ReadAll(HANDLE pipe, HANDLE process, std::string* into) {
     char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) into->append(buffer, got);
+    for (;;) {
+        bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        DWORD available = 0;
+        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) break; // every writer closed it
+        if (available > 0) {
+            DWORD got = 0;
+            if (!ReadFile(pipe, buffer, available < sizeof buffer ? available : sizeof buffer, &got, nullptr)) break;
+            into->append(buffer, got);
+            continue;
+        }
+        if (ended) break;
+        Sleep(10);
+    }
     CloseHandle(pipe);
 }
 
 } // namespace
 
 CDrivenProcess::~CDrivenProcess() {
-    if (process) {
-        if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) Terminate();
-        CloseHandle(process);
-    }
-    JoinReaders();
+    if (!process) return;
+    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) Terminate();
+    JoinReaders(); // the readers use the process handle
+    CloseHandle(process);
 }
 
 bool CDrivenProcess::Start(const LaunchOptions& options) {
@@ -85,8 +98,8 @@ bool CDrivenProcess::Start(const LaunchOptions& options) {
     CloseHandle(info.hThread);
     process = info.hProcess;
     processId = info.dwProcessId;
-    outputReader = std::thread(ReadAll, outRead, &output);
-    errorReader = std::thread(ReadAll, errRead, &errors);
+    outputReader = std::thread(ReadAll, outRead, process, &output);
+    errorReader = std::thread(ReadAll, errRead, process, &errors);
     return true;
 }
 
@@ -131,7 +144,6 @@ std::string CDrivenProcess::Errors() {
 }
 
 void CDrivenProcess::JoinReaders() {
-    // The pipes close when the process and everything it started have ended.
     if (process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT) return;
     if (outputReader.joinable()) outputReader.join();
     if (errorReader.joinable()) errorReader.join();
