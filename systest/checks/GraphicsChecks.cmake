@@ -63,6 +63,6 @@ if(WIN32)
     add_test(NAME graphics_list_swap_wine
       COMMAND bash "${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/graphics_list_swap.sh" ${graphics_script_args})
     set_tests_properties(graphics_inventory_wine_registry graphics_list_swap_wine PROPERTIES
-      LABELS wine RESOURCE_LOCK wine-global TIMEOUT 300)
+      LABELS wine RESOURCE_LOCK wine-global TIMEOUT 600)
   endif()
 endif()

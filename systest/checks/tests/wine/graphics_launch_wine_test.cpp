@@ -15,11 +15,14 @@
 namespace Velkora {
 namespace {
 
+// A program that never ends fails the test instead of hanging it.
+constexpr std::uint32_t kTestWaitLimit = 60000;
+
 class LaunchProcessTest : public testing::TestWithParam<std::int32_t> {};
 
 TEST_P(LaunchProcessTest, ExitCodeOfTheStartedProgram) {
     FakeMessageBoxes boxes;
-    CProcessLauncher launcher(boxes);
+    CProcessLauncher launcher(boxes, kTestWaitLimit);
     std::wstring commandLine = L"diagnostics_standin.exe " + std::to_wstring(GetParam());
     // As the diagnostics program is started: hidden, in a new console.
     EXPECT_EQ(launcher.LaunchProcess(commandLine, false, true, true), GetParam());
@@ -32,13 +35,13 @@ INSTANTIATE_TEST_SUITE_P(Codes, LaunchProcessTest, testing::Values(0, 3, 4, 11, 
 
 TEST(LaunchProcess, WithoutWaitingGivesZero) {
     FakeMessageBoxes boxes;
-    CProcessLauncher launcher(boxes);
+    CProcessLauncher launcher(boxes, kTestWaitLimit);
     EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe 12", true, true, false), 0);
 }
 
 TEST(LaunchProcess, MissingProgramIsReportedInABox) {
     FakeMessageBoxes boxes;
-    CProcessLauncher launcher(boxes);
+    CProcessLauncher launcher(boxes, kTestWaitLimit);
     EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe -x", false, true, true), -1);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], (ShownBox{L"error while starting: VelkoraNoSuchProgram.exe -x\nError: 2", L"lsystem",
@@ -93,18 +96,18 @@ std::wstring LongestStaticText(HWND dialog) {
 
 TEST(LaunchProcess, MissingProgramShowsTheRealBox) {
     CMessageBoxes boxes;
-    CProcessLauncher launcher(boxes);
+    CProcessLauncher launcher(boxes, kTestWaitLimit);
     std::atomic<bool> launched{false};
     std::wstring seenText;
     bool seen = false;
-    // Dismisses the box; if it never closes, the test program ends instead of hanging.
+    // Dismisses the box (again, until the launch returns); if it never closes, the test program
+    // ends instead of hanging.
     std::thread watchdog([&] {
         for (int i = 0; i < 300 && !launched; ++i) {
             if (HWND box = FindOwnDialog(L"lsystem")) {
+                if (!seen) seenText = LongestStaticText(box);
                 seen = true;
-                seenText = LongestStaticText(box);
                 PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                return;
             }
             Sleep(100);
         }
@@ -135,7 +138,7 @@ TEST_P(RunGraphicsDiagnosticsTest, KeepsTheLowThreeBits) {
     ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"\\diagnostics_standin.exe").c_str(), L"Zentoli.exe", FALSE));
     SetEnvironmentVariableW(L"VELKORA_STANDIN_EXIT_CODES", GetParam().exitCodes);
     FakeMessageBoxes boxes;
-    CGraphicsPlatform platform(&boxes);
+    CGraphicsPlatform platform(&boxes, kTestWaitLimit);
     GraphicsCheckState state;
     FakeTextSource texts;
     CGraphicsChecks checks(state, platform.Services(), texts, L"Velkora 2018");
@@ -155,7 +158,7 @@ TEST(RunGraphicsDiagnostics, MissingProgramGivesSeven) {
     CComInitializer com;
     CTemporaryWorkingDirectory folder; // without Zentoli.exe
     FakeMessageBoxes boxes;
-    CGraphicsPlatform platform(&boxes);
+    CGraphicsPlatform platform(&boxes, kTestWaitLimit);
     GraphicsCheckState state;
     FakeTextSource texts;
     CGraphicsChecks checks(state, platform.Services(), texts, L"Velkora 2018");

@@ -3,8 +3,10 @@
 //   graphics_probe inventory   the facts WMI and the display devices give, and the record
 //   graphics_probe checks      diagnostics, the three checks and the list replacement, in the
 //                              current directory
+//   graphics_probe timing <n>  milliseconds per inventory and per start of the stand-in (n times)
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -137,6 +139,42 @@ int Checks() {
     return 0;
 }
 
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <class Step>
+void Time(const char* name, int times, Step step) {
+    double first = 0, rest = 0;
+    for (int i = 0; i < times; ++i) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        step();
+        QueryPerformanceCounter(&end);
+        (i == 0 ? first : rest) += Milliseconds(start, end);
+    }
+    std::printf("%s: first %.1f ms, then %.1f ms on average over %d\n", name, first,
+                times > 1 ? rest / (times - 1) : 0.0, times - 1);
+    std::fflush(stdout);
+}
+
+int Timing(int times) {
+    CGraphicsFacts facts;
+    GraphicsAdapterInfo info;
+    Time("WMI query", times, [&] { facts.QueryVideoControllers(); });
+    Time("display devices and registry", times, [&] { facts.EnumerateDisplayDevices(); });
+    Time("whole inventory", times, [&] { CollectGraphicsAdapterInfo(info, facts, nullptr); });
+    CPrintedBoxes boxes;
+    CProcessLauncher launcher(boxes);
+    Time("start hidden in a new console and wait", times,
+         [&] { launcher.LaunchProcess(L"diagnostics_standin.exe 3", false, true, true); });
+    Time("start without a console window and wait", times,
+         [&] { launcher.LaunchProcess(L"diagnostics_standin.exe 3", false, false, true); });
+    return 0;
+}
+
 } // namespace
 } // namespace Velkora
 
@@ -145,6 +183,7 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring mode = argc > 1 ? argv[1] : L"";
     if (mode == L"inventory") return Velkora::Inventory();
     if (mode == L"checks") return Velkora::Checks();
-    std::fprintf(stderr, "usage: graphics_probe inventory|checks\n");
+    if (mode == L"timing") return Velkora::Timing(argc > 2 ? std::max(1, _wtoi(argv[2])) : 10);
+    std::fprintf(stderr, "usage: graphics_probe inventory|checks|timing [n]\n");
     return 2;
 }
