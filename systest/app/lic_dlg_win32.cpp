@@ -8,8 +8,6 @@
 
 namespace Velkora {
 
-bool CLicDlg::PreTranslateMessage(MSG& message) { return IsDialogMessageW(Handle(), &message) != FALSE; }
-
 bool CLicDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
     switch (message) {
     case WM_INITDIALOG:
@@ -17,10 +15,7 @@ bool CLicDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resul
         result = TRUE; // the system sets the default focus
         return true;
     case WM_DESTROY:
-        if (CMessageLoop* loop = AppModule().GetMessageLoop()) {
-            loop->RemoveMessageFilter(this);
-            loop->RemoveIdleHandler(this);
-        }
+        UnregisterFromLoop();
         return true;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -28,10 +23,10 @@ bool CLicDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resul
             ShowAboutBox(context.modules->Program());
             return true;
         case IDOK:
-            Close(1);
+            CloseWithCode(1);
             return true;
         case IDCANCEL:
-            Close(2);
+            CloseWithCode(2);
             return true;
         case IDC_LIC_CONSENT: {
             HWND accept = GetDlgItem(Handle(), IDOK);
@@ -50,10 +45,7 @@ void CLicDlg::OnInitDialog() {
     SetWindowIcons(Handle(), context.modules->Program(), IDR_MAINFRAME);
     EnableWindow(GetDlgItem(Handle(), IDOK), FALSE);
     FillLicenceText();
-    if (CMessageLoop* loop = AppModule().GetMessageLoop()) {
-        loop->AddMessageFilter(this);
-        loop->AddIdleHandler(this);
-    }
+    RegisterWithLoop();
     context.modules->SetCurrent(context.modules->LanguageModule());
     SetDlgItemTextW(Handle(), IDOK, context.texts->Text(924).c_str());
     SetDlgItemTextW(Handle(), IDCANCEL, context.texts->Text(925).c_str());
@@ -76,11 +68,6 @@ void CLicDlg::FillLicenceText() {
     } catch (const CTextFileException&) {
         // An unreadable licence text leaves what was read so far; the user can still accept.
     }
-}
-
-void CLicDlg::Close(int code) {
-    DestroyWindow(Handle());
-    PostQuitMessage(code);
 }
 
 } // namespace Velkora
