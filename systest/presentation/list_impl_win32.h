@@ -356,6 +356,8 @@ void CListImpl<T>::OnHorizontalScroll(WORD code) {
 template <typename T>
 void CListImpl<T>::OnMouseWheel(int delta) {
     HideTitleTip();
+    // A slide still running would paint its old bitmap over the new position.
+    EndSlide();
     RECT client = ClientRect();
     int visibleRows = VisibleRowCount(client.bottom, HeaderHeight(), RowHeight());
     SetVerticalPosition(WheelScrollPosition(verticalPosition, RowHeight(), settings.wheelLines, delta, visibleRows,

@@ -221,9 +221,12 @@ TEST_F(ResultListInputTest, LineAndPageRequestsSlideOncePerPress) {
     EXPECT_FALSE(list.IsSliding()) << "the slide ends";
     EXPECT_EQ(list.VerticalPosition(), rh);
     SendMessageW(list.Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
-    // the wheel never slides
+    // the wheel never slides, and it ends a slide under way
+    SendMessageW(list.Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_TRUE(list.IsSliding());
     SendMessageW(list.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
     EXPECT_FALSE(list.IsSliding());
+    EXPECT_EQ(list.VerticalPosition(), 14 * rh);
 }
 
 } // namespace
