@@ -199,9 +199,16 @@ int wmain(int argc, wchar_t** argv) {
     for (int call = 1; call <= 2; ++call) {
         wchar_t name[256] = L"untouched";
         wchar_t code[3] = {L'?', L'?', L'?'};
+        LARGE_INTEGER frequency{}, before{}, after{};
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&before);
         const int result = getOSDisplayString(name, code);
+        QueryPerformanceCounter(&after);
         const std::string key = "call" + std::to_string(call);
         Print(key, Number(result));
+        // A figure for the log only: how long the call took, in microseconds.
+        Print(key + ".microseconds",
+              std::to_wstring((after.QuadPart - before.QuadPart) * 1000000 / frequency.QuadPart));
         if (result == 1) {
             Print(key + ".name", name);
             Print(key + ".code", code[2] == 0 ? std::wstring(code) : L"<unterminated>");
