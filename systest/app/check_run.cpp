@@ -20,7 +20,8 @@ public:
         if (appendRow) appendRow(row);
         reportText += MakeReportLine(texts, result.severity, result.reportText);
         if (counts) summary.level = std::min(summary.level, result.severity);
-        summary.entries.push_back(RunEntry{id, std::move(result), std::move(row)});
+        std::wstring label = texts.Text(LookUpLabel(result.severity).labelId);
+        summary.entries.push_back(RunEntry{id, std::move(result), std::move(row), std::move(label), counts});
     }
 
     // The checks that set only the list text report the same text.
@@ -34,11 +35,23 @@ public:
         Handle(id, CheckResult{kSeverityWarning, text, text}, false);
     }
 
+    // One warning when the diagnostics program had to be stopped. It counts: the graphics
+    // hardware could not be confirmed, and a run that says "met" must not hide that.
+    void DiagnosticsStopped(ICheckSuite& checks) {
+        if (stopReported) return;
+        std::optional<std::int32_t> seconds = checks.DiagnosticsStoppedAtLimit();
+        if (!seconds) return;
+        stopReported = true;
+        std::wstring text = FormatTextById(texts, kTextDiagnosticsStopped, {*seconds});
+        Handle(CheckId::DiagnosticsTimeout, CheckResult{kSeverityWarning, text, text}, true);
+    }
+
 private:
     const ITextSource& texts;
     const AppendRowFn& appendRow;
     std::wstring& reportText;
     RunSummary& summary;
+    bool stopReported = false;
 };
 
 } // namespace
@@ -62,7 +75,9 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         run.HandleSameText(id, std::move(result), true);
     }
 
-    if (checks.RunGraphicsDiagnostics()) {
+    bool graphicsJudged = checks.RunGraphicsDiagnostics();
+    run.DiagnosticsStopped(checks);
+    if (graphicsJudged) {
         CheckResult memory;
         checks.CheckVideoMemory(memory);
         run.HandleSameText(CheckId::VideoMemory, std::move(memory), true);
@@ -78,6 +93,7 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
     }
 
     if (checks.ReplaceCardListForOlderWindows()) run.Note(CheckId::ListReplaced, kTextListReplacedNote);
+    run.DiagnosticsStopped(checks); // the repeat may have been stopped instead
     run.Note(CheckId::ClosingNote, kTextClosingNote);
 
     SummaryEntry entry = LookUpSummary(summary.level);

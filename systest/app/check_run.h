@@ -28,11 +28,14 @@ enum class CheckId {
 
 inline constexpr TextId kTextListReplacedNote = 990;
 inline constexpr TextId kTextClosingNote = 991;
+inline constexpr TextId kTextDiagnosticsStopped = 994;
 
 struct RunEntry {
     CheckId id;
     CheckResult result;
     ResultRow row;
+    std::wstring label; // the report's label, whole
+    bool counts = true; // for the summary
 };
 
 struct RunSummary {

@@ -1,6 +1,8 @@
 #pragma once
 // The checks the run calls, in the run's order. The program implements them on the platform;
 // tests feed fakes.
+#include <optional>
+
 #include "check_result.h"
 
 namespace Velkora {
@@ -20,6 +22,8 @@ public:
     virtual void CheckAdaptersIdentical(CheckResult& result) = 0;
     // True: the card list was replaced and the diagnostics repeated; a note is due.
     virtual bool ReplaceCardListForOlderWindows() = 0;
+    // The time limit in seconds when the diagnostics program had to be stopped at it.
+    virtual std::optional<std::int32_t> DiagnosticsStoppedAtLimit() = 0;
 };
 
 } // namespace Velkora

@@ -68,6 +68,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
             if (o.jsonPath) return fail(L"-json is given twice");
             o.jsonPath = args[++i];
         } else if (name == L"timeout") {
+            if (o.timeoutSeconds) return fail(L"-timeout is given twice");
             o.timeoutSeconds = ParseSeconds(args[i + 1]);
             if (!o.timeoutSeconds) return fail(L"-timeout needs a whole number of seconds from 1, not " + args[i + 1]);
             ++i;
@@ -78,7 +79,14 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
     if (o.silent && !o.acceptEula) return fail(L"-silent requires -accepteula");
     if (o.reportPath && o.jsonPath && *o.reportPath == L"-" && *o.jsonPath == L"-")
         return fail(L"-report and -json cannot both write to standard output");
+    // File names are compared as Windows does for the usual letters: without regard to case.
+    if (o.reportPath && o.jsonPath && Lower(*o.reportPath) == Lower(*o.jsonPath))
+        return fail(L"-report and -json name the same file");
     return parse;
+}
+
+bool HasUnattendedOptions(const CommandLineOptions& o) {
+    return o.acceptEula || o.silent || o.reportPath || o.jsonPath || o.timeoutSeconds;
 }
 
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options) {

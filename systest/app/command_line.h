@@ -38,6 +38,9 @@ inline constexpr wchar_t kUsageLine[] =
 // args: the words after the program name.
 CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args);
 
+// Whether any option for unattended runs was given; without one the program runs as it always did.
+bool HasUnattendedOptions(const CommandLineOptions& options);
+
 // The limit the diagnostics program gets: the option, else 120 s in silent mode, else none.
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options);
 

@@ -3,15 +3,11 @@
 #include "about_dlg_win32.h"
 #include "framework/window_placement_win32.h"
 #include "report_file_win32.h"
-#include "report_header_win32.h"
-#include "report_text.h"
 #include "presentation_resource.h"
 #include "res/resource.h"
 #include "text_format.h"
 
 namespace Velkora {
-
-bool CMainDlg::PreTranslateMessage(MSG& message) { return IsDialogMessageW(Handle(), &message) != FALSE; }
 
 bool CMainDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
     switch (message) {
@@ -20,10 +16,7 @@ bool CMainDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resu
         result = TRUE; // the system sets the default focus
         return true;
     case WM_DESTROY:
-        if (CMessageLoop* loop = AppModule().GetMessageLoop()) {
-            loop->RemoveMessageFilter(this);
-            loop->RemoveIdleHandler(this);
-        }
+        UnregisterFromLoop();
         return true;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -31,14 +24,14 @@ bool CMainDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resu
             ShowAboutBox(context.modules->Program());
             return true;
         case IDOK:
-            Close(1);
+            CloseWithCode(1);
             return true;
         case IDCANCEL:
-            Close(2);
+            CloseWithCode(2);
             return true;
         case IDC_MAIN_REPORT:
             if (HIWORD(wParam) != BN_CLICKED) return false;
-            WriteAndOpenReport(Handle(), reportText);
+            WriteAndOpenReport(Handle(), session.ReportText());
             return true;
         }
         return false;
@@ -48,17 +41,12 @@ bool CMainDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resu
 
 void CMainDlg::OnInitDialog() {
     HINSTANCE program = context.modules->Program();
-    std::wstring computerName = ReadComputerName();
-    std::wstring today = ReadTodayText();
 
     CenterWindowInWorkArea(Handle());
     SetWindowIcons(Handle(), program, IDR_MAINFRAME);
     logo.Reset(LoadImageW(program, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     SendDlgItemMessageW(Handle(), IDC_MAIN_LOGO, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo.Get()));
-    if (CMessageLoop* loop = AppModule().GetMessageLoop()) {
-        loop->AddMessageFilter(this);
-        loop->AddIdleHandler(this);
-    }
+    RegisterWithLoop();
     resultList.AttachResultList(GetDlgItem(Handle(), IDC_MAIN_LIST));
     introduction = GetDlgItem(Handle(), IDC_MAIN_INTRO);
     statusImages.Reset(ImageList_LoadImageW(program, MAKEINTRESOURCEW(IDB_LIST_STATUS), 16, 0, RGB(255, 0, 255),
@@ -66,8 +54,7 @@ void CMainDlg::OnInitDialog() {
 
     context.modules->SetCurrent(context.modules->LanguageModule());
     const ITextSource& texts = *context.texts;
-    std::wstring header = MakeReportHeader(texts, computerName, today, context.identity.year, ReadBuildDate());
-    reportText = header + L"\r\n";
+    std::wstring header = session.Begin();
 
     SetWindowTextW(Handle(), FormatTextById(texts, 903, {context.identity.name}).c_str());
     SetDlgItemTextW(Handle(), IDC_MAIN_REPORT, texts.Text(915).c_str());
@@ -75,8 +62,7 @@ void CMainDlg::OnInitDialog() {
     resultList.AppendColumn(texts.Text(901), 1, -1, false, 0, 0);
     resultList.AppendColumn(texts.Text(902), 1, -1, false, 0, 0);
 
-    summary = RunAllChecks(*context.checks, texts, context.identity.name,
-                           [this](const ResultRow& row) { resultList.AppendRow(row); }, reportText);
+    session.Run([this](const ResultRow& row) { resultList.AppendRow(row); });
     ShowSummary();
     resultList.FitColumnToContent(0);
     resultList.FitColumnToContent(1);
@@ -85,15 +71,11 @@ void CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::ShowSummary() {
+    const RunSummary& summary = session.Summary();
     if (statusImages) summaryIcon.Reset(ImageList_GetIcon(statusImages.Get(), summary.icon, ILD_NORMAL));
     SendDlgItemMessageW(Handle(), IDC_MAIN_SUMMARY_ICON, STM_SETICON, reinterpret_cast<WPARAM>(summaryIcon.Get()), 0);
     SetDlgItemTextW(Handle(), IDC_MAIN_SUMMARY_LABEL, summary.label.c_str());
     SetDlgItemTextW(Handle(), IDC_MAIN_SUMMARY_TEXT, summary.text.c_str());
-}
-
-void CMainDlg::Close(int code) {
-    DestroyWindow(Handle());
-    PostQuitMessage(code);
 }
 
 } // namespace Velkora

@@ -5,22 +5,21 @@
 
 #include "app_context_win32.h"
 #include "check_run.h"
-#include "framework/dialog_base_win32.h"
-#include "framework/message_loop_win32.h"
+#include "check_session_win32.h"
+#include "framework/loop_dialog_win32.h"
 #include "framework/scoped_handles_win32.h"
 #include "list_user_data_win32.h"
 
 namespace Velkora {
 
-class CMainDlg : public CDialogBase, public IMessageFilter, public IIdleHandler {
+class CMainDlg : public CLoopDialog {
 public:
-    explicit CMainDlg(const AppContext& context) : context(context) {}
+    explicit CMainDlg(const AppContext& context) : context(context), session(context) {}
 
-    bool PreTranslateMessage(MSG& message) override;
-    void OnIdle() override {}
-
-    const std::wstring& ReportText() const { return reportText; }
-    const RunSummary& Summary() const { return summary; }
+    // The run made while the window initialised.
+    const CCheckSession& Session() const { return session; }
+    const std::wstring& ReportText() const { return session.ReportText(); }
+    const RunSummary& Summary() const { return session.Summary(); }
 
 protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
@@ -28,13 +27,11 @@ protected:
 private:
     void OnInitDialog();
     void ShowSummary();
-    void Close(int code);
 
     const AppContext& context;
     CListUserData resultList;
     HWND introduction = nullptr;
-    std::wstring reportText;
-    RunSummary summary;
+    CCheckSession session;
     CGdiObject logo;
     CImageList statusImages;
     CIcon summaryIcon;

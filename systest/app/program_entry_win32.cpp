@@ -1,8 +1,10 @@
 #include "program_entry_win32.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app_context_win32.h"
+#include "command_line.h"
 #include "framework/message_loop_win32.h"
 #include "framework/scoped_handles_win32.h"
 #include "language_selection_win32.h"
@@ -10,7 +12,11 @@
 #include "user_list_class_win32.h"
 #include "main_dlg_win32.h"
 #include "res/resource.h"
+#include "run_exit_code.h"
+#include "standard_streams_win32.h"
+#include "stderr_message_boxes_win32.h"
 #include "system_check_suite_win32.h"
+#include "unattended_run_win32.h"
 
 namespace Velkora {
 namespace {
@@ -24,43 +30,71 @@ public:
     CLoopRegistration& operator=(const CLoopRegistration&) = delete;
 };
 
-int StartUpRun(HINSTANCE instance, int showCommand) {
+// The words after the program's name, split as the C runtime would.
+std::vector<std::wstring> CommandLineWords() {
+    std::vector<std::wstring> words;
+    int count = 0;
+    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!list) return words;
+    for (int i = 1; i < count; ++i) words.emplace_back(list[i]);
+    LocalFree(list);
+    return words;
+}
+
+int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& options) {
+    const bool unattended = HasUnattendedOptions(options);
     AppContext context;
     context.identity = SettleProductIdentity();
     RegisterUserListClass(instance);
 
     CResourceModules modules(instance);
     LanguageSelection language;
-    if (!SelectLanguage(modules, language)) return -1;
+    if (!SelectLanguage(modules, language, options.silent ? WriteFatalMessageLine : ShowFatalMessageBox)) return -1;
     CModuleTextSource texts(modules);
     context.modules = &modules;
     context.texts = &texts;
+    if (options.silent) return RunSilently(options, context, language.languageCode);
 
     CMessageLoop loop;
     CLoopRegistration registration(loop);
 
     CLicDlg licence(context, language.licencePath);
-    if (!licence.Create(instance, IDD_LICDLG, nullptr)) return 0;
-    ShowWindow(licence.Handle(), showCommand);
-    int result = loop.Run();
-    if (result != 1) return result;
+    if (!options.acceptEula) {
+        if (!licence.Create(instance, IDD_LICDLG, nullptr)) return 0;
+        ShowWindow(licence.Handle(), showCommand);
+        int result = loop.Run();
+        if (result != 1) return result;
+    }
 
-    std::unique_ptr<ICheckSuite> checks = CreateSystemCheckSuite(texts, context.identity);
+    CheckSuiteOptions suiteOptions;
+    suiteOptions.timeLimitSeconds = EffectiveTimeout(options);
+    if (unattended) suiteOptions.verbose = options.verboseVideo;
+    std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(texts, context.identity, suiteOptions);
     context.checks = checks.get();
     CMainDlg main(context);
     if (!main.Create(instance, IDD_MAINDLG, nullptr)) return 0;
+    // Written once the run is complete and before the window shows, so a script need not wait for
+    // someone to close it.
+    bool written = WriteRequestedOutputs(options, context, language.languageCode, main.Session(), *checks);
     ShowWindow(main.Handle(), showCommand);
-    return loop.Run();
+    return DialogRunExitCode(loop.Run(), written);
 }
 
 } // namespace
 
 int RunProgram(HINSTANCE instance, int showCommand) {
+    CommandLineParse parse = ParseCommandLine(CommandLineWords());
+    if (HasUnattendedOptions(parse.options) || !parse.ok) PrepareStandardStreams();
+    if (!parse.ok) {
+        WriteErrorLine(L"VelkoraSysTest: " + parse.error);
+        WriteErrorLine(kUsageLine);
+        return kExitBadCommandLine;
+    }
     CComInitializer com(COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     AppModule().Init(instance);
-    int result = StartUpRun(instance, showCommand);
+    int result = StartUpRun(instance, showCommand, parse.options);
     AppModule().Term();
     return result;
 }

@@ -6,10 +6,17 @@
 namespace Velkora {
 namespace {
 
-class CSystemCheckSuite : public ICheckSuite {
+std::uint32_t WaitLimitOf(const std::optional<std::int32_t>& seconds) {
+    if (!seconds || *seconds < 1) return CProcessLauncher::kNoTimeLimit;
+    return static_cast<std::uint32_t>(*seconds) * 1000u;
+}
+
+class CMachineCheckSuite : public CSystemCheckSuite {
 public:
-    CSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity)
-        : texts(texts), graphics(graphicsState, platform.Services(), texts, identity.name) {}
+    CMachineCheckSuite(const ITextSource& texts, const ProductIdentity& identity, const CheckSuiteOptions& options)
+        : texts(texts), timeLimit(options.timeLimitSeconds),
+          platform(options.boxes, WaitLimitOf(options.timeLimitSeconds), options.verbose),
+          graphics(graphicsState, platform.Services(), texts, identity.name) {}
 
     void CheckOperatingSystem(CheckResult& result) override { Velkora::CheckOperatingSystem(texts, result); }
     void CheckProcessor(CheckResult& result) override { Velkora::CheckProcessor(texts, result); }
@@ -23,9 +30,17 @@ public:
     }
     void CheckAdaptersIdentical(CheckResult& result) override { graphics.CheckAdaptersIdentical(result); }
     bool ReplaceCardListForOlderWindows() override { return graphics.ReplaceCardListForOlderWindows(); }
+    std::optional<std::int32_t> DiagnosticsStoppedAtLimit() override {
+        if (graphicsState.diagnosticsOutcome != LaunchOutcome::kStopped) return std::nullopt;
+        return timeLimit;
+    }
+
+    const GraphicsCheckState& GraphicsState() const override { return graphicsState; }
+    std::optional<std::int32_t> TimeLimitSeconds() const override { return timeLimit; }
 
 private:
     const ITextSource& texts;
+    std::optional<std::int32_t> timeLimit;
     GraphicsCheckState graphicsState;
     CGraphicsPlatform platform;
     CGraphicsChecks graphics;
@@ -33,8 +48,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<ICheckSuite> CreateSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity) {
-    return std::make_unique<CSystemCheckSuite>(texts, identity);
+std::unique_ptr<CSystemCheckSuite> CreateSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity,
+                                                          const CheckSuiteOptions& options) {
+    return std::make_unique<CMachineCheckSuite>(texts, identity, options);
 }
 
 } // namespace Velkora

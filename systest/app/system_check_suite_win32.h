@@ -1,13 +1,31 @@
 #pragma once
 // The checks of the run, on this machine.
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "check_suite.h"
-#include "text_source.h"
+#include "graphics_check_state.h"
+#include "graphics_message_boxes.h"
 #include "product_identity.h"
+#include "text_source.h"
 
 namespace Velkora {
 
-std::unique_ptr<ICheckSuite> CreateSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity);
+struct CheckSuiteOptions {
+    IMessageBoxes* boxes = nullptr;               // nullptr: real message boxes
+    std::optional<std::int32_t> timeLimitSeconds; // for the diagnostics program; none: no limit
+    std::optional<bool> verbose;                  // none: "-verbosevideo" anywhere on the command line
+};
+
+class CSystemCheckSuite : public ICheckSuite {
+public:
+    // What the graphics side found, for the machine-readable result.
+    virtual const GraphicsCheckState& GraphicsState() const = 0;
+    virtual std::optional<std::int32_t> TimeLimitSeconds() const = 0;
+};
+
+std::unique_ptr<CSystemCheckSuite> CreateSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity,
+                                                          const CheckSuiteOptions& options = {});
 
 } // namespace Velkora

@@ -8,13 +8,22 @@ namespace Velkora {
 
 inline constexpr std::int32_t kLaunchFailed = -1;
 
+// How the last launch ended; the exit code alone cannot tell, since a program may end with -1.
+enum class LaunchOutcome {
+    kEnded,      // started (and, when waited for, ended by itself)
+    kNotStarted, // could not be started
+    kStopped,    // still running at the wait limit: ended, with everything it had started
+};
+
 class IProcessLauncher {
 public:
     virtual ~IProcessLauncher() = default;
     // The program is the first word of the command line, searched for as Windows does. Returns
-    // its exit code when waiting, 0 when not, -1 when it could not be started (and says so in a box).
+    // its exit code when waiting, 0 when not, -1 when it could not be started (and says so in a box)
+    // or had to be stopped at the wait limit.
     virtual std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
                                        bool wait) = 0;
+    virtual LaunchOutcome LastOutcome() const = 0;
 };
 
 // The text and title of the box that reports a program that could not be started.

@@ -8,9 +8,24 @@
 #include "framework/scoped_handles_win32.h"
 
 namespace Velkora {
+namespace {
+
+// A job that ends every process in it when its last handle closes, so that nothing the program
+// started outlives a stop, nor this process if it is itself killed while waiting.
+CHandle CreateKillOnCloseJob() {
+    CHandle job(CreateJobObjectW(nullptr, nullptr));
+    if (!job) return job;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) job.Reset();
+    return job;
+}
+
+} // namespace
 
 std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
                                              bool wait) {
+    lastOutcome = LaunchOutcome::kNotStarted;
     // CreateProcessW may write into the command line.
     std::vector<wchar_t> writable;
     try {
@@ -20,26 +35,40 @@ std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bo
         return kLaunchFailed;
     }
 
+    // Only a limited wait needs the job; without one the program is started as it always was.
+    const bool limited = wait && waitLimit != kNoTimeLimit;
+    CHandle job = limited ? CreateKillOnCloseJob() : CHandle();
+
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!(showWindow && newConsole)) {
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_HIDE;
     }
+    DWORD flags = newConsole ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW;
+    // Suspended until it is in the job, so that it cannot start anything outside it first.
+    if (job) flags |= CREATE_SUSPENDED;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE,
-                        newConsole ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                        &process)) {
         DWORD error = GetLastError();
         boxes.ShowWide(LaunchFailureText(commandLine, error), kLaunchFailureTitle, MessageBoxStyle::kStartFailure);
         return kLaunchFailed;
     }
     CHandle processHandle(process.hProcess);
     CHandle threadHandle(process.hThread);
+    lastOutcome = LaunchOutcome::kEnded;
+    // Where jobs cannot nest (Windows 7 inside another job) the program runs outside one; a stop
+    // then ends the program alone.
+    if (job && !AssignProcessToJobObject(job.Get(), processHandle.Get())) job.Reset();
+    if (flags & CREATE_SUSPENDED) ResumeThread(threadHandle.Get());
     if (!wait) return 0;
 
     if (WaitForSingleObject(processHandle.Get(), waitLimit) != WAIT_OBJECT_0) {
-        TerminateProcess(processHandle.Get(), static_cast<UINT>(kLaunchFailed));
+        if (!job || !TerminateJobObject(job.Get(), static_cast<UINT>(kLaunchFailed)))
+            TerminateProcess(processHandle.Get(), static_cast<UINT>(kLaunchFailed));
         WaitForSingleObject(processHandle.Get(), 5000);
+        lastOutcome = LaunchOutcome::kStopped;
         return kLaunchFailed;
     }
     DWORD exitCode = 0;

@@ -2,6 +2,7 @@
 // What the diagnostics run and the inventory left for the graphics checks to judge.
 #include <cstdint>
 
+#include "diagnostics_launch.h"
 #include "graphics_adapter_info.h"
 
 namespace Velkora {
@@ -12,6 +13,10 @@ struct GraphicsCheckState {
     // 4 switchable graphics; 7 (and 5, 6) it could not be started or ended abnormally.
     std::int32_t diagnosticsCode = 0;
     bool noDriverVersion = false; // a video controller had no driver version
+    // The launcher's whole answer and how the run ended: the machine-readable result reports
+    // them, and a stopped program is not started a second time.
+    std::int32_t diagnosticsExitCode = 0;
+    LaunchOutcome diagnosticsOutcome = LaunchOutcome::kEnded;
 };
 
 // The one instance of the process.

@@ -14,11 +14,11 @@ std::optional<WindowsVersionNumber> CWindowsVersionQuery::QueryWindowsVersion() 
     return WindowsVersionNumber{info.dwMajorVersion, info.dwMinorVersion};
 }
 
-CGraphicsPlatform::CGraphicsPlatform(IMessageBoxes* boxes, std::uint32_t waitLimit)
-    : boxes(boxes ? *boxes : realBoxes), launcher(this->boxes, waitLimit) {}
+CGraphicsPlatform::CGraphicsPlatform(IMessageBoxes* boxes, std::uint32_t waitLimit, std::optional<bool> verbose)
+    : boxes(boxes ? *boxes : realBoxes), launcher(this->boxes, waitLimit), verbose(verbose) {}
 
 GraphicsServices CGraphicsPlatform::Services() {
-    return GraphicsServices{boxes, launcher, facts, files, version, IsVerboseVideo()};
+    return GraphicsServices{boxes, launcher, facts, files, version, verbose.value_or(IsVerboseVideo())};
 }
 
 } // namespace Velkora

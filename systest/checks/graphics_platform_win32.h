@@ -3,6 +3,7 @@
 // CreateProcessW, WMI and the display devices, the list files in the current directory, and the
 // Windows version as GetVersionExW reports it to this program.
 #include <cstdint>
+#include <optional>
 
 #include "card_list_file_win32.h"
 #include "diagnostics_launch_win32.h"
@@ -20,12 +21,14 @@ public:
 class CGraphicsPlatform {
 public:
     // boxes: nullptr for the real ones. waitLimit: how long the diagnostics program may run.
+    // verbose: whether the checks show their intermediate values; without a value it follows
+    // "-verbosevideo" anywhere on the command line.
     explicit CGraphicsPlatform(IMessageBoxes* boxes = nullptr,
-                               std::uint32_t waitLimit = CProcessLauncher::kNoTimeLimit);
+                               std::uint32_t waitLimit = CProcessLauncher::kNoTimeLimit,
+                               std::optional<bool> verbose = std::nullopt);
     CGraphicsPlatform(const CGraphicsPlatform&) = delete;
     CGraphicsPlatform& operator=(const CGraphicsPlatform&) = delete;
 
-    // verbose follows "-verbosevideo" on the command line.
     GraphicsServices Services();
 
 private:
@@ -35,6 +38,7 @@ private:
     CGraphicsFacts facts;
     CCardListFiles files;
     CWindowsVersionQuery version;
+    std::optional<bool> verbose;
 };
 
 } // namespace Velkora

@@ -25,7 +25,9 @@ CGraphicsChecks::CGraphicsChecks(GraphicsCheckState& state, const GraphicsServic
 
 bool CGraphicsChecks::RunGraphicsDiagnostics() {
     // Only the low three bits carry the verdict; the launcher's -1 becomes 7.
-    state.diagnosticsCode = services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true) & 7;
+    state.diagnosticsExitCode = services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true);
+    state.diagnosticsOutcome = services.launcher.LastOutcome();
+    state.diagnosticsCode = state.diagnosticsExitCode & 7;
     if (services.verbose) {
         services.boxes.ShowNarrow(NarrowAsciiText(FormatText(L"Return value: %d", {state.diagnosticsCode})),
                                   "ZenToli.exe");
@@ -115,6 +117,9 @@ void CGraphicsChecks::CheckAdaptersIdentical(CheckResult& result) const {
 bool CGraphicsChecks::ReplaceCardListForOlderWindows() {
     std::optional<WindowsVersionNumber> version = services.version.QueryWindowsVersion();
     if (state.diagnosticsCode < 2 || !version) return false;
+    // A program that had to be stopped at the time limit would most likely hang again: no second
+    // wait of the same length for nothing.
+    if (state.diagnosticsOutcome == LaunchOutcome::kStopped) return false;
     bool olderThan62 = version->major < 6 || (version->major == 6 && version->minor < 2);
     if (!olderThan62) return false;
     // Without a list for older Windows the list in use stays, and there is nothing new to judge

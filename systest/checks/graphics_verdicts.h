@@ -51,7 +51,8 @@ public:
     void CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const;
     void CheckAdaptersIdentical(CheckResult& result) const;
     // On Windows before 6.2 with a diagnostics code of 2 or more: put the list for older Windows in
-    // place and run the diagnostics again. True when that second run gave 0 or 1.
+    // place and run the diagnostics again. True when that second run gave 0 or 1. Nothing is
+    // done after a run that was stopped at its time limit.
     bool ReplaceCardListForOlderWindows();
 
 private:

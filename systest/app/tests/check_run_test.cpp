@@ -33,8 +33,11 @@ public:
     void CheckAdaptersIdentical(CheckResult& r) override { Give("identical", identical, r); }
     bool ReplaceCardListForOlderWindows() override {
         calls.push_back("replace");
+        if (stopInRepeat) stoppedAt = stopInRepeat;
         return listReplaced;
     }
+    std::optional<std::int32_t> DiagnosticsStoppedAtLimit() override { return stoppedAt; }
+    std::optional<std::int32_t> stoppedAt, stopInRepeat;
 
 private:
     void Give(const char* name, const CheckResult& preset, CheckResult& r) {
@@ -48,7 +51,7 @@ private:
 FakeTextSource Texts() {
     return FakeTextSource{{904, L"[X] "}, {905, L"[!] "}, {906, L"[+] "}, {908, L"[?] "},
                           {970, L"%s not ready"}, {971, L"%s usable"}, {972, L"%s ready"},
-                          {990, L"list replaced"}, {991, L"closing note"}};
+                          {990, L"list replaced"}, {991, L"closing note"}, {994, L"stopped after %d s"}};
 }
 
 CheckResult Met(const wchar_t* text) { return {3, text, L""}; }
@@ -164,6 +167,32 @@ TEST(CheckRun, NotesNeverChangeTheSummaryAndEntriesKeepTheirIds) {
     const std::wstring last = L"[+] Velkora 2018 ready\r\n";
     EXPECT_EQ(out.report.substr(out.report.size() - last.size()), last);
     EXPECT_EQ(out.report.find(L"ready"), out.report.size() - last.size() + 17);
+}
+
+TEST(CheckRun, StoppedDiagnosticsGiveOneCountedWarningBeforeTheGraphicsRows) {
+    FakeCheckSuite checks;
+    checks.os = Met(L"os");
+    checks.video = {3, L"vram", L""};
+    checks.stoppedAt = 120;
+    checks.stopInRepeat = 120; // still the one row
+    Outcome out = RunChecks(checks);
+    EXPECT_EQ(out.summary.level, 2);
+    EXPECT_EQ(out.report, L"header\r\n[+] os\r\n[!] stopped after 120 s\r\n[+] vram\r\n[!] closing note\r\n"
+                          L"[!] Velkora 2018 usable\r\n");
+    ASSERT_EQ(out.summary.entries.size(), 4u);
+    EXPECT_EQ(out.summary.entries[1].id, CheckId::DiagnosticsTimeout);
+    EXPECT_TRUE(out.summary.entries[1].counts);
+    EXPECT_EQ(out.summary.entries[1].label, L"[!] ");
+    EXPECT_FALSE(out.summary.entries[3].counts);
+}
+
+TEST(CheckRun, AStoppedRepeatIsReportedAfterTheReplacement) {
+    FakeCheckSuite checks;
+    checks.graphicsRuns = false;
+    checks.stopInRepeat = 5;
+    Outcome out = RunChecks(checks);
+    EXPECT_EQ(out.report,
+              L"header\r\n[!] stopped after 5 s\r\n[!] closing note\r\n[!] Velkora 2018 usable\r\n");
 }
 
 } // namespace

@@ -41,11 +41,22 @@ TEST(CommandLine, RefusesBadCommandLines) {
         {L"-accepteula", L"-timeout", L"9999999999"},  // too long to be a number of seconds
         {L"-accepteula", L"-report", L"a", L"-report", L"b"},
         {L"-accepteula", L"-report", L"-", L"-json", L"-"},
+        {L"-accepteula", L"-timeout", L"5", L"-timeout", L"6"},
+        {L"-accepteula", L"-report", L"C:\\Out\\r.txt", L"-json", L"c:\\out\\R.TXT"},
+        {L"-accepteula", L"-silent", L"-verbosevideo", L"-json"}, // value missing at the end
     };
     for (const auto& args : bad) {
         CommandLineParse p = ParseCommandLine(args);
         EXPECT_FALSE(p.ok) << args.size();
         EXPECT_FALSE(p.error.empty());
+    }
+}
+
+TEST(CommandLine, OnlyTheNewOptionsMakeARunUnattended) {
+    EXPECT_FALSE(HasUnattendedOptions(ParseCommandLine({L"-verbosevideo", L"stray"}).options));
+    for (const auto& args : std::vector<std::vector<std::wstring>>{
+             {L"-accepteula"}, {L"-report", L"r.txt"}, {L"-json", L"-"}, {L"-timeout", L"9"}}) {
+        EXPECT_TRUE(HasUnattendedOptions(ParseCommandLine(args).options));
     }
 }
 

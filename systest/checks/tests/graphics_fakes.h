@@ -40,12 +40,16 @@ public:
         lastShowWindow = showWindow;
         lastNewConsole = newConsole;
         lastWait = wait;
+        lastOutcome = exitCodes.empty() ? LaunchOutcome::kNotStarted : outcome;
         if (exitCodes.empty()) return kLaunchFailed;
         std::int32_t code = exitCodes.front();
         if (exitCodes.size() > 1) exitCodes.erase(exitCodes.begin());
-        return code;
+        return lastOutcome == LaunchOutcome::kStopped ? kLaunchFailed : code;
     }
+    LaunchOutcome LastOutcome() const override { return lastOutcome; }
     std::vector<std::int32_t> exitCodes; // one per run; the last repeats
+    LaunchOutcome outcome = LaunchOutcome::kEnded; // of every run that has an exit code
+    LaunchOutcome lastOutcome = LaunchOutcome::kEnded;
     std::vector<std::wstring> calls;
     bool lastShowWindow = true, lastNewConsole = false, lastWait = false;
 };

@@ -233,6 +233,43 @@ TEST(RunGraphicsDiagnostics, InventoryResultDecides) {
     EXPECT_EQ(f.state.diagnosticsCode, 7); // nothing could be started either
 }
 
+TEST(RunGraphicsDiagnostics, KeepsTheWholeExitCodeAndHowTheRunEnded) {
+    struct {
+        std::vector<std::int32_t> exitCodes;
+        LaunchOutcome outcome;
+        std::int32_t exitCode, code;
+        LaunchOutcome recorded;
+    } cases[] = {
+        {{11}, LaunchOutcome::kEnded, 11, 3, LaunchOutcome::kEnded},
+        {{-1}, LaunchOutcome::kEnded, -1, 7, LaunchOutcome::kEnded}, // a program may end with -1 itself
+        {{}, LaunchOutcome::kEnded, -1, 7, LaunchOutcome::kNotStarted},
+        {{3}, LaunchOutcome::kStopped, -1, 7, LaunchOutcome::kStopped},
+    };
+    for (const auto& c : cases) {
+        GraphicsChecksFixture f;
+        f.launcher.exitCodes = c.exitCodes;
+        f.launcher.outcome = c.outcome;
+        EXPECT_TRUE(f.Checks().RunGraphicsDiagnostics());
+        EXPECT_EQ(f.state.diagnosticsExitCode, c.exitCode);
+        EXPECT_EQ(f.state.diagnosticsCode, c.code);
+        EXPECT_EQ(f.state.diagnosticsOutcome, c.recorded);
+    }
+}
+
+TEST(ReplaceCardListForOlderWindows, NothingAfterAStoppedRun) {
+    GraphicsChecksFixture f;
+    f.launcher.exitCodes = {3};
+    f.launcher.outcome = LaunchOutcome::kStopped;
+    f.files.files[L"GraphicsCardGBList.txt"] = {L"in use"};
+    f.files.files[L"GraphicsCardGBList_62.txt"] = {L"for older Windows"};
+    CGraphicsChecks checks = f.Checks();
+    checks.RunGraphicsDiagnostics();
+    EXPECT_FALSE(checks.ReplaceCardListForOlderWindows());
+    EXPECT_EQ(f.launcher.calls.size(), 1u);
+    EXPECT_EQ(f.files.files.count(L"GraphicsCardGBList_62.txt"), 1u);
+    EXPECT_EQ(f.state.diagnosticsCode, 7);
+}
+
 struct ReplaceCase {
     const char* name;
     std::vector<std::int32_t> exitCodes; // first run, second run

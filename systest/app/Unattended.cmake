@@ -1,0 +1,57 @@
+# Unattended checks: the command line's options, the silent run, the report and result document
+# written for scripts. Included at the end of the program's build.
+
+# nlohmann-json from Debian (nlohmann-json3-dev): header-only, so it goes into the static program
+# as it is. The cross build must not search the host's /usr/include as a whole; it gets the one
+# folder through a link in the build tree.
+if(WIN32)
+  find_path(VELKORA_NLOHMANN_JSON_INCLUDE nlohmann/json.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  set(json_include "${CMAKE_BINARY_DIR}/third_party/include")
+  file(MAKE_DIRECTORY "${json_include}")
+  file(CREATE_LINK "${VELKORA_NLOHMANN_JSON_INCLUDE}/nlohmann" "${json_include}/nlohmann" SYMBOLIC)
+  add_library(velkora_json INTERFACE)
+  target_include_directories(velkora_json SYSTEM INTERFACE "${json_include}")
+else()
+  find_package(nlohmann_json 3 REQUIRED)
+  add_library(velkora_json INTERFACE)
+  target_link_libraries(velkora_json INTERFACE nlohmann_json::nlohmann_json)
+endif()
+
+target_sources(velkora_app PRIVATE
+  "${CMAKE_CURRENT_LIST_DIR}/result_json.cpp"
+  "${CMAKE_CURRENT_LIST_DIR}/run_exit_code.cpp"
+  "${CMAKE_CURRENT_LIST_DIR}/message_line.cpp"
+  "${CMAKE_CURRENT_LIST_DIR}/output_target.cpp"
+)
+target_link_libraries(velkora_app PUBLIC velkora_textfile PRIVATE velkora_json)
+
+velkora_add_test(NAME unattended_tests
+  SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/result_json_test.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/tests/unattended_rules_test.cpp"
+  LIBS velkora_app velkora_json)
+
+if(WIN32)
+  target_sources(VelkoraSysTest PRIVATE
+    "${CMAKE_CURRENT_LIST_DIR}/check_session_win32.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/standard_streams_win32.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/stderr_message_boxes_win32.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/output_files_win32.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/unattended_run_win32.cpp"
+  )
+
+  if(BUILD_TESTING)
+    # A stand-in for the diagnostics program that never ends and starts a second process that
+    # never ends either: the time limit must stop both.
+    add_executable(never_ending_program "${CMAKE_CURRENT_LIST_DIR}/tests/wine/never_ending_program_win32.cpp")
+    target_link_options(never_ending_program PRIVATE -municode)
+
+    velkora_add_test(NAME app_wine_unattended_tests
+      SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/unattended_wine_test.cpp"
+      LIBS velkora_test_driver velkora_json
+      RESOURCE_LOCK report-file)
+    add_dependencies(app_wine_unattended_tests VelkoraSysTest Zentoli never_ending_program lang_En lang_De)
+    target_compile_definitions(app_wine_unattended_tests PRIVATE
+      VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}"
+      VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>")
+  endif()
+endif()

@@ -1,0 +1,61 @@
+#pragma once
+// The machine-readable result of a run: one JSON document for scripts that check many
+// workstations. Its layout has a version number of its own (kResultSchemaVersion); the README
+// documents it. Plain records in, UTF-8 text out, so that it is tested on the host.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "check_run.h"
+#include "graphics_adapter_info.h"
+
+namespace Velkora {
+
+inline constexpr std::string_view kResultSchemaName = "velkora-systest-result";
+// Raise on any change that a reader could notice; adding a field counts.
+inline constexpr int kResultSchemaVersion = 1;
+
+// A local time and its distance from UTC, as the run saw the clock.
+struct LocalDateTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    int utcOffsetMinutes = 0; // local minus UTC
+};
+
+struct DiagnosticsFacts {
+    std::int32_t exitCode = 0;   // the program's own exit code; not reported unless it ended by itself
+    std::int32_t code = 0;       // exit code AND 7, as the checks judged it
+    bool started = true;
+    bool timedOut = false;
+    std::optional<std::int32_t> timeLimitSeconds; // no value: waited without limit
+};
+
+struct ResultDocument {
+    std::wstring productName;
+    std::wstring productYear;
+    std::wstring buildDate;
+    std::wstring computerName;
+    LocalDateTime checkedAt;
+    std::wstring languageCode;
+    std::wstring reportHeader;
+    const RunSummary* run = nullptr;
+    DiagnosticsFacts diagnostics;
+    std::optional<std::wstring> osDisplayName; // no value: the system could not be identified
+    std::optional<std::wstring> osSupportCode;
+    GraphicsAdapterInfo adapter;
+};
+
+// "2018-03-05T14:07:09+01:00" (or "Z" at UTC).
+std::string FormatIsoDateTime(const LocalDateTime& time);
+
+// The stable identifier of a check in the document ("operatingSystem", "diagnosticsTimeout", ...).
+std::string_view CheckIdName(CheckId id);
+
+// A word for a severity that needs no language module: "notMet", "warning", "met", "unknown".
+std::string_view VerdictName(Severity severity);
+
+// The document as UTF-8 JSON, indented by two blanks, ended by a line feed. Text that is not
+// valid UTF-16 is carried with U+FFFD in its place.
+std::string BuildResultJson(const ResultDocument& document);
+
+} // namespace Velkora

@@ -1,0 +1,47 @@
+// The small rules of unattended runs: exit codes, message lines, temporary output files.
+#include <gtest/gtest.h>
+
+#include "message_line.h"
+#include "output_target.h"
+#include "run_exit_code.h"
+
+namespace Velkora {
+namespace {
+
+TEST(RunExitCode, SilentRunGivesTheVerdictUnlessAnOutputFailed) {
+    const struct {
+        Severity level;
+        bool written;
+        int code;
+    } rows[] = {
+        {1, true, 11}, {2, true, 12}, {3, true, 13}, {4, true, 14}, {5, true, 15}, {6, true, 16},
+        {1, false, 5}, {6, false, 5}, {0, true, 11}, {9, true, 16},
+    };
+    for (const auto& r : rows) EXPECT_EQ(SilentRunExitCode(r.level, r.written), r.code) << r.level << r.written;
+}
+
+TEST(RunExitCode, DialogRunKeepsTheWindowsAnswerUnlessAnOutputFailed) {
+    EXPECT_EQ(DialogRunExitCode(1, true), 1);
+    EXPECT_EQ(DialogRunExitCode(2, true), 2);
+    EXPECT_EQ(DialogRunExitCode(1, false), 5);
+}
+
+TEST(MessageBoxLine, OneLinePerBox) {
+    EXPECT_EQ(MessageBoxLine(L"lsystem", L"error while starting: Zentoli.exe\nError: 2"),
+              L"lsystem: error while starting: Zentoli.exe Error: 2");
+    EXPECT_EQ(MessageBoxLine(L"Version", L"a\r\n\r\nb\n"), L"Version: a b ");
+    EXPECT_EQ(MessageBoxLine(L"", L"text"), L"text");
+}
+
+TEST(OutputTarget, TemporaryFileLiesInTheTargetsFolder) {
+    EXPECT_TRUE(IsStandardOutputTarget(L"-"));
+    EXPECT_FALSE(IsStandardOutputTarget(L"--"));
+    EXPECT_EQ(TemporaryPathBeside(L"C:\\out\\r.json", 0x1a2b), L"C:\\out\\~r.json.00001A2B.tmp");
+    EXPECT_EQ(TemporaryPathBeside(L"\\\\server\\share/r.txt", 1), L"\\\\server\\share/~r.txt.00000001.tmp");
+    EXPECT_EQ(TemporaryPathBeside(L"r.txt", 2), L"~r.txt.00000002.tmp");
+    EXPECT_EQ(TemporaryPathBeside(L"D:r.txt", 3), L"D:~r.txt.00000003.tmp");
+    EXPECT_EQ(TemporaryPathBeside(L"C:\\dir\\", 4), L"C:\\dir\\~.00000004.tmp");
+}
+
+} // namespace
+} // namespace Velkora

@@ -1,0 +1,329 @@
+// Unattended runs for real: the program in a copy of the deliverable folder, started the way a
+// deployment script starts it, with its standard output and error captured.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "driven_process_win32.h"
+#include "file_contents_win32.h"
+#include "temp_folder_win32.h"
+#include "window_probe_win32.h"
+
+namespace {
+
+using namespace VelkoraTest;
+using nlohmann::json;
+
+const std::wstring kDeliverable = WinePathOf(VELKORA_DELIVERABLE_DIR) + L"\\";
+const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
+constexpr DWORD kWait = 90000;
+const char kBom[] = "\xEF\xBB\xBF";
+
+std::wstring LanguageCode() {
+    wchar_t code[30] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30);
+    return code;
+}
+
+std::vector<std::wstring> FilesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The report's lines without their CR LF; empty when a line end is not CR LF.
+std::vector<std::string> ReportLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) return {};
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+struct RunOutcome {
+    std::optional<DWORD> exitCode;
+    std::string output, errors;
+    std::size_t windowsSeen = 0; // visible top-level windows of the program, at any time
+    DWORD milliseconds = 0;
+};
+
+// A copy of the deliverable folder in which the program runs.
+class UnattendedProgram : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.IsValid());
+        for (const wchar_t* name : {L"VelkoraSysTest.exe", L"Zentoli.exe", L"VelkoraSystest_En.Dll",
+                                    L"VelkoraSystest_De.Dll", L"Lic_En.Txt", L"GraphicsCardGBList.txt",
+                                    L"Lines.vert", L"Lines.frag", L"HiddenEdges.vert", L"HiddenEdges.frag"}) {
+            ASSERT_TRUE(CopyInto(kDeliverable + name, folder.Path(), name)) << Utf8Of(name);
+        }
+        std::wstring module = L"VelkoraSystest_" + LanguageCode() + L".Dll";
+        if (GetFileAttributesW((folder.Path() + module).c_str()) == INVALID_FILE_ATTRIBUTES) {
+            ASSERT_TRUE(CopyInto(kDeliverable + L"VelkoraSystest_En.Dll", folder.Path(), module));
+        }
+        out = folder.Path() + L"out\\";
+        ASSERT_TRUE(CreateDirectoryW(out.c_str(), nullptr));
+    }
+
+    // Runs the program with these words after its name and waits for it, watching for windows.
+    RunOutcome Run(const std::wstring& arguments) {
+        RunOutcome outcome;
+        CDrivenProcess program;
+        DWORD start = GetTickCount();
+        if (!program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), {}})) {
+            ADD_FAILURE() << "the program did not start";
+            return outcome;
+        }
+        while (GetTickCount() - start < kWait) {
+            outcome.exitCode = program.WaitForExit(20);
+            if (outcome.exitCode) break;
+            outcome.windowsSeen = std::max(outcome.windowsSeen, TopLevelWindowsOf(program.ProcessId()).size());
+        }
+        outcome.milliseconds = GetTickCount() - start;
+        if (!outcome.exitCode) {
+            ADD_FAILURE() << "the program did not end within " << kWait << " ms";
+            program.Terminate();
+            return outcome;
+        }
+        outcome.output = program.Output();
+        outcome.errors = program.Errors();
+        return outcome;
+    }
+
+    static json ParseJson(const std::optional<std::string>& text) {
+        if (!text) {
+            ADD_FAILURE() << "no result document";
+            return json::object();
+        }
+        return json::parse(*text, nullptr, false);
+    }
+
+    CTempFolder folder{L"velkora-unattended"};
+    std::wstring out;
+};
+
+// The report agrees with the result document: header first, one line per check, summary last.
+void ExpectReportMatchesDocument(const std::string& report, const json& document) {
+    ASSERT_GT(report.size(), 3u);
+    EXPECT_EQ(report.substr(0, 3), kBom);
+    std::vector<std::string> lines = ReportLines(report.substr(3));
+    ASSERT_EQ(lines.size(), document["checks"].size() + 2) << report;
+    EXPECT_EQ(lines.front(), document["reportHeader"].get<std::string>());
+    for (std::size_t i = 0; i < document["checks"].size(); ++i) {
+        const json& check = document["checks"][i];
+        EXPECT_EQ(lines[i + 1], check["label"].get<std::string>() + check["reportText"].get<std::string>());
+    }
+    EXPECT_EQ(lines.back(), document["summary"]["label"].get<std::string>() + document["summary"]["text"].get<std::string>());
+}
+
+TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
+    RunOutcome run = Run(L"-accepteula -silent -report \"" + out + L"report.txt\" /JSON \"" + out + L"result.json\"");
+    ASSERT_TRUE(run.exitCode);
+    EXPECT_EQ(run.windowsSeen, 0u);
+    EXPECT_TRUE(run.output.empty()) << run.output;
+    json document = ParseJson(ReadFileBytes(out + L"result.json"));
+    ASSERT_FALSE(document.is_discarded());
+    EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
+    EXPECT_GE(*run.exitCode, 11u);
+    EXPECT_LE(*run.exitCode, 16u);
+    EXPECT_EQ(document["schemaVersion"], 1);
+    EXPECT_EQ(document["product"]["name"], "Velkora 2018");
+    EXPECT_EQ(document["language"], Utf8Of(LanguageCode()));
+    // The real diagnostics program ran to its end under the default limit of a silent run.
+    EXPECT_EQ(document["diagnostics"]["started"], true);
+    EXPECT_EQ(document["diagnostics"]["timedOut"], false);
+    EXPECT_EQ(document["diagnostics"]["timeLimitSeconds"], 120);
+    ASSERT_TRUE(document["diagnostics"]["exitCode"].is_number());
+    EXPECT_EQ(document["diagnostics"]["code"], document["diagnostics"]["exitCode"].get<int>() & 7);
+    EXPECT_FALSE(document["operatingSystem"]["displayName"].is_null());
+    // The five hardware checks first, the closing note last.
+    const char* firstIds[] = {"operatingSystem", "processor", "memory", "diskSpace", "screen"};
+    ASSERT_GE(document["checks"].size(), 6u);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(document["checks"][i]["id"], firstIds[i]);
+    EXPECT_EQ(document["checks"].back()["id"], "closingNote");
+
+    std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
+    ASSERT_TRUE(report);
+    ExpectReportMatchesDocument(*report, document);
+    // Nothing but the two files is left in the folder.
+    EXPECT_EQ(FilesIn(out), (std::vector<std::wstring>{L"report.txt", L"result.json"}));
+    std::printf("silent run: exit code %lu, %zu rows, diagnostics exit code %d, %lu ms\n", *run.exitCode,
+                document["checks"].size(), document["diagnostics"]["exitCode"].get<int>(), run.milliseconds);
+}
+
+TEST_F(UnattendedProgram, ReportOnStandardOutput) {
+    RunOutcome run = Run(L"-accepteula -silent -report - -json \"" + out + L"result.json\"");
+    ASSERT_TRUE(run.exitCode);
+    json document = ParseJson(ReadFileBytes(out + L"result.json"));
+    ASSERT_FALSE(document.is_discarded());
+    EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
+    ExpectReportMatchesDocument(run.output, document);
+}
+
+TEST_F(UnattendedProgram, ResultDocumentOnStandardOutput) {
+    RunOutcome run = Run(L"-accepteula -silent -json -");
+    ASSERT_TRUE(run.exitCode);
+    json document = json::parse(run.output, nullptr, false);
+    ASSERT_FALSE(document.is_discarded()) << run.output;
+    EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
+}
+
+TEST_F(UnattendedProgram, DiagnosticsThatNeverEndAreStoppedAtTheLimit) {
+    ASSERT_TRUE(CopyFileW(kNeverEnding.c_str(), (folder.Path() + L"Zentoli.exe").c_str(), FALSE));
+    RunOutcome run = Run(L"-accepteula -silent -timeout 3 -report \"" + out + L"report.txt\" -json \"" + out +
+                         L"result.json\"");
+    ASSERT_TRUE(run.exitCode);
+    EXPECT_EQ(run.windowsSeen, 0u);
+    json document = ParseJson(ReadFileBytes(out + L"result.json"));
+    ASSERT_FALSE(document.is_discarded());
+    EXPECT_EQ(document["diagnostics"]["timedOut"], true);
+    EXPECT_EQ(document["diagnostics"]["code"], 7);
+    EXPECT_TRUE(document["diagnostics"]["exitCode"].is_null());
+    EXPECT_EQ(document["diagnostics"]["timeLimitSeconds"], 3);
+    std::vector<json> stopped;
+    for (const json& check : document["checks"]) {
+        if (check["id"] == "diagnosticsTimeout") stopped.push_back(check);
+    }
+    ASSERT_EQ(stopped.size(), 1u);
+    EXPECT_EQ(stopped[0]["severity"], 2);
+    EXPECT_EQ(stopped[0]["countsForSummary"], true);
+    EXPECT_NE(stopped[0]["text"].get<std::string>().find(" 3 "), std::string::npos) << stopped[0]["text"];
+    // A stopped diagnostics run leaves the summary at a warning at best.
+    EXPECT_LE(document["summary"]["severity"].get<int>(), 2);
+    EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
+    std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
+    ASSERT_TRUE(report);
+    EXPECT_NE(report->find(stopped[0]["label"].get<std::string>() + stopped[0]["text"].get<std::string>() + "\r\n"),
+              std::string::npos);
+    ExpectReportMatchesDocument(*report, document);
+
+    // Both the stand-in and the process it started are gone.
+    std::optional<std::string> pids = ReadFileBytes(folder.Path() + L"never-ending-pids.txt");
+    ASSERT_TRUE(pids);
+    unsigned long parent = 0, child = 0;
+    ASSERT_EQ(std::sscanf(pids->c_str(), "%lu %lu", &parent, &child), 2);
+    EXPECT_NE(child, 0u);
+    for (unsigned long pid : {parent, child}) {
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+        if (!process) continue; // already gone
+        EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0) << "process " << pid << " still runs";
+        CloseHandle(process);
+    }
+    std::printf("stopped diagnostics: exit code %lu after %lu ms with a limit of 3 s\n", *run.exitCode,
+                run.milliseconds);
+}
+
+TEST_F(UnattendedProgram, BadCommandLinesGiveThreeAndTheUsage) {
+    const wchar_t* commandLines[] = {
+        L"-silent",                                  // without -accepteula
+        L"-accepteula -silent -bogus",               // unknown option
+        L"/accepteula stray",                        // a word that is no option
+        L"-accepteula -silent -report",              // value missing
+        L"-accepteula -silent -timeout 0",           // not a positive number
+        L"-accepteula -silent -timeout soon",        // not a number
+        L"-accepteula -silent -report - -json -",    // both on standard output
+        L"-accepteula -silent -json a.json -json b", // given twice
+    };
+    for (const wchar_t* arguments : commandLines) {
+        RunOutcome run = Run(arguments);
+        ASSERT_TRUE(run.exitCode);
+        EXPECT_EQ(*run.exitCode, 3u) << Utf8Of(arguments);
+        EXPECT_EQ(run.windowsSeen, 0u) << Utf8Of(arguments);
+        EXPECT_NE(run.errors.find("Usage: VelkoraSysTest [-accepteula] [-silent]"), std::string::npos)
+            << Utf8Of(arguments) << ": " << run.errors;
+        EXPECT_NE(run.errors.find("VelkoraSysTest: "), std::string::npos) << run.errors; // the reason
+        EXPECT_TRUE(run.output.empty());
+    }
+}
+
+TEST_F(UnattendedProgram, UnwritableTargetsGiveFiveAndLeaveNoFile) {
+    ASSERT_TRUE(CreateDirectoryW((out + L"taken").c_str(), nullptr));
+    struct Case {
+        std::wstring arguments;
+        std::vector<std::wstring> filesAfter; // in out
+    } cases[] = {
+        {L"-report \"" + out + L"missing\\report.txt\"", {L"taken"}},
+        {L"-json \"" + out + L"missing\\result.json\"", {L"taken"}},
+        {L"-json \"" + out + L"taken\"", {L"taken"}},
+        {L"-report \"" + out + L"taken\"", {L"taken"}},
+        // One written, one not: the one is whole, and the run still says that something failed.
+        {L"-report \"" + out + L"report.txt\" -json \"" + out + L"missing\\result.json\"", {L"report.txt", L"taken"}},
+    };
+    for (const Case& c : cases) {
+        RunOutcome run = Run(L"-accepteula -silent " + c.arguments);
+        ASSERT_TRUE(run.exitCode);
+        EXPECT_EQ(*run.exitCode, 5u) << Utf8Of(c.arguments);
+        EXPECT_NE(run.errors.find("could not be written to"), std::string::npos) << run.errors;
+        EXPECT_EQ(FilesIn(out), c.filesAfter) << Utf8Of(c.arguments);
+        EXPECT_TRUE(FilesIn(out + L"taken\\").empty());
+        DeleteFileW((out + L"report.txt").c_str());
+    }
+}
+
+TEST_F(UnattendedProgram, NoLanguageModuleIsALineAndMinusOne) {
+    for (const std::wstring& name : FilesIn(folder.Path())) {
+        if (name.rfind(L"VelkoraSystest_", 0) == 0) {
+            ASSERT_TRUE(DeleteFileW((folder.Path() + name).c_str()));
+        }
+    }
+    RunOutcome run = Run(L"-accepteula -silent -json \"" + out + L"result.json\"");
+    ASSERT_TRUE(run.exitCode);
+    EXPECT_EQ(*run.exitCode, 0xFFFFFFFFu);
+    EXPECT_EQ(run.windowsSeen, 0u);
+    EXPECT_EQ(run.errors.rfind("Fatal Error: Can't initialize language Dll / ", 0), 0u) << run.errors;
+    EXPECT_TRUE(FilesIn(out).empty());
+}
+
+// With the licence accepted on the command line the main window opens at once, and the report is
+// already written when it shows: the same bytes as the report button's file.
+TEST_F(UnattendedProgram, DialogRunWritesTheReportBeforeTheWindowShows) {
+    CDrivenProcess program;
+    ASSERT_TRUE(program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" /AcceptEula -report \"" + out +
+                                   L"report.txt\" -json \"" + out + L"result.json\"",
+                               folder.Path(),
+                               {}}));
+    HWND main = program.WaitForWindow(L"#32770", L"Velkora 2018 System Check", kWait);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(TopLevelWindowsOf(program.ProcessId()).size(), 1u); // no licence window
+    std::optional<std::string> written = ReadFileBytes(out + L"report.txt");
+    ASSERT_TRUE(written);
+    json document = ParseJson(ReadFileBytes(out + L"result.json"));
+    ASSERT_FALSE(document.is_discarded());
+    // A dialog run waits for the diagnostics without limit.
+    EXPECT_TRUE(document["diagnostics"]["timeLimitSeconds"].is_null());
+
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring buttonFile = std::wstring(temp) + L"VelkoraSysTest.txt";
+    DeleteFileW(buttonFile.c_str());
+    ClickButton(ControlOf(main, 1008));
+    EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(buttonFile) == written; }, 10000));
+    // The shell opens the file in the text editor, where the prefix knows one for .txt files.
+    HWND notepad = nullptr;
+    if (WaitUntil([&] { return (notepad = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 10000)) {
+        PostMessageW(notepad, WM_CLOSE, 0, 0);
+        WaitUntil([&] { return FindWindowW(L"Notepad", nullptr) == nullptr; }, 10000);
+    }
+
+    PostCommand(main, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(kWait), std::optional<DWORD>(2));
+}
+
+} // namespace

@@ -1,0 +1,68 @@
+#include "unattended_run_win32.h"
+
+#include "os_display_string_win32.h"
+#include "output_files_win32.h"
+#include "result_json.h"
+#include "run_exit_code.h"
+#include "stderr_message_boxes_win32.h"
+
+namespace Velkora {
+namespace {
+
+ResultDocument MakeResultDocument(const AppContext& context, const std::wstring& languageCode,
+                                  const CCheckSession& session, const CSystemCheckSuite& suite) {
+    ResultDocument d;
+    d.productName = context.identity.name;
+    d.productYear = context.identity.year;
+    d.buildDate = session.BuildDate();
+    d.computerName = session.ComputerName();
+    d.checkedAt = session.CheckedAt();
+    d.languageCode = languageCode;
+    d.reportHeader = session.Header();
+    d.run = &session.Summary();
+    const GraphicsCheckState& graphics = suite.GraphicsState();
+    d.diagnostics.exitCode = graphics.diagnosticsExitCode;
+    d.diagnostics.code = graphics.diagnosticsCode;
+    d.diagnostics.started = graphics.diagnosticsOutcome != LaunchOutcome::kNotStarted;
+    d.diagnostics.timedOut = graphics.diagnosticsOutcome == LaunchOutcome::kStopped;
+    d.diagnostics.timeLimitSeconds = suite.TimeLimitSeconds();
+    d.adapter = graphics.info;
+    // Cached by the operating system check of the run: no second query.
+    wchar_t name[256] = {}, code[3] = {};
+    if (GetOSDisplayString(name, code)) {
+        d.osDisplayName = std::wstring(name, wcsnlen(name, 256));
+        d.osSupportCode = std::wstring(code, wcsnlen(code, 3));
+    }
+    return d;
+}
+
+} // namespace
+
+bool WriteRequestedOutputs(const CommandLineOptions& options, const AppContext& context,
+                           const std::wstring& languageCode, const CCheckSession& session,
+                           const CSystemCheckSuite& suite) {
+    bool written = true;
+    if (options.reportPath) written = WriteReportOutput(*options.reportPath, session.ReportText()) && written;
+    if (options.jsonPath) {
+        std::string json = BuildResultJson(MakeResultDocument(context, languageCode, session, suite));
+        written = WriteJsonOutput(*options.jsonPath, json) && written;
+    }
+    return written;
+}
+
+int RunSilently(const CommandLineOptions& options, AppContext& context, const std::wstring& languageCode) {
+    CStandardErrorBoxes boxes;
+    CheckSuiteOptions suiteOptions{&boxes, EffectiveTimeout(options), options.verboseVideo};
+    std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(*context.texts, context.identity, suiteOptions);
+    context.checks = checks.get();
+    // As the main window does once its own images are loaded: every text from the language module.
+    context.modules->SetCurrent(context.modules->LanguageModule());
+    CCheckSession session(context);
+    session.Begin();
+    session.Run({});
+    bool written = WriteRequestedOutputs(options, context, languageCode, session, *checks);
+    context.checks = nullptr;
+    return SilentRunExitCode(session.Summary().level, written);
+}
+
+} // namespace Velkora
