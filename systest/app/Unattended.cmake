@@ -50,6 +50,11 @@ if(WIN32)
       LIBS velkora_test_driver velkora_json
       RESOURCE_LOCK report-file)
     add_dependencies(app_wine_unattended_tests VelkoraSysTest Zentoli never_ending_program lang_En lang_De)
+    # The same texts as the main window in the user's language: the silent runs again in German.
+    add_test(NAME app_wine_unattended_tests_de COMMAND app_wine_unattended_tests
+      --gtest_filter=*SilentRun*:*StoppedAtTheLimit*:*ReportOnStandardOutput*)
+    set_tests_properties(app_wine_unattended_tests_de PROPERTIES
+      ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300)
     target_compile_definitions(app_wine_unattended_tests PRIVATE
       VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}"
       VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>")

@@ -230,6 +230,23 @@ TEST_F(UnattendedProgram, DiagnosticsThatNeverEndAreStoppedAtTheLimit) {
                 run.milliseconds);
 }
 
+// Every box a dialog run would show is a line on standard error instead, and the run goes on.
+TEST_F(UnattendedProgram, MessageBoxesBecomeLinesOnStandardError) {
+    ASSERT_TRUE(DeleteFileW((folder.Path() + L"Zentoli.exe").c_str()));
+    RunOutcome run = Run(L"-accepteula -silent -verbosevideo -json \"" + out + L"result.json\"");
+    ASSERT_TRUE(run.exitCode);
+    EXPECT_EQ(run.windowsSeen, 0u);
+    EXPECT_NE(run.errors.find("lsystem: error while starting: Zentoli.exe Error: 2\r\n"), std::string::npos)
+        << run.errors;
+    EXPECT_NE(run.errors.find("ZenToli.exe: Return value: 7\r\n"), std::string::npos) << run.errors;
+    json document = ParseJson(ReadFileBytes(out + L"result.json"));
+    ASSERT_FALSE(document.is_discarded());
+    EXPECT_EQ(document["diagnostics"]["started"], false);
+    EXPECT_TRUE(document["diagnostics"]["exitCode"].is_null());
+    EXPECT_EQ(document["diagnostics"]["code"], 7);
+    EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
+}
+
 TEST_F(UnattendedProgram, BadCommandLinesGiveThreeAndTheUsage) {
     const wchar_t* commandLines[] = {
         L"-silent",                                  // without -accepteula
