@@ -43,6 +43,7 @@ TEST(LaunchProcess, MissingProgramIsReportedInABox) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, kTestWaitLimit);
     EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe -x", false, true, true), -1);
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kNotStarted);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], (ShownBox{L"error while starting: VelkoraNoSuchProgram.exe -x\nError: 2", L"lsystem",
                                         false, MessageBoxStyle::kStartFailure}));
@@ -52,6 +53,10 @@ TEST(LaunchProcess, WaitLimitEndsAProgramThatDoesNotFinish) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, 300);
     EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe hang", false, false, true), -1);
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kStopped);
+    // A program that ends with -1 by itself is told apart from one that was stopped.
+    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe -1", false, false, true), -1);
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kEnded);
 }
 
 // The real box of our own process with the given title, if it is showing.
