@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <set>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -60,7 +61,9 @@ std::vector<std::string> ReportLines(const std::string& text) {
 struct RunOutcome {
     std::optional<DWORD> exitCode;
     std::string output, errors;
-    std::size_t windowsSeen = 0; // visible top-level windows of the program, at any time
+    std::size_t windowsSeen = 0;       // visible top-level windows of the program, at any time
+    std::size_t hiddenWindowsSeen = 0; // and hidden ones
+    std::set<std::string> hiddenClasses;
     DWORD milliseconds = 0;
 };
 
@@ -94,7 +97,11 @@ protected:
         while (GetTickCount() - start < kWait) {
             outcome.exitCode = program.WaitForExit(20);
             if (outcome.exitCode) break;
-            outcome.windowsSeen = std::max(outcome.windowsSeen, TopLevelWindowsOf(program.ProcessId()).size());
+            std::vector<HWND> all = TopLevelWindowsOf(program.ProcessId(), false);
+            std::size_t visible = TopLevelWindowsOf(program.ProcessId()).size();
+            outcome.windowsSeen = std::max(outcome.windowsSeen, visible);
+            outcome.hiddenWindowsSeen = std::max(outcome.hiddenWindowsSeen, all.size() - visible);
+            for (HWND w : all) outcome.hiddenClasses.insert(Utf8Of(ClassNameOf(w)));
         }
         outcome.milliseconds = GetTickCount() - start;
         if (!outcome.exitCode) {
@@ -164,8 +171,11 @@ TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
     ExpectReportMatchesDocument(*report, document);
     // Nothing but the two files is left in the folder.
     EXPECT_EQ(FilesIn(out), (std::vector<std::wstring>{L"report.txt", L"result.json"}));
-    std::printf("silent run: exit code %lu, %zu rows, diagnostics exit code %d, %lu ms\n", *run.exitCode,
-                document["checks"].size(), document["diagnostics"]["exitCode"].get<int>(), run.milliseconds);
+    std::string hidden;
+    for (const std::string& name : run.hiddenClasses) hidden += " " + name;
+    std::printf("silent run: exit code %lu, %zu rows, diagnostics exit code %d, %lu ms, hidden windows %zu:%s\n",
+                *run.exitCode, document["checks"].size(), document["diagnostics"]["exitCode"].get<int>(),
+                run.milliseconds, run.hiddenWindowsSeen, hidden.c_str());
 }
 
 TEST_F(UnattendedProgram, ReportOnStandardOutput) {
