@@ -1,6 +1,6 @@
 #pragma once
-// Owners for the COM objects, strings and variants of a WMI query, and for registry keys:
-// released once, never copied. Header only, for both programs.
+// Owners for COM: the apartment of a thread, objects, strings and variants; released once,
+// never copied. Header only, for both programs.
 #include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
@@ -40,6 +40,8 @@ public:
     CBstr(const CBstr&) = delete;
     CBstr& operator=(const CBstr&) = delete;
     BSTR Get() const { return text; }
+    // False when the string could not be allocated.
+    explicit operator bool() const { return text != nullptr; }
 
 private:
     BSTR text;
@@ -61,19 +63,20 @@ private:
     VARIANT value;
 };
 
-class CRegKey {
+// COM for the calling thread, undone at the end of the scope only when this call did it.
+class CComInitializer {
 public:
-    CRegKey() = default;
-    ~CRegKey() {
-        if (key) RegCloseKey(key);
+    explicit CComInitializer(DWORD apartment = COINIT_APARTMENTTHREADED)
+        : initialized(SUCCEEDED(CoInitializeEx(nullptr, apartment))) {}
+    ~CComInitializer() {
+        if (initialized) CoUninitialize();
     }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    HKEY* Receive() { return &key; }
-    HKEY Get() const { return key; }
+    CComInitializer(const CComInitializer&) = delete;
+    CComInitializer& operator=(const CComInitializer&) = delete;
+    bool Succeeded() const { return initialized; }
 
 private:
-    HKEY key = nullptr;
+    bool initialized;
 };
 
 } // namespace Velkora

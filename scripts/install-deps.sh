@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ make libgtest-dev googletest libgmock-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb openbox x11-utils xdotool imagemagick procps
+  wine wine64 fonts-wine xvfb openbox x11-utils xdotool imagemagick procps
   libgl1-mesa-dri libglx-mesa0
 )
 missing=()

@@ -7,8 +7,13 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" windows >/dev/null
-deliverable="$root/build/windows/deliverable"
-cd "$deliverable"
+# The programs write beside themselves (the diagnostics' settings and log): run a fresh copy, so
+# that the build's deliverable folder stays as the build made it.
+run="$root/build/windows/checker-run"
+rm -rf "$run"
+cp -r "$root/build/windows/deliverable" "$run"
+cd "$run"
+echo "Running a copy of the deliverable in $run (the diagnostics' log and settings stay there)." >&2
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   user_display="$DISPLAY"

@@ -2,9 +2,17 @@
 
 #include <wbemcli.h>
 
-#include "win32_handles.h"
+#include "com_objects_win32.h"
+#include "scoped_handle_win32.h"
 
 namespace Zentoli {
+
+using Velkora::CBstr;
+using Velkora::CComInitializer;
+using Velkora::CComPtr;
+using Velkora::CModule;
+using Velkora::CRegKey;
+using Velkora::CVariant;
 namespace {
 
 // WbemAdministrativeLocator and IWbemLocator, spelled out so no GUID library is needed.
@@ -89,7 +97,7 @@ std::wstring ReadRegistryText(HKEY key, const wchar_t* name) {
 
 bool CWin32AdapterPlatform::QueryVideoControllers(std::size_t maxCount,
                                                   std::vector<VideoControllerRecord>& records) {
-    CComInit com(COINIT_MULTITHREADED);
+    CComInitializer com(COINIT_MULTITHREADED);
     HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                                       RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     // Security set up earlier in this process is just as good.
@@ -131,7 +139,7 @@ bool CWin32AdapterPlatform::QueryVideoControllers(std::size_t maxCount,
 
 std::optional<std::vector<DisplayDeviceRecord>> CWin32AdapterPlatform::DisplayDevices() {
     using EnumDisplayDevicesProc = BOOL(WINAPI*)(LPCWSTR, DWORD, PDISPLAY_DEVICEW, DWORD);
-    CModule user32(L"user32.dll");
+    CModule user32(LoadLibraryW(L"user32.dll"));
     if (!user32.Get())
         return std::nullopt;
     auto enumDisplayDevices = reinterpret_cast<EnumDisplayDevicesProc>(

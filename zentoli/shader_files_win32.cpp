@@ -1,8 +1,10 @@
 #include "shader_files_win32.h"
 
-#include "win32_handles.h"
+#include "scoped_handle_win32.h"
 
 namespace Zentoli {
+
+using Velkora::CFile;
 namespace {
 
 class CWin32ShaderFile : public IShaderFile {
@@ -25,7 +27,7 @@ class CWin32ShaderFile : public IShaderFile {
     }
 
   private:
-    CFileHandle file;
+    CFile file;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text_format.h"
+#include "text_ids.h"
 #include "verdict_tables.h"
 
 namespace Velkora {

@@ -26,10 +26,6 @@ enum class CheckId {
     DiagnosticsTimeout,
 };
 
-inline constexpr TextId kTextListReplacedNote = 990;
-inline constexpr TextId kTextClosingNote = 991;
-inline constexpr TextId kTextDiagnosticsStopped = 994;
-
 struct RunEntry {
     CheckId id;
     CheckResult result;

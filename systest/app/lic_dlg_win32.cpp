@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "text_file_read.h"
 #include "text_format.h"
+#include "text_ids.h"
 
 namespace Velkora {
 
@@ -47,11 +48,11 @@ void CLicDlg::OnInitDialog() {
     FillLicenceText();
     RegisterWithLoop();
     context.modules->SetCurrent(context.modules->LanguageModule());
-    SetDlgItemTextW(Handle(), IDOK, context.texts->Text(924).c_str());
-    SetDlgItemTextW(Handle(), IDCANCEL, context.texts->Text(925).c_str());
-    SetDlgItemTextW(Handle(), IDC_LIC_INSTRUCTIONS, context.texts->Text(926).c_str());
-    SetDlgItemTextW(Handle(), IDC_LIC_CONSENT, context.texts->Text(927).c_str());
-    SetWindowTextW(Handle(), FormatTextById(*context.texts, 928, {context.identity.name}).c_str());
+    SetDlgItemTextW(Handle(), IDOK, context.texts->Text(kTextLicenceAccept).c_str());
+    SetDlgItemTextW(Handle(), IDCANCEL, context.texts->Text(kTextLicenceDecline).c_str());
+    SetDlgItemTextW(Handle(), IDC_LIC_INSTRUCTIONS, context.texts->Text(kTextLicenceInstructions).c_str());
+    SetDlgItemTextW(Handle(), IDC_LIC_CONSENT, context.texts->Text(kTextLicenceConsent).c_str());
+    SetWindowTextW(Handle(), FormatTextById(*context.texts, kTextLicenceCaption, {context.identity.name}).c_str());
     context.modules->SetCurrent(context.modules->Program());
 }
 

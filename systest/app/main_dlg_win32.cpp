@@ -6,6 +6,7 @@
 #include "presentation_resource.h"
 #include "res/resource.h"
 #include "text_format.h"
+#include "text_ids.h"
 
 namespace Velkora {
 
@@ -56,11 +57,11 @@ void CMainDlg::OnInitDialog() {
     const ITextSource& texts = *context.texts;
     std::wstring header = session.Begin();
 
-    SetWindowTextW(Handle(), FormatTextById(texts, 903, {context.identity.name}).c_str());
-    SetDlgItemTextW(Handle(), IDC_MAIN_REPORT, texts.Text(915).c_str());
-    SetWindowTextW(introduction, texts.Text(900).c_str());
-    resultList.AppendColumn(texts.Text(901), 1, -1, false, 0, 0);
-    resultList.AppendColumn(texts.Text(902), 1, -1, false, 0, 0);
+    SetWindowTextW(Handle(), FormatTextById(texts, kTextMainCaption, {context.identity.name}).c_str());
+    SetDlgItemTextW(Handle(), IDC_MAIN_REPORT, texts.Text(kTextReportButton).c_str());
+    SetWindowTextW(introduction, texts.Text(kTextIntroduction).c_str());
+    resultList.AppendColumn(texts.Text(kTextColumnStatus), 1, -1, false, 0, 0);
+    resultList.AppendColumn(texts.Text(kTextColumnDescription), 1, -1, false, 0, 0);
 
     session.Run([this](const ResultRow& row) { resultList.AppendRow(row); });
     ShowSummary();

@@ -7,7 +7,7 @@
 #include "check_run.h"
 #include "check_session_win32.h"
 #include "framework/loop_dialog_win32.h"
-#include "framework/scoped_handles_win32.h"
+#include "gdi_objects_win32.h"
 #include "list_user_data_win32.h"
 
 namespace Velkora {
@@ -33,8 +33,8 @@ private:
     HWND introduction = nullptr;
     CCheckSession session;
     CGdiObject logo;
-    CImageList statusImages;
-    CIcon summaryIcon;
+    CImageListHandle statusImages;
+    CIconHandle summaryIcon;
 };
 
 } // namespace Velkora

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "code_page_conversion.h"
-#include "framework/scoped_handles_win32.h"
+#include "scoped_handle_win32.h"
 #include "output_target.h"
 #include "report_file_win32.h"
 #include "standard_streams_win32.h"
@@ -19,10 +19,8 @@ std::uint32_t UniqueNumber() {
     return (GetCurrentProcessId() << 8) ^ ++count;
 }
 
-CHandle FileHandle(HANDLE handle) { return CHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle); }
-
 bool WriteBytesFile(const std::wstring& path, const std::string& bytes) {
-    CHandle file = FileHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     const char* data = bytes.data();
     std::size_t left = bytes.size();
@@ -37,7 +35,7 @@ bool WriteBytesFile(const std::wstring& path, const std::string& bytes) {
 }
 
 std::optional<std::string> ReadBytesFile(const std::wstring& path) {
-    CHandle file = FileHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    CFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) return std::nullopt;
     std::string bytes;
     char buffer[65536];

@@ -6,7 +6,7 @@
 #include "app_context_win32.h"
 #include "command_line.h"
 #include "framework/message_loop_win32.h"
-#include "framework/scoped_handles_win32.h"
+#include "com_objects_win32.h"
 #include "language_selection_win32.h"
 #include "lic_dlg_win32.h"
 #include "user_list_class_win32.h"

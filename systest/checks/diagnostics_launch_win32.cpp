@@ -5,7 +5,7 @@
 #include <new>
 #include <vector>
 
-#include "framework/scoped_handles_win32.h"
+#include "scoped_handle_win32.h"
 
 namespace Velkora {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "graphics_verbose.h"
 #include "text_format.h"
+#include "text_ids.h"
 
 namespace Velkora {
 namespace {
@@ -43,21 +44,21 @@ bool CGraphicsChecks::RunGraphicsDiagnostics() {
 
 void CGraphicsChecks::CheckVideoMemory(CheckResult& result) const {
     if (state.noDriverVersion) {
-        SetResult(result, kSeverityWarning, texts.Text(988));
+        SetResult(result, kSeverityWarning, texts.Text(kTextDriverVersionUnknown));
         return;
     }
-    std::wstring lowerRequirement = FormatTextById(texts, 993, {512});
-    std::wstring higherRequirement = FormatTextById(texts, 992, {1});
+    std::wstring lowerRequirement = FormatTextById(texts, kTextRequirementMinimum, {512});
+    std::wstring higherRequirement = FormatTextById(texts, kTextRequirementRecommended, {1});
     result = CheckResult{};
     if (state.info.memoryBytes == 0) return;
     std::uint32_t mebibytes = state.info.memoryBytes >> 20;
     const std::wstring& caption = state.info.caption;
     if (mebibytes < 500) {
-        SetResult(result, kSeverityNotMet, FormatTextById(texts, 940, {caption, lowerRequirement}));
+        SetResult(result, kSeverityNotMet, FormatTextById(texts, kTextVideoMemoryBelow, {caption, lowerRequirement}));
     } else if (mebibytes < 1000) {
-        SetResult(result, kSeverityWarning, FormatTextById(texts, 940, {caption, higherRequirement}));
+        SetResult(result, kSeverityWarning, FormatTextById(texts, kTextVideoMemoryBelow, {caption, higherRequirement}));
     } else {
-        SetResult(result, kSeverityMet, FormatTextById(texts, 941, {caption, higherRequirement}));
+        SetResult(result, kSeverityMet, FormatTextById(texts, kTextVideoMemoryMeets, {caption, higherRequirement}));
     }
 }
 
@@ -73,7 +74,7 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
 
     const GraphicsAdapterInfo& info = state.info;
     const std::int32_t major = info.driverVersion.major, minor = info.driverVersion.minor;
-    std::wstring notSupported = FormatTextById(texts, 980, {info.caption});
+    std::wstring notSupported = FormatTextById(texts, kTextCardNotCertified, {info.caption});
     switch (state.diagnosticsCode) {
     case 0:
     case 1:
@@ -82,10 +83,10 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
     case 2:
         if (m.code == L"GD") {
             SetResult(driverResult, kSeverityWarning,
-                      FormatTextById(texts, 983, {m.entryMajor, m.entryMinor, major, minor}));
+                      FormatTextById(texts, kTextDriverCertifiedOther, {m.entryMajor, m.entryMinor, major, minor}));
         } else if (m.code == L"GL" || m.code == L"CD") {
             SetResult(cardResult, kSeverityWarning,
-                      FormatTextById(texts, 984, {major, minor, m.entryMajor, m.entryMinor}));
+                      FormatTextById(texts, kTextDriverTooOld, {major, minor, m.entryMajor, m.entryMinor}));
         } else {
             // "NG", any other code and no entry alike.
             SetResult(cardResult, kSeverityWarning, notSupported);
@@ -94,14 +95,14 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
     case 3:
         if (m.code == L"GD") {
             cardResult.severity = kSeverityWarning;
-            cardResult.text = texts.Text(981);
-            cardResult.reportText = FormatTextById(texts, 982, {productName});
+            cardResult.text = texts.Text(kTextCardDriverNotCertified);
+            cardResult.reportText = FormatTextById(texts, kTextCardDriverNotForProduct, {productName});
         } else {
-            SetResult(cardResult, kSeverityMetBetter, texts.Text(985));
+            SetResult(cardResult, kSeverityMetBetter, texts.Text(kTextCardSupported));
         }
         break;
     case 4:
-        SetResult(cardResult, kSeverityMetBetter, texts.Text(989));
+        SetResult(cardResult, kSeverityMetBetter, texts.Text(kTextSwitchableGraphics));
         break;
     default:
         // 5, 6, 7: the diagnostics did not run to a verdict.
@@ -111,7 +112,7 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
 
 void CGraphicsChecks::CheckAdaptersIdentical(CheckResult& result) const {
     result = CheckResult{};
-    if (!state.noDriverVersion && state.info.adaptersDiffer) SetResult(result, kSeverityWarning, texts.Text(987));
+    if (!state.noDriverVersion && state.info.adaptersDiffer) SetResult(result, kSeverityWarning, texts.Text(kTextAdaptersDiffer));
 }
 
 bool CGraphicsChecks::ReplaceCardListForOlderWindows() {

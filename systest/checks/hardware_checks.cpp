@@ -1,6 +1,7 @@
 #include "hardware_checks.h"
 
 #include "text_format.h"
+#include "text_ids.h"
 
 namespace Velkora {
 namespace {

@@ -1,26 +1,27 @@
 #include "verdict_tables.h"
+#include "text_ids.h"
 
 namespace Velkora {
 
 LabelEntry LookUpLabel(Severity severity) {
     switch (severity) {
-    case 1: return {904, kImageRedCross};
-    case 2: return {905, kImageWarning};
+    case 1: return {kTextLabelNotMet, kImageRedCross};
+    case 2: return {kTextLabelWarning, kImageWarning};
     case 3:
-    case 4: return {906, kImageGreenTick};
-    case 5: return {907, kImageWarning};
-    default: return {908, kImageRedCross};
+    case 4: return {kTextLabelMet, kImageGreenTick};
+    case 5: return {kTextLabelNotice, kImageWarning};
+    default: return {kTextLabelUnknown, kImageRedCross};
     }
 }
 
 SummaryEntry LookUpSummary(Severity severity) {
     switch (severity) {
-    case 1: return {904, 970, kImageRedCross};
-    case 2: return {905, 971, kImageWarning};
+    case 1: return {kTextLabelNotMet, kTextSummaryNotMet, kImageRedCross};
+    case 2: return {kTextLabelWarning, kTextSummaryWarning, kImageWarning};
     case 3:
-    case 4: return {906, 972, kImageGreenTick};
-    case 5: return {908, 970, kImageWarning};
-    default: return {908, 970, kImageRedCross};
+    case 4: return {kTextLabelMet, kTextSummaryMet, kImageGreenTick};
+    case 5: return {kTextLabelUnknown, kTextSummaryNotMet, kImageWarning};
+    default: return {kTextLabelUnknown, kTextSummaryNotMet, kImageRedCross};
     }
 }
 

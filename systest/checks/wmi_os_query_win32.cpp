@@ -5,7 +5,7 @@
 #include <wbemidl.h>
 
 #include "bounded_wide_text.h"
-#include "graphics_com_win32.h"
+#include "com_objects_win32.h"
 
 namespace Velkora::Utilities {
 namespace {
@@ -15,7 +15,7 @@ std::uint32_t Code(HRESULT hr) { return static_cast<std::uint32_t>(hr); }
 // VariantChangeType is declared with a mutable source, but leaves a source it does not
 // write into unchanged.
 HRESULT ChangeType(CVariant& into, const CVariant& from, VARTYPE type) {
-    return VariantChangeType(into.Out(), const_cast<VARIANT*>(&from.Get()), 0, type);
+    return VariantChangeType(into.Receive(), const_cast<VARIANT*>(&from.Get()), 0, type);
 }
 
 // The COM objects of one query, released before COM is left.
@@ -36,12 +36,12 @@ public:
     }
     std::uint32_t CreateLocator() override {
         return Code(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
-                                     locator.OutVoid()));
+                                     locator.ReceiveVoid()));
     }
     std::uint32_t ConnectServer(const wchar_t* nameSpace) override {
         CBstr path(nameSpace);
         if (!path) return Code(E_OUTOFMEMORY);
-        return Code(locator->ConnectServer(path.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Out()));
+        return Code(locator->ConnectServer(path.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Receive()));
     }
     std::uint32_t SetProxyBlanket() override {
         return Code(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
@@ -52,13 +52,13 @@ public:
         if (!languageText || !queryText) return Code(E_OUTOFMEMORY);
         const HRESULT hr = services->ExecQuery(languageText.Get(), queryText.Get(),
                                                WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
-                                               enumerator.Out());
+                                               enumerator.Receive());
         gotEnumerator = static_cast<bool>(enumerator);
         return Code(hr);
     }
     bool NextObject() override {
         ULONG returned = 0;
-        enumerator->Next(WBEM_INFINITE, 1, object.Out(), &returned);
+        enumerator->Next(WBEM_INFINITE, 1, object.Receive(), &returned);
         return returned != 0 && object;
     }
     PropertyRead ReadText(const wchar_t* property, wchar_t* buffer, std::size_t capacity) override {
@@ -103,15 +103,15 @@ private:
     // The value, when the read worked and its type is one that is taken.
     bool ReadTaken(const wchar_t* property, CVariant& value) {
         if (!object) return false;
-        if (FAILED(object->Get(property, 0, value.Out(), nullptr, nullptr))) return false;
+        if (FAILED(object->Get(property, 0, value.Receive(), nullptr, nullptr))) return false;
         return IsTakenPropertyType(value.Get().vt);
     }
 
     bool comStarted = false;
-    CComRef<IWbemLocator> locator;
-    CComRef<IWbemServices> services;
-    CComRef<IEnumWbemClassObject> enumerator;
-    CComRef<IWbemClassObject> object;
+    CComPtr<IWbemLocator> locator;
+    CComPtr<IWbemServices> services;
+    CComPtr<IEnumWbemClassObject> enumerator;
+    CComPtr<IWbemClassObject> object;
 };
 
 } // namespace

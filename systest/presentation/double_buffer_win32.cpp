@@ -1,6 +1,6 @@
 #include "double_buffer_win32.h"
 
-#include "gdi_handles_win32.h"
+#include "gdi_objects_win32.h"
 
 namespace Velkora {
 

@@ -318,7 +318,8 @@ void CListImpl<T>::OnKeyDown(UINT key) {
     }
     const ListColumn* column = columns.Find(sortState.column >= 0 ? sortState.column : 0);
     int subItem = column ? column->subItem : 0;
-    int found = typeAhead.Type(static_cast<wchar_t>(key), GetTickCount(), start, rowCount,
+    // The key's own time, not the time it is handled: a busy machine must not break a word apart.
+    int found = typeAhead.Type(static_cast<wchar_t>(key), GetMessageTime(), start, rowCount,
                                [&](int row) { return std::wstring(Derived().GetCellText(row, subItem)); });
     if (found < 0)
         return;

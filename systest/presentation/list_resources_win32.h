@@ -2,7 +2,7 @@
 // The pictures the result list takes from the program's resources.
 #include <windows.h>
 
-#include "gdi_handles_win32.h"
+#include "gdi_objects_win32.h"
 
 namespace Velkora {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "gdi_handles_win32.h"
+#include "gdi_objects_win32.h"
 
 namespace Velkora {
 

@@ -1,6 +1,7 @@
 #include "report_text.h"
 
 #include "text_format.h"
+#include "text_ids.h"
 
 namespace Velkora {
 namespace {

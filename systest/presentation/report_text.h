@@ -8,7 +8,6 @@
 
 namespace Velkora {
 
-inline constexpr TextId kTextReportHeader = 916;
 inline constexpr std::wstring_view kReportFileName = L"VelkoraSysTest.txt";
 
 // "%02d.%02d.%d": day, month, full year.
@@ -18,7 +17,7 @@ std::wstring FormatReportDate(int day, int month, int year);
 // gives month 0 and unreadable numbers give 0, never a failure.
 std::wstring ConvertBuildDate(std::wstring_view buildDate);
 
-// Text 916 with: 34, computer name, 34, today's date, product year, build date.
+// The header text with: 34, computer name, 34, today's date, product year, build date.
 std::wstring MakeReportHeader(const ITextSource& texts, const std::wstring& computerName,
                               const std::wstring& today, const std::wstring& productYear,
                               const std::wstring& buildDate);

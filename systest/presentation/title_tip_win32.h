@@ -4,7 +4,7 @@
 // capture: leaving it hides it, and button presses on it go on to the list beneath.
 #include <string>
 
-#include "gdi_handles_win32.h"
+#include "gdi_objects_win32.h"
 #include "message_window_win32.h"
 
 namespace Velkora {

@@ -1,9 +1,12 @@
 #include "matched_adapter_patch_win32.h"
 
 #include "adapter_platform_win32.h"
-#include "win32_handles.h"
+#include "scoped_handle_win32.h"
 
 namespace Zentoli {
+
+using Velkora::CRegKey;
+
 namespace {
 
 constexpr std::wstring_view kMachinePrefix = L"\\Registry\\Machine\\";

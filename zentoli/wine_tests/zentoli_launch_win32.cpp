@@ -6,9 +6,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "win32_handles.h"
+#include "scoped_handle_win32.h"
 
 namespace Zentoli {
+
+using Velkora::CFile;
+using Velkora::CHandle;
 
 std::wstring DeliverablePath() {
     return VelkoraTest::WinePathOf(L"" ZENTOLI_DELIVERABLE_DIR) + L"\\";
@@ -82,9 +85,9 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
     // window inherits the handles and would keep a pipe open long after Zentoli has ended.
     std::wstring outputPath = folder.Path() + L"stdout.bin";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    CFileHandle output(CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    CFile output(CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                    &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!output.Valid())
+    if (!output)
         return run;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -101,8 +104,8 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
                             directory.c_str(), &startup, &info))
             return run;
     }
-    CFileHandle process(info.hProcess);
-    CFileHandle thread(info.hThread);
+    CHandle process(info.hProcess);
+    CHandle thread(info.hThread);
     if (WaitForSingleObject(process.Get(), 60000) != WAIT_OBJECT_0) {
         TerminateProcess(process.Get(), 0xDEAD);
         WaitForSingleObject(process.Get(), 5000);

@@ -99,6 +99,19 @@ inline int TextWidth(HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
+// How wide DrawText's end ellipsis leaves a text in this font within the given width: the whole
+// text when it fits, otherwise the longest beginning that fits with "..." behind it.
+inline int CutTextWidth(HFONT font, const std::wstring& text, int available) {
+    if (TextWidth(font, text) <= available)
+        return TextWidth(font, text);
+    for (std::size_t length = text.size(); length > 0; --length) {
+        int width = TextWidth(font, text.substr(0, length - 1) + L"...");
+        if (width <= available)
+            return width;
+    }
+    return TextWidth(font, L"...");
+}
+
 // The notifications that the list sent to the host window, oldest first.
 inline std::vector<ListNotification> notifications;
 

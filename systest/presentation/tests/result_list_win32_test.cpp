@@ -69,8 +69,11 @@ TEST_F(ResultListTest, NarrowColumnCutsItsTextInsideTheCell) {
         if (column == 0)
             beyond.right = cell.right + 3; // the next column's text starts 7 pixels in
         EXPECT_EQ(picture.Count(beyond, text), 0) << "nothing beyond the text rectangle, column " << column;
-        // the ellipsis ends close to the right edge of the text rectangle
-        ListRect end{layout.text.right - 10, cell.top, layout.text.right, cell.bottom};
+        // the ellipsis ends where the cut text of this font ends
+        const std::wstring& whole = column == 0 ? kCutLabel : kLongDescription;
+        int cutEnd = layout.text.left + CutTextWidth(list.Font(), whole, layout.text.Width());
+        ASSERT_LE(cutEnd, layout.text.right) << column;
+        ListRect end{cutEnd - 8, cell.top, cutEnd, cell.bottom};
         EXPECT_GT(picture.Count(end, text), 0) << column;
     }
 }

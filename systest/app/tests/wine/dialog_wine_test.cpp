@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "deliverable_copy_win32.h"
 #include "driven_process_win32.h"
+#include "file_contents_win32.h"
 #include "screenshot_win32.h"
 #include "temp_folder_win32.h"
 #include "window_probe_win32.h"
@@ -19,36 +21,11 @@ const std::wstring kDeliverable = WinePathOf(VELKORA_DELIVERABLE_DIR) + L"\\";
 const std::wstring kScreenshots = WinePathOf(VELKORA_SCREENSHOT_DIR) + L"\\";
 constexpr DWORD kWait = 60000;
 
-std::wstring LanguageCode() {
-    wchar_t code[30] = {};
-    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30);
-    return code;
-}
-
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-std::string Utf8(const std::wstring& text) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
 }
 
 // Points the shell's "open" for .txt files at a command that records the path it was given, and
@@ -100,17 +77,8 @@ class DialogProgram : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.IsValid());
-        for (const wchar_t* name : {L"VelkoraSysTest.exe", L"Zentoli.exe", L"VelkoraSystest_En.Dll",
-                                    L"VelkoraSystest_De.Dll", L"GraphicsCardGBList.txt", L"Lines.vert",
-                                    L"Lines.frag", L"HiddenEdges.vert", L"HiddenEdges.frag"}) {
-            ASSERT_TRUE(CopyInto(kDeliverable + name, folder.Path(), name)) << Utf8(name);
-        }
-        // The locale's module: the English one under the locale's name, unless it is shipped.
-        std::wstring module = L"VelkoraSystest_" + LanguageCode() + L".Dll";
-        if (GetFileAttributesW((folder.Path() + module).c_str()) == INVALID_FILE_ATTRIBUTES) {
-            ASSERT_TRUE(CopyInto(kDeliverable + L"VelkoraSystest_En.Dll", folder.Path(), module));
-        }
-        licencePath = folder.Path() + L"Lic_" + LanguageCode() + L".Txt";
+        ASSERT_EQ(Utf8Of(CopyDeliverable(kDeliverable, folder.Path(), false)), "") << "not copied";
+        licencePath = folder.Path() + L"Lic_" + UserLanguageCode() + L".Txt";
     }
 
     void Start() {
@@ -186,7 +154,7 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
     std::wstring header = TextOf(GetDlgItem(main, -1)); // the report header line
     EXPECT_FALSE(label.empty());
     EXPECT_NE(summary.find(L"Velkora 2018"), std::wstring::npos);
-    EXPECT_EQ(header.rfind(L"Computer \"", 0), 0u) << Utf8(header);
+    EXPECT_EQ(header.rfind(L"Computer \"", 0), 0u) << Utf8Of(header);
     EXPECT_EQ(TextOf(ControlOf(main, 1008)), L"Write report");
     EXPECT_EQ(SendMessageW(ControlOf(main, 1000), STM_GETICON, 0, 0) != 0, true);
     Sleep(300);
@@ -203,20 +171,20 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
         for (int press = 0; press < 2; ++press) {
             DeleteFileW(recordPath.c_str());
             ClickButton(ControlOf(main, 1008));
-            EXPECT_TRUE(WaitUntil([&] { return ReadBytes(recordPath).find("VelkoraSysTest.txt") != std::string::npos; },
+            EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(recordPath).value_or("").find("VelkoraSysTest.txt") != std::string::npos; },
                                   kWait))
                 << "the shell was not asked to open the report";
-            if (press == 0) first = ReadBytes(reportPath);
+            if (press == 0) first = ReadFileBytes(reportPath).value_or("");
         }
     }
-    std::string report = ReadBytes(reportPath);
+    std::string report = ReadFileBytes(reportPath).value_or("");
     EXPECT_EQ(report, first) << "two presses wrote different files";
     ASSERT_GT(report.size(), 3u);
     EXPECT_EQ(report.substr(0, 3), "\xEF\xBB\xBF");
     std::string text = report.substr(3);
     // First line the header, last line the summary, every line ended by CR LF, nothing after.
-    EXPECT_EQ(text.rfind(Utf8(header) + "\r\n", 0), 0u);
-    std::string last = Utf8(label + summary) + "\r\n";
+    EXPECT_EQ(text.rfind(Utf8Of(header) + "\r\n", 0), 0u);
+    std::string last = Utf8Of(label + summary) + "\r\n";
     ASSERT_GE(text.size(), last.size());
     EXPECT_EQ(text.substr(text.size() - last.size()), last);
     EXPECT_EQ(text.find("\r\n\r\n"), std::string::npos);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "deliverable_copy_win32.h"
 #include "driven_process_win32.h"
 #include "file_contents_win32.h"
 #include "temp_folder_win32.h"
@@ -24,12 +25,6 @@ const std::wstring kDeliverable = WinePathOf(VELKORA_DELIVERABLE_DIR) + L"\\";
 const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
 constexpr DWORD kWait = 90000;
 const char kBom[] = "\xEF\xBB\xBF";
-
-std::wstring LanguageCode() {
-    wchar_t code[30] = {};
-    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30);
-    return code;
-}
 
 std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     std::vector<std::wstring> names;
@@ -72,15 +67,7 @@ class UnattendedProgram : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.IsValid());
-        for (const wchar_t* name : {L"VelkoraSysTest.exe", L"Zentoli.exe", L"VelkoraSystest_En.Dll",
-                                    L"VelkoraSystest_De.Dll", L"Lic_En.Txt", L"GraphicsCardGBList.txt",
-                                    L"Lines.vert", L"Lines.frag", L"HiddenEdges.vert", L"HiddenEdges.frag"}) {
-            ASSERT_TRUE(CopyInto(kDeliverable + name, folder.Path(), name)) << Utf8Of(name);
-        }
-        std::wstring module = L"VelkoraSystest_" + LanguageCode() + L".Dll";
-        if (GetFileAttributesW((folder.Path() + module).c_str()) == INVALID_FILE_ATTRIBUTES) {
-            ASSERT_TRUE(CopyInto(kDeliverable + L"VelkoraSystest_En.Dll", folder.Path(), module));
-        }
+        ASSERT_EQ(Utf8Of(CopyDeliverable(kDeliverable, folder.Path(), true)), "") << "not copied";
         out = folder.Path() + L"out\\";
         ASSERT_TRUE(CreateDirectoryW(out.c_str(), nullptr));
     }
@@ -152,7 +139,7 @@ TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
     EXPECT_LE(*run.exitCode, 16u);
     EXPECT_EQ(document["schemaVersion"], 1);
     EXPECT_EQ(document["product"]["name"], "Velkora 2018");
-    EXPECT_EQ(document["language"], Utf8Of(LanguageCode()));
+    EXPECT_EQ(document["language"], Utf8Of(UserLanguageCode()));
     // The real diagnostics program ran to its end under the default limit of a silent run.
     EXPECT_EQ(document["diagnostics"]["started"], true);
     EXPECT_EQ(document["diagnostics"]["timedOut"], false);

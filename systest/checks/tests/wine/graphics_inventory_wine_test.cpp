@@ -7,7 +7,7 @@
 
 #include <iostream>
 
-#include "framework/scoped_handles_win32.h"
+#include "com_objects_win32.h"
 #include "graphics_inventory_win32.h"
 
 namespace Velkora {

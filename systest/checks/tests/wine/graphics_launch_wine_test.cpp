@@ -8,7 +8,7 @@
 
 #include "../graphics_fakes.h"
 #include "fake_text_source.h"
-#include "framework/scoped_handles_win32.h"
+#include "com_objects_win32.h"
 #include "graphics_platform_win32.h"
 #include "graphics_wine_support.h"
 

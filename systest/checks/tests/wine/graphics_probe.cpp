@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/scoped_handles_win32.h"
+#include "com_objects_win32.h"
 #include "graphics_platform_win32.h"
 
 namespace Velkora {

@@ -1,49 +1,33 @@
 #pragma once
-// Typed owners of the list's GDI objects and image lists, and scopes for device contexts;
-// copying is deleted, moving hands the handle over.
+// Typed owners of GDI objects, icons and image lists, and scopes for device contexts.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
+#include "scoped_handle_win32.h"
 
 namespace Velkora {
 
-// An owned handle of type H (HFONT, HBITMAP ...) with its release function; Get() gives the
-// typed handle, so fonts and bitmaps need no casts at their use.
-template <typename H, auto Release>
-class CGdiHandle {
-public:
-    CGdiHandle() = default;
-    explicit CGdiHandle(H handle) : handle(handle) {}
-    CGdiHandle(const CGdiHandle&) = delete;
-    CGdiHandle& operator=(const CGdiHandle&) = delete;
-    CGdiHandle(CGdiHandle&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
-    CGdiHandle& operator=(CGdiHandle&& other) noexcept {
-        if (this != &other)
-            Reset(std::exchange(other.handle, nullptr));
-        return *this;
-    }
-    ~CGdiHandle() { Reset(); }
-
-    H Get() const { return handle; }
-    explicit operator bool() const { return handle != nullptr; }
-    void Reset(H next = nullptr) {
-        if (handle)
-            Release(handle);
-        handle = next;
-    }
-
-private:
-    H handle = nullptr;
+template <typename H>
+struct GdiObjectTraits {
+    static H Invalid() { return nullptr; }
+    static void Close(H h) { DeleteObject(h); }
+};
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+struct ImageListTraits {
+    static HIMAGELIST Invalid() { return nullptr; }
+    static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
 
-inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
-inline void DestroyImageList(HIMAGELIST list) { ImageList_Destroy(list); }
-
-using CFontHandle = CGdiHandle<HFONT, DeleteGdiObject>;
-using CBitmapHandle = CGdiHandle<HBITMAP, DeleteGdiObject>;
-using CBrushHandle = CGdiHandle<HBRUSH, DeleteGdiObject>;
-using CImageListHandle = CGdiHandle<HIMAGELIST, DestroyImageList>;
+// Get() gives the typed handle, so fonts and bitmaps need no casts where they are used.
+using CGdiObject = CScopedHandle<HGDIOBJ, GdiObjectTraits<HGDIOBJ>>;
+using CFontHandle = CScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
+using CBitmapHandle = CScopedHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using CBrushHandle = CScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
+using CIconHandle = CScopedHandle<HICON, IconTraits>;
+using CImageListHandle = CScopedHandle<HIMAGELIST, ImageListTraits>;
 
 // Selects an object into a DC for one scope.
 class CSelection {
@@ -78,8 +62,7 @@ public:
     CWindowDc(const CWindowDc&) = delete;
     CWindowDc& operator=(const CWindowDc&) = delete;
     ~CWindowDc() {
-        if (dc)
-            ReleaseDC(window, dc);
+        if (dc) ReleaseDC(window, dc);
     }
     HDC Get() const { return dc; }
 
@@ -95,8 +78,7 @@ public:
     CMemoryDc(const CMemoryDc&) = delete;
     CMemoryDc& operator=(const CMemoryDc&) = delete;
     ~CMemoryDc() {
-        if (dc)
-            DeleteDC(dc);
+        if (dc) DeleteDC(dc);
     }
     HDC Get() const { return dc; }
 

@@ -1,0 +1,89 @@
+#pragma once
+// The number of every text the dialog program asks its language module for, and what each text
+// is for. "F:" marks a printf-style format, with its arguments in order. Both language modules
+// (systest/app/lang) hold a text under each of these numbers.
+#include "text_source.h"
+
+namespace Velkora {
+
+// Main window.
+inline constexpr TextId kTextIntroduction = 900;
+inline constexpr TextId kTextColumnStatus = 901;
+inline constexpr TextId kTextColumnDescription = 902;
+inline constexpr TextId kTextMainCaption = 903; // F: product name
+inline constexpr TextId kTextReportButton = 915;
+// Report header line. F: 34, computer name, 34, today's date, product year, build date.
+inline constexpr TextId kTextReportHeader = 916;
+
+// Status labels of list rows and of the summary, by severity.
+inline constexpr TextId kTextLabelNotMet = 904;  // severity 1
+inline constexpr TextId kTextLabelWarning = 905; // severity 2
+inline constexpr TextId kTextLabelMet = 906;     // severities 3 and 4
+inline constexpr TextId kTextLabelNotice = 907;  // severity 5
+inline constexpr TextId kTextLabelUnknown = 908; // any other severity
+
+// Operating system verdicts.
+inline constexpr TextId kTextOSNotSupported = 910;
+inline constexpr TextId kTextOSNeedsServicePack = 912; // F: number of the first supported service pack
+inline constexpr TextId kTextOSSupported = 913;
+inline constexpr TextId kTextOSNewer = 914;
+inline constexpr TextId kTextOSNotRecommended = 917;
+
+// Processor verdicts.
+inline constexpr TextId kTextProcessorNoSse2 = 920;
+inline constexpr TextId kTextProcessorSse2 = 922;
+
+// Licence window.
+inline constexpr TextId kTextLicenceAccept = 924;
+inline constexpr TextId kTextLicenceDecline = 925;
+inline constexpr TextId kTextLicenceInstructions = 926;
+inline constexpr TextId kTextLicenceConsent = 927;
+inline constexpr TextId kTextLicenceCaption = 928; // F: product name
+
+// Disk space verdicts. F: drive letter, limit in GB.
+inline constexpr TextId kTextDiskBelow = 930;
+inline constexpr TextId kTextDiskAtLeast = 931;
+
+// Video memory verdicts. F: adapter caption, requirement text (kTextRequirement...).
+inline constexpr TextId kTextVideoMemoryBelow = 940;
+inline constexpr TextId kTextVideoMemoryMeets = 941;
+
+// Installed memory verdicts.
+inline constexpr TextId kTextMemoryBelow4 = 950;
+inline constexpr TextId kTextMemoryBelow16 = 951;
+inline constexpr TextId kTextMemory16 = 952;
+inline constexpr TextId kTextMemoryAbove16 = 953;
+inline constexpr TextId kTextMemoryUnknown = 954;
+
+// Screen verdicts. F: width, height.
+inline constexpr TextId kTextScreenBelow = 960;
+inline constexpr TextId kTextScreenAtLeast = 961;
+
+// Summary texts. F: product name.
+inline constexpr TextId kTextSummaryNotMet = 970;
+inline constexpr TextId kTextSummaryWarning = 971;
+inline constexpr TextId kTextSummaryMet = 972;
+
+// Graphics card, driver and adapter verdicts.
+inline constexpr TextId kTextCardNotCertified = 980;        // F: adapter caption
+inline constexpr TextId kTextCardDriverNotCertified = 981;  // list row
+inline constexpr TextId kTextCardDriverNotForProduct = 982; // report line; F: product name
+inline constexpr TextId kTextDriverCertifiedOther = 983;    // F: listed major, minor, installed major, minor
+inline constexpr TextId kTextDriverTooOld = 984;            // F: installed major, minor, required major, minor
+inline constexpr TextId kTextCardSupported = 985;
+inline constexpr TextId kTextAdaptersDiffer = 987;
+inline constexpr TextId kTextDriverVersionUnknown = 988;
+inline constexpr TextId kTextSwitchableGraphics = 989;
+
+// Notes of the check run.
+inline constexpr TextId kTextListReplacedNote = 990; // the card list was replaced, the test repeated
+inline constexpr TextId kTextClosingNote = 991;      // always the last row
+
+// Requirement texts quoted by the video memory verdicts. F: one number.
+inline constexpr TextId kTextRequirementRecommended = 992; // in GB
+inline constexpr TextId kTextRequirementMinimum = 993;     // in MB
+
+// The diagnostics program was stopped at the time limit of an unattended run. F: seconds.
+inline constexpr TextId kTextDiagnosticsStopped = 994;
+
+} // namespace Velkora
