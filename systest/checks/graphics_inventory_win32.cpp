@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "com_objects_win32.h"
+#include "scoped_handle_win32.h"
 
 namespace Velkora {
 namespace {

@@ -99,17 +99,13 @@ inline int TextWidth(HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
-// How wide DrawText's end ellipsis leaves a text in this font within the given width: the whole
-// text when it fits, otherwise the longest beginning that fits with "..." behind it.
-inline int CutTextWidth(HFONT font, const std::wstring& text, int available) {
-    if (TextWidth(font, text) <= available)
-        return TextWidth(font, text);
-    for (std::size_t length = text.size(); length > 0; --length) {
-        int width = TextWidth(font, text.substr(0, length - 1) + L"...");
-        if (width <= available)
-            return width;
-    }
-    return TextWidth(font, L"...");
+// The most room that cutting a text with an end ellipsis can leave unused in this font: the
+// widest of its characters and the ellipsis itself (DrawText may cut one character more than fits).
+inline int CutSlack(HFONT font, const std::wstring& text) {
+    int widest = 0;
+    for (wchar_t c : text)
+        widest = std::max(widest, TextWidth(font, std::wstring(1, c)));
+    return 2 * widest + TextWidth(font, L"...");
 }
 
 // The notifications that the list sent to the host window, oldest first.
