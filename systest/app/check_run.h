@@ -24,24 +24,32 @@ enum class CheckId {
     ListReplaced,
     ClosingNote,
     DiagnosticsTimeout,
+    DiagnosticsNotStarted,
+    DiagnosticsEndedAbnormally,
+    AdapterNotIdentified,
+    OperatingSystemNotIdentified,
 };
 
 inline constexpr TextId kTextListReplacedNote = 990;
 inline constexpr TextId kTextClosingNote = 991;
-inline constexpr TextId kTextDiagnosticsStopped = 994;
+inline constexpr TextId kTextDiagnosticsStopped = 994;        // F: seconds
+inline constexpr TextId kTextDiagnosticsNotStarted = 995;
+inline constexpr TextId kTextDiagnosticsEndedAbnormally = 996; // F: exit code in hexadecimal
+inline constexpr TextId kTextAdapterNotIdentified = 997;
+inline constexpr TextId kTextOSNotIdentified = 998;
 
 struct RunEntry {
     CheckId id;
     CheckResult result;
     ResultRow row;
-    std::wstring label; // the report's label, whole
+    std::wstring label; // the bare word, as the list shows it (but not cut)
     bool counts = true; // for the summary
 };
 
 struct RunSummary {
     Severity level = kSeverityNoVerdict;
     std::int32_t icon = 0;
-    std::wstring label;
+    std::wstring label; // the bare word, as the window shows it
     std::wstring text;
     std::vector<RunEntry> entries; // every handled result, in list order
 };

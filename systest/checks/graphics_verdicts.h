@@ -17,6 +17,8 @@ namespace Velkora {
 
 inline constexpr wchar_t kDiagnosticsCommandLine[] = L"Zentoli.exe";
 inline constexpr wchar_t kOlderWindowsCardListFileName[] = L"GraphicsCardGBList_62.txt";
+// The card is not certified, and its caption is unknown.
+inline constexpr TextId kTextCardNotCertifiedUnnamed = 999;
 
 struct WindowsVersionNumber {
     std::uint32_t major = 0;
