@@ -150,8 +150,8 @@ const ShippedTexts& Shipped() {
         "Warnung: ", "Nicht erf\xC3\xBCllt: ",
         "Diese Ergebnisse sind eine Orientierung; es gelten die vollst\xC3\xA4ndigen Systemanforderungen des "
         "Produkts.",
-        "Der Grafiktest (Zentoli.exe) konnte nicht gestartet werden; die Grafikhardware wurde nicht gepr\xC3\xBCft.",
-        "Der Grafiktest endete unerwartet (Exitcode 0xc0000374); die Grafikhardware wurde nicht gepr\xC3\xBCft.",
+        "Der Grafiktest (Zentoli.exe) konnte nicht gestartet werden; die Grafikhardware wurde nicht gepr\xC3\xBC" "ft.",
+        "Der Grafiktest endete unerwartet (Exitcode 0xc0000374); die Grafikhardware wurde nicht gepr\xC3\xBC" "ft.",
         "Dieser Arbeitsplatz erf\xC3\xBCllt die Anforderungen von Velkora 2018 nicht.",
         "Dieser Arbeitsplatz erf\xC3\xBCllt die Mindestanforderungen von Velkora 2018; bitte beachten Sie die "
         "Warnungen."};
