@@ -38,12 +38,13 @@ done
   cat "$deliverable/GraphicsCardGBList.txt"
 } >"$program/GraphicsCardGBList.txt"
 
-# run <folder to start from> <report> <result document>: prints the exit code. The output paths
-# are relative: they belong in the folder the run was started from.
+# run <folder to start from> <report> <result document> [locale]: prints the exit code. The
+# output paths are relative: they belong in the folder the run was started from.
 run() {
-  local code=0
-  (cd "$1" && "$wine_exec" "$program/VelkoraSysTest.exe" -accepteula -silent -report "$2" -json "$3" \
-    >/dev/null 2>&1) || code=$?
+  local code=0 locale=()
+  [ -z "${4:-}" ] || locale=(env LC_ALL="$4")
+  (cd "$1" && "${locale[@]}" "$wine_exec" "$program/VelkoraSysTest.exe" -accepteula -silent \
+    -report "$2" -json "$3" >/dev/null 2>&1) || code=$?
   echo "$code"
 }
 # The severity of a check in a result document (indented by two blanks a level).
@@ -53,6 +54,9 @@ severity_of() { # <id> <document>
 
 here_code=$(run "$program" here.txt here.json)
 there_code=$(run "$elsewhere" there.txt there.json)
+# A locale without a module of its own: the English module is the fall-back, found beside the
+# program and not in the caller's folder.
+french_code=$(run "$elsewhere" french.txt french.json fr_FR.UTF-8)
 echo "--- from the program's folder: exit code $here_code"
 tail -n +2 "$program/here.txt" | tr -d '\r'
 echo "--- from another folder: exit code $there_code"
@@ -67,5 +71,10 @@ there_card=$(severity_of graphicsCard "$elsewhere/there.json")
 echo "graphics card row: severity $here_card and $there_card"
 [ "$here_card" = 4 ] && [ "$there_card" = 4 ] || fail "the certified card is not met from both folders"
 # Nothing of the run lands in the caller's folder but its outputs.
-[ "$(ls "$elsewhere" | sort | tr '\n' ' ')" = "there.json there.txt " ] || fail "other files in the caller's folder"
-echo "PASS (exit code $here_code from both folders)"
+[ "$(ls "$elsewhere" | sort | tr '\n' ' ')" = "french.json french.txt there.json there.txt " ] ||
+  fail "other files in the caller's folder"
+echo "--- from another folder in French (English fall-back): exit code $french_code"
+[ "$french_code" = "$here_code" ] || fail "exit code $french_code with the English fall-back"
+grep -q '"language": "fr"' "$elsewhere/french.json" || fail "not a French run"
+diff <(tail -n +2 "$program/here.txt") <(tail -n +2 "$elsewhere/french.txt") || fail "the fall-back's rows differ"
+echo "PASS (exit code $here_code from both folders and with the fall-back)"
