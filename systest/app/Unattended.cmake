@@ -49,7 +49,8 @@ if(WIN32)
       SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/unattended_wine_test.cpp"
       LIBS velkora_test_driver velkora_json
       RESOURCE_LOCK report-file)
-    add_dependencies(app_wine_unattended_tests VelkoraSysTest Zentoli never_ending_program lang_En lang_De)
+    add_dependencies(app_wine_unattended_tests VelkoraSysTest Zentoli never_ending_program diagnostics_standin
+      lang_En lang_De)
     # The same texts as the main window in the user's language: the silent runs again in German.
     add_test(NAME app_wine_unattended_tests_de COMMAND app_wine_unattended_tests
       --gtest_filter=*SilentRun*:*StoppedAtTheLimit*:*ReportOnStandardOutput*)
@@ -57,6 +58,14 @@ if(WIN32)
       ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300)
     target_compile_definitions(app_wine_unattended_tests PRIVATE
       VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}"
-      VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>")
+      VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>"
+      VELKORA_STANDIN=L"$<TARGET_FILE:diagnostics_standin>")
+
+    # The same rows from any folder, with Wine's adapter matched to its display device.
+    add_test(NAME app_wine_unattended_any_folder
+      COMMAND bash "${CMAKE_CURRENT_LIST_DIR}/tests/wine/unattended_any_folder.sh"
+        "${CMAKE_CURRENT_LIST_DIR}/../../testbed/wine-exec" $<TARGET_FILE:graphics_probe> "${VELKORA_DELIVERABLE_DIR}")
+    set_tests_properties(app_wine_unattended_any_folder PROPERTIES
+      LABELS wine RESOURCE_LOCK wine-global TIMEOUT 600)
   endif()
 endif()

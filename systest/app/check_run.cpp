@@ -21,7 +21,7 @@ public:
         if (appendRow) appendRow(row);
         reportText += MakeReportLine(texts, result.severity, result.reportText);
         if (counts) summary.level = std::min(summary.level, result.severity);
-        std::wstring label = texts.Text(LookUpLabel(result.severity).labelId);
+        std::wstring label = BareLabel(texts.Text(LookUpLabel(result.severity).labelId));
         summary.entries.push_back(RunEntry{id, std::move(result), std::move(row), std::move(label), counts});
     }
 
@@ -31,28 +31,45 @@ public:
         Handle(id, std::move(result), counts);
     }
 
-    void Note(CheckId id, TextId textId) {
-        std::wstring text = texts.Text(textId);
-        Handle(id, CheckResult{kSeverityWarning, text, text}, false);
-    }
+    void Note(CheckId id, TextId textId) { Warning(id, texts.Text(textId), false); }
 
-    // One warning when the diagnostics program had to be stopped. It counts: the graphics
-    // hardware could not be confirmed, and a run that says "met" must not hide that.
-    void DiagnosticsStopped(ICheckSuite& checks) {
-        if (stopReported) return;
-        std::optional<std::int32_t> seconds = checks.DiagnosticsStoppedAtLimit();
-        if (!seconds) return;
-        stopReported = true;
-        std::wstring text = FormatTextById(texts, kTextDiagnosticsStopped, {*seconds});
-        Handle(CheckId::DiagnosticsTimeout, CheckResult{kSeverityWarning, text, text}, true);
+    // A warning that counts: something the requirements depend on could not be checked, and a
+    // run that says "met" must not hide that.
+    void NotChecked(CheckId id, std::wstring text) { Warning(id, std::move(text), true); }
+
+    // One warning when the diagnostics program gave no verdict: not started, stopped at the time
+    // limit, or ended abnormally. Reported once, for the first run that gave none.
+    void DiagnosticsWithoutVerdict(ICheckSuite& checks) {
+        if (diagnosticsReported) return;
+        const DiagnosticsRunFacts run = checks.LastDiagnosticsRun();
+        switch (run.end) {
+        case DiagnosticsEnd::kVerdict: return;
+        case DiagnosticsEnd::kStopped:
+            NotChecked(CheckId::DiagnosticsTimeout,
+                       FormatTextById(texts, kTextDiagnosticsStopped, {run.limitSeconds.value_or(0)}));
+            break;
+        case DiagnosticsEnd::kNotStarted:
+            NotChecked(CheckId::DiagnosticsNotStarted, texts.Text(kTextDiagnosticsNotStarted));
+            break;
+        case DiagnosticsEnd::kEndedAbnormally:
+            NotChecked(CheckId::DiagnosticsEndedAbnormally,
+                       FormatTextById(texts, kTextDiagnosticsEndedAbnormally, {HexExitCode(run.exitCode)}));
+            break;
+        }
+        diagnosticsReported = true;
     }
 
 private:
+    void Warning(CheckId id, std::wstring text, bool counts) {
+        std::wstring reportText = text;
+        Handle(id, CheckResult{kSeverityWarning, std::move(text), std::move(reportText)}, counts);
+    }
+
     const ITextSource& texts;
     const AppendRowFn& appendRow;
     std::wstring& reportText;
     RunSummary& summary;
-    bool stopReported = false;
+    bool diagnosticsReported = false;
 };
 
 } // namespace
@@ -73,12 +90,19 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
     for (const auto& [id, check] : hardwareChecks) {
         CheckResult result;
         (checks.*check)(result);
+        // An operating system that could not be identified gives no row of its own.
+        if (id == CheckId::OperatingSystem && result.severity < 1) {
+            run.NotChecked(CheckId::OperatingSystemNotIdentified, texts.Text(kTextOSNotIdentified));
+            continue;
+        }
         run.HandleSameText(id, std::move(result), true);
     }
 
     bool graphicsJudged = checks.RunGraphicsDiagnostics();
-    run.DiagnosticsStopped(checks);
-    if (graphicsJudged) {
+    run.DiagnosticsWithoutVerdict(checks);
+    if (!graphicsJudged) {
+        run.NotChecked(CheckId::AdapterNotIdentified, texts.Text(kTextAdapterNotIdentified));
+    } else {
         CheckResult memory;
         checks.CheckVideoMemory(memory);
         run.HandleSameText(CheckId::VideoMemory, std::move(memory), true);
@@ -94,14 +118,15 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
     }
 
     if (checks.ReplaceCardListForOlderWindows()) run.Note(CheckId::ListReplaced, kTextListReplacedNote);
-    run.DiagnosticsStopped(checks); // the repeat may have been stopped instead
+    run.DiagnosticsWithoutVerdict(checks); // the repeat may have given none instead
     run.Note(CheckId::ClosingNote, kTextClosingNote);
 
     SummaryEntry entry = LookUpSummary(summary.level);
     summary.icon = entry.icon;
-    summary.label = texts.Text(entry.labelId);
+    const std::wstring label = texts.Text(entry.labelId);
+    summary.label = BareLabel(label);
     summary.text = FormatTextById(texts, entry.textId, {productName});
-    reportText += summary.label + summary.text + L"\r\n";
+    reportText += label + summary.text + L"\r\n";
     return summary;
 }
 

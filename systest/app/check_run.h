@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "check_suite.h"
-#include "text_source.h"
+#include "text_ids.h"
 
 namespace Velkora {
 
@@ -24,20 +24,24 @@ enum class CheckId {
     ListReplaced,
     ClosingNote,
     DiagnosticsTimeout,
+    DiagnosticsNotStarted,
+    DiagnosticsEndedAbnormally,
+    AdapterNotIdentified,
+    OperatingSystemNotIdentified,
 };
 
 struct RunEntry {
     CheckId id;
     CheckResult result;
     ResultRow row;
-    std::wstring label; // the report's label, whole
+    std::wstring label; // the bare word, as the list shows it (but not cut)
     bool counts = true; // for the summary
 };
 
 struct RunSummary {
     Severity level = kSeverityNoVerdict;
     std::int32_t icon = 0;
-    std::wstring label;
+    std::wstring label; // the bare word, as the window shows it
     std::wstring text;
     std::vector<RunEntry> entries; // every handled result, in list order
 };

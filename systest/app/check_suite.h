@@ -4,8 +4,16 @@
 #include <optional>
 
 #include "check_result.h"
+#include "diagnostics_code.h"
 
 namespace Velkora {
+
+// How the last run of the diagnostics program ended.
+struct DiagnosticsRunFacts {
+    DiagnosticsEnd end = DiagnosticsEnd::kVerdict;
+    std::int32_t exitCode = 0;                 // when it ended by itself
+    std::optional<std::int32_t> limitSeconds; // the time limit it was stopped at
+};
 
 class ICheckSuite {
 public:
@@ -22,8 +30,8 @@ public:
     virtual void CheckAdaptersIdentical(CheckResult& result) = 0;
     // True: the card list was replaced and the diagnostics repeated; a note is due.
     virtual bool ReplaceCardListForOlderWindows() = 0;
-    // The time limit in seconds when the diagnostics program had to be stopped at it.
-    virtual std::optional<std::int32_t> DiagnosticsStoppedAtLimit() = 0;
+    // After RunGraphicsDiagnostics (and again after a repeat by ReplaceCardListForOlderWindows).
+    virtual DiagnosticsRunFacts LastDiagnosticsRun() = 0;
 };
 
 } // namespace Velkora

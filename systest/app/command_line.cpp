@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "output_target.h"
+
 namespace Velkora {
 namespace {
 
@@ -87,6 +89,14 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
 
 bool HasUnattendedOptions(const CommandLineOptions& o) {
     return o.acceptEula || o.silent || o.reportPath || o.jsonPath || o.timeoutSeconds;
+}
+
+void ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve) {
+    for (std::optional<std::wstring>* path : {&options.reportPath, &options.jsonPath}) {
+        if (!*path || IsStandardOutputTarget(**path)) continue;
+        std::wstring full = resolve(**path);
+        if (!full.empty()) **path = std::move(full);
+    }
 }
 
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options) {

@@ -2,6 +2,7 @@
 // The options of VelkoraSysTest for unattended runs. A command line without any of them is not
 // examined at all, so that the program behaves as it always did ("-verbosevideo" is looked for
 // by the graphics checks themselves).
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,13 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args);
 
 // Whether any option for unattended runs was given; without one the program runs as it always did.
 bool HasUnattendedOptions(const CommandLineOptions& options);
+
+// An unattended run works in the program's own folder (card list, language modules, the
+// diagnostics program), whatever folder it was started from; its output paths mean what they
+// meant to the caller, so they are made full paths first. resolve gives the full path of a path
+// as seen from the caller's folder, or empty when it cannot (the path then stays as given).
+using PathResolver = std::function<std::wstring(const std::wstring&)>;
+void ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve);
 
 // The limit the diagnostics program gets: the option, else 120 s in silent mode, else none.
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options);

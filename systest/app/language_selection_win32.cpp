@@ -1,25 +1,15 @@
 #include "language_selection_win32.h"
 
 #include "language_selection.h"
+#include "process_paths_win32.h"
 
 namespace Velkora {
 namespace {
-
-bool IsUsablePath(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::wstring ReadLanguageCode() {
     wchar_t code[30] = {};
     if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30) == 0) return {};
     return code;
-}
-
-std::wstring ReadProgramPath() {
-    wchar_t path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::wstring(path, length < MAX_PATH ? length : MAX_PATH - 1);
 }
 
 } // namespace
@@ -30,7 +20,7 @@ void ShowFatalMessageBox(const std::wstring& message, const std::wstring& title)
 
 bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection, FatalMessageSink fatal) {
     selection.languageCode = ReadLanguageCode();
-    LanguagePlan plan = PlanLanguageSelection(selection.languageCode, ReadProgramPath(), IsUsablePath);
+    LanguagePlan plan = PlanLanguageSelection(selection.languageCode, ReadProgramPath(), IsFilePath);
     if (!plan.Succeeded()) {
         fatal(plan.fatalMessage, std::wstring(kFatalErrorTitle));
         return false;

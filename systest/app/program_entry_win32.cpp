@@ -7,10 +7,12 @@
 #include "command_line.h"
 #include "framework/message_loop_win32.h"
 #include "com_objects_win32.h"
+#include "language_selection.h"
 #include "language_selection_win32.h"
 #include "lic_dlg_win32.h"
 #include "user_list_class_win32.h"
 #include "main_dlg_win32.h"
+#include "process_paths_win32.h"
 #include "res/resource.h"
 #include "run_exit_code.h"
 #include "standard_streams_win32.h"
@@ -39,6 +41,17 @@ std::vector<std::wstring> CommandLineWords() {
     for (int i = 1; i < count; ++i) words.emplace_back(list[i]);
     LocalFree(list);
     return words;
+}
+
+// An unattended run takes its output paths from the caller's folder and then works in the
+// program's own folder, so that deployment tools that start it from elsewhere (System32, say)
+// get the same verdict. A run without the options keeps the folder it was given.
+void MoveToProgramFolder(CommandLineOptions& options) {
+    ResolveOutputPaths(options, [](const std::wstring& path) {
+        return ReadSizedText([&](wchar_t* b, DWORD n) { return GetFullPathNameW(path.c_str(), n, b, nullptr); });
+    });
+    std::wstring folder = ProgramFolderOf(ReadProgramPath());
+    if (!folder.empty()) SetCurrentDirectoryW(folder.c_str());
 }
 
 int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& options) {
@@ -90,6 +103,7 @@ int RunProgram(HINSTANCE instance, int showCommand) {
         WriteErrorLine(kUsageLine);
         return kExitBadCommandLine;
     }
+    if (HasUnattendedOptions(parse.options)) MoveToProgramFolder(parse.options);
     CComInitializer com(COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

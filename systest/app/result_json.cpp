@@ -73,6 +73,10 @@ std::string_view CheckIdName(CheckId id) {
     case CheckId::ListReplaced: return "listReplaced";
     case CheckId::ClosingNote: return "closingNote";
     case CheckId::DiagnosticsTimeout: return "diagnosticsTimeout";
+    case CheckId::DiagnosticsNotStarted: return "diagnosticsNotStarted";
+    case CheckId::DiagnosticsEndedAbnormally: return "diagnosticsEndedAbnormally";
+    case CheckId::AdapterNotIdentified: return "adapterNotIdentified";
+    case CheckId::OperatingSystemNotIdentified: return "operatingSystemNotIdentified";
     }
     return "unknown";
 }

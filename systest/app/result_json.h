@@ -14,7 +14,9 @@ namespace Velkora {
 
 inline constexpr std::string_view kResultSchemaName = "velkora-systest-result";
 // Raise on any change that a reader could notice; adding a field counts.
-inline constexpr int kResultSchemaVersion = 1;
+// 2: checks that could not be done have rows of their own; an abnormal end of the diagnostics
+// program is code 7.
+inline constexpr int kResultSchemaVersion = 2;
 
 // A local time and its distance from UTC, as the run saw the clock.
 struct LocalDateTime {
@@ -24,7 +26,7 @@ struct LocalDateTime {
 
 struct DiagnosticsFacts {
     std::int32_t exitCode = 0;   // the program's own exit code; not reported unless it ended by itself
-    std::int32_t code = 0;       // exit code AND 7, as the checks judged it
+    std::int32_t code = 0;       // as the checks judged it: exit code AND 7, or 7 without a verdict
     bool started = true;
     bool timedOut = false;
     std::optional<std::int32_t> timeLimitSeconds; // no value: waited without limit

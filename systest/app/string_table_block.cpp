@@ -14,8 +14,10 @@ std::optional<std::wstring> ReadStringTableEntry(const std::uint16_t* block, std
     if (at >= units) return std::nullopt;
     std::size_t length = block[at];
     if (length == 0 || length > units - at - 1) return std::nullopt;
-    std::wstring text(length, L'\0');
-    for (std::size_t k = 0; k < length; ++k) text[k] = static_cast<wchar_t>(block[at + 1 + k]);
+    std::wstring text;
+    text.reserve(length);
+    // Some resource compilers count a terminating NUL into the length: the text ends at the first one.
+    for (std::size_t k = 0; k < length && block[at + 1 + k] != 0; ++k) text += static_cast<wchar_t>(block[at + 1 + k]);
     return text;
 }
 

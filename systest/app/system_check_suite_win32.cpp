@@ -2,6 +2,7 @@
 
 #include "graphics_platform_win32.h"
 #include "hardware_checks_win32.h"
+#include "os_display_string_win32.h"
 
 namespace Velkora {
 namespace {
@@ -16,7 +17,11 @@ public:
     CMachineCheckSuite(const ITextSource& texts, const ProductIdentity& identity, const CheckSuiteOptions& options)
         : texts(texts), timeLimit(options.timeLimitSeconds),
           platform(options.boxes, WaitLimitOf(options.timeLimitSeconds), options.verbose),
-          graphics(graphicsState, platform.Services(), texts, identity.name) {}
+          graphics(graphicsState, platform.Services(), texts, identity.name) {
+        // The operating system query gets the run's limit too: WMI may hang as well as the
+        // diagnostics program.
+        if (timeLimit) Utilities::SetOSQueryTimeLimit(WaitLimitOf(timeLimit));
+    }
 
     void CheckOperatingSystem(CheckResult& result) override { Velkora::CheckOperatingSystem(texts, result); }
     void CheckProcessor(CheckResult& result) override { Velkora::CheckProcessor(texts, result); }
@@ -30,9 +35,10 @@ public:
     }
     void CheckAdaptersIdentical(CheckResult& result) override { graphics.CheckAdaptersIdentical(result); }
     bool ReplaceCardListForOlderWindows() override { return graphics.ReplaceCardListForOlderWindows(); }
-    std::optional<std::int32_t> DiagnosticsStoppedAtLimit() override {
-        if (graphicsState.diagnosticsOutcome != LaunchOutcome::kStopped) return std::nullopt;
-        return timeLimit;
+    DiagnosticsRunFacts LastDiagnosticsRun() override {
+        return DiagnosticsRunFacts{
+            ClassifyDiagnosticsEnd(graphicsState.diagnosticsOutcome, graphicsState.diagnosticsExitCode),
+            graphicsState.diagnosticsExitCode, timeLimit};
     }
 
     const GraphicsCheckState& GraphicsState() const override { return graphicsState; }

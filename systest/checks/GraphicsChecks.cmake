@@ -7,6 +7,8 @@ target_sources(velkora_checks PRIVATE
   card_list.cpp
   card_list_file.cpp
   diagnostics_launch.cpp
+  diagnostics_code.cpp
+  program_search.cpp
   graphics_verdicts.cpp
 )
 target_link_libraries(velkora_checks PUBLIC velkora_textfile)
@@ -22,6 +24,9 @@ velkora_add_test(NAME graphics_checks_tests
     tests/card_list_test.cpp
     tests/card_list_file_test.cpp
     tests/graphics_verdicts_test.cpp
+    tests/diagnostics_code_test.cpp
+    tests/program_search_test.cpp
+    tests/time_limited_call_test.cpp
   LIBS velkora_checks velkora_test_support)
 
 if(WIN32)

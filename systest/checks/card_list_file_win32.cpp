@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
+#include "process_paths_win32.h"
+
 namespace Velkora {
 
 std::unique_ptr<ICardListLines> CCardListFiles::Open(const std::wstring& name) { return OpenCardListFile(name); }
 
-bool CCardListFiles::Exists(const std::wstring& name) {
-    DWORD attributes = GetFileAttributesW(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool CCardListFiles::Exists(const std::wstring& name) { return IsFilePath(name); }
 
 // One rename that replaces the target: deleting first and then renaming would lose the list in
 // use whenever the rename fails.

@@ -3,12 +3,27 @@
 #include <windows.h>
 
 #include <new>
+#include <optional>
 #include <vector>
 
+#include "process_paths_win32.h"
+#include "program_search.h"
 #include "scoped_handle_win32.h"
 
 namespace Velkora {
 namespace {
+
+// The program of the command line where CreateProcessW would find it; nothing for a command line
+// whose program has a folder part or is nowhere to be found (CreateProcessW then reports that).
+std::optional<FoundProgram> LocateProgram(const std::wstring& commandLine) {
+    ProgramSearchPlaces places;
+    places.programPath = ReadProgramPath();
+    places.currentFolder = ReadSizedText([](wchar_t* b, DWORD n) { return GetCurrentDirectoryW(n, b); });
+    places.systemFolder = ReadSizedText([](wchar_t* b, DWORD n) { return GetSystemDirectoryW(b, n); });
+    places.windowsFolder = ReadSizedText([](wchar_t* b, DWORD n) { return GetWindowsDirectoryW(b, n); });
+    places.pathVariable = ReadSizedText([](wchar_t* b, DWORD n) { return GetEnvironmentVariableW(L"PATH", b, n); });
+    return FindProgramFile(ProgramWordOf(commandLine), ProgramSearchFolders(places), IsFilePath);
+}
 
 // A job that ends every process in it when its last handle closes, so that nothing the program
 // started outlives a stop, nor this process if it is itself killed while waiting.
@@ -48,9 +63,12 @@ std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bo
     DWORD flags = newConsole ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW;
     // Suspended until it is in the job, so that it cannot start anything outside it first.
     if (job) flags |= CREATE_SUSPENDED;
+    // Started in the folder it was found in, whatever folder our caller started us from: the
+    // diagnostics program looks for its shaders and writes its log in its current directory.
+    std::optional<FoundProgram> found = LocateProgram(commandLine);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
-                        &process)) {
+    if (!CreateProcessW(found ? found->path.c_str() : nullptr, writable.data(), nullptr, nullptr, FALSE, flags,
+                        nullptr, found ? found->folder.c_str() : nullptr, &startup, &process)) {
         DWORD error = GetLastError();
         boxes.ShowWide(LaunchFailureText(commandLine, error), kLaunchFailureTitle, MessageBoxStyle::kStartFailure);
         return kLaunchFailed;

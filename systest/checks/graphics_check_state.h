@@ -9,8 +9,9 @@ namespace Velkora {
 
 struct GraphicsCheckState {
     GraphicsAdapterInfo info;
-    // Exit code of the diagnostics program AND 7: 0, 1 not supported; 2 old driver; 3 supported;
-    // 4 switchable graphics; 7 (and 5, 6) it could not be started or ended abnormally.
+    // The verdict of the diagnostics program, its exit code AND 7: 0, 1 not supported; 2 old
+    // driver; 3 supported; 4 switchable graphics. 7 when it gave none: it could not be started,
+    // was stopped, or ended with a code that is no verdict (see diagnostics_code.h).
     std::int32_t diagnosticsCode = 0;
     bool noDriverVersion = false; // a video controller had no driver version
     // The launcher's whole answer and how the run ended: the machine-readable result reports

@@ -8,6 +8,7 @@
 
 #include "com_objects_win32.h"
 #include "scoped_handle_win32.h"
+#include "time_limited_call.h"
 
 namespace Velkora {
 namespace {
@@ -124,6 +125,17 @@ std::vector<DisplayDeviceFacts> CGraphicsFacts::EnumerateDisplayDevices() {
         devices.push_back(std::move(facts));
     }
     return devices;
+}
+
+VideoControllerQuery CTimeLimitedGraphicsFacts::QueryVideoControllers() {
+    std::shared_ptr<CGraphicsFacts> shared = facts;
+    std::optional<VideoControllerQuery> query = CallWithinTimeLimit<VideoControllerQuery>(
+        [shared] {
+            CComInitializer com(COINIT_MULTITHREADED);
+            return shared->QueryVideoControllers();
+        },
+        limit);
+    return query.value_or(VideoControllerQuery{}); // not succeeded: the inventory fails with -1
 }
 
 } // namespace Velkora

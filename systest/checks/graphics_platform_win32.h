@@ -20,7 +20,8 @@ public:
 
 class CGraphicsPlatform {
 public:
-    // boxes: nullptr for the real ones. waitLimit: how long the diagnostics program may run.
+    // boxes: nullptr for the real ones. waitLimit: how long the diagnostics program may run, and
+    // how long the adapter query of WMI may take.
     // verbose: whether the checks show their intermediate values; without a value it follows
     // "-verbosevideo" anywhere on the command line.
     explicit CGraphicsPlatform(IMessageBoxes* boxes = nullptr,
@@ -36,6 +37,7 @@ private:
     IMessageBoxes& boxes;
     CProcessLauncher launcher;
     CGraphicsFacts facts;
+    std::optional<CTimeLimitedGraphicsFacts> limitedFacts; // with a wait limit
     CCardListFiles files;
     CWindowsVersionQuery version;
     std::optional<bool> verbose;

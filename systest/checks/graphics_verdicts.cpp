@@ -1,5 +1,7 @@
 #include "graphics_verdicts.h"
 
+#include "diagnostics_code.h"
+
 #include "graphics_verbose.h"
 #include "text_format.h"
 #include "text_ids.h"
@@ -25,10 +27,9 @@ CGraphicsChecks::CGraphicsChecks(GraphicsCheckState& state, const GraphicsServic
     : state(state), services(services), texts(texts), productName(std::move(productName)) {}
 
 bool CGraphicsChecks::RunGraphicsDiagnostics() {
-    // Only the low three bits carry the verdict; the launcher's -1 becomes 7.
     state.diagnosticsExitCode = services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true);
     state.diagnosticsOutcome = services.launcher.LastOutcome();
-    state.diagnosticsCode = state.diagnosticsExitCode & 7;
+    state.diagnosticsCode = DiagnosticsCodeOf(state.diagnosticsOutcome, state.diagnosticsExitCode);
     if (services.verbose) {
         services.boxes.ShowNarrow(NarrowAsciiText(FormatText(L"Return value: %d", {state.diagnosticsCode})),
                                   "ZenToli.exe");
@@ -74,7 +75,9 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
 
     const GraphicsAdapterInfo& info = state.info;
     const std::int32_t major = info.driverVersion.major, minor = info.driverVersion.minor;
-    std::wstring notSupported = FormatTextById(texts, kTextCardNotCertified, {info.caption});
+    // Without a caption (no display device matched) the sentence would have a hole in it.
+    std::wstring notSupported =
+        info.caption.empty() ? texts.Text(kTextCardNotCertifiedUnnamed) : FormatTextById(texts, kTextCardNotCertified, {info.caption});
     switch (state.diagnosticsCode) {
     case 0:
     case 1:
@@ -105,7 +108,7 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
         SetResult(cardResult, kSeverityMetBetter, texts.Text(kTextSwitchableGraphics));
         break;
     default:
-        // 5, 6, 7: the diagnostics did not run to a verdict.
+        // 7: the diagnostics did not run to a verdict.
         break;
     }
 }

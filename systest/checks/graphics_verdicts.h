@@ -11,7 +11,7 @@
 #include "graphics_check_state.h"
 #include "graphics_inventory.h"
 #include "graphics_message_boxes.h"
-#include "text_source.h"
+#include "text_ids.h"
 
 namespace Velkora {
 

@@ -16,6 +16,11 @@ namespace Velkora::Utilities {
 namespace {
 
 constinit OSVersionCache versionCache{};
+// How long a caller waits for the worker; a run with a time limit sets it.
+constinit DWORD queryWaitLimit = INFINITE;
+// A worker that did not finish within the limit. While it runs, no second one is started: a
+// second query of a WMI that hangs would only make the caller wait as long again.
+constinit HANDLE unfinishedWorker = nullptr;
 
 // Shared by the caller and the worker; whoever lets go last frees it, so a caller that gives up
 // waiting never leaves the worker writing into freed memory.
@@ -46,10 +51,24 @@ void ReportWorkerFailure(const wchar_t* what, DWORD error) {
     CStdErrLines().WriteLine(line);
 }
 
-// Runs the WMI query on a worker thread of its own and waits for it without a time limit.
+// True when a worker that was given up on is still running.
+bool EarlierWorkerStillRuns() {
+    if (!unfinishedWorker) return false;
+    if (WaitForSingleObject(unfinishedWorker, 0) == WAIT_TIMEOUT) return true;
+    CloseHandle(unfinishedWorker);
+    unfinishedWorker = nullptr;
+    return false;
+}
+
+// Runs the WMI query on a worker thread of its own and waits for it (without a time limit,
+// unless one was set).
 class CWorkerQuery final : public IOSVersionQuery {
 public:
     bool Run(WindowsOSVersionInfo& info) override {
+        if (EarlierWorkerStillRuns()) {
+            ReportWorkerFailure(L"The previous query has still not finished.", WAIT_TIMEOUT);
+            return false;
+        }
         auto* block = static_cast<WorkerBlock*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(WorkerBlock)));
         if (!block) {
             ReportWorkerFailure(L"Out of memory.", ERROR_NOT_ENOUGH_MEMORY);
@@ -63,8 +82,15 @@ public:
             HeapFree(GetProcessHeap(), 0, block);
             return false;
         }
-        const DWORD waited = WaitForSingleObject(worker, INFINITE);
+        const DWORD waited = WaitForSingleObject(worker, queryWaitLimit);
         const DWORD error = GetLastError();
+        if (waited == WAIT_TIMEOUT) {
+            // The worker keeps its half of the block and lets go of it whenever it ends.
+            ReportWorkerFailure(L"The query did not finish within the time limit.", WAIT_TIMEOUT);
+            unfinishedWorker = worker;
+            LetGo(block);
+            return false;
+        }
         CloseHandle(worker);
         if (waited != WAIT_OBJECT_0) {
             ReportWorkerFailure(L"Could not wait for the worker thread.", error);
@@ -101,6 +127,8 @@ std::uint32_t EditionCode(const WindowsOSVersionInfo& info) {
 }
 
 } // namespace
+
+void SetOSQueryTimeLimit(std::uint32_t milliseconds) { queryWaitLimit = milliseconds; }
 
 bool QueryOSVersionInfo(WindowsOSVersionInfo& info) {
     CWorkerQuery query;

@@ -25,9 +25,17 @@ SummaryEntry LookUpSummary(Severity severity) {
     }
 }
 
+std::wstring BareLabel(std::wstring_view label) {
+    // Blank, tab, no-break spaces (French puts one before the colon), colon, full-width
+    // colon, hyphen, en dash, em dash.
+    constexpr std::wstring_view separator = L" \t\u00A0\u202F:\uFF1A-\u2013\u2014";
+    std::size_t end = label.find_last_not_of(separator);
+    return std::wstring(label.substr(0, end == std::wstring_view::npos ? 0 : end + 1));
+}
+
 ResultRow MakeResultRow(const ITextSource& texts, Severity severity, const std::wstring& text) {
     LabelEntry entry = LookUpLabel(severity);
-    std::wstring label = texts.RegisteredText(entry.labelId);
+    std::wstring label = BareLabel(texts.RegisteredText(entry.labelId));
     if (label.size() > kRowLabelMaxChars) label.resize(kRowLabelMaxChars);
     return ResultRow{entry.image, std::move(label), text};
 }

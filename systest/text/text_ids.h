@@ -74,6 +74,7 @@ inline constexpr TextId kTextCardSupported = 985;
 inline constexpr TextId kTextAdaptersDiffer = 987;
 inline constexpr TextId kTextDriverVersionUnknown = 988;
 inline constexpr TextId kTextSwitchableGraphics = 989;
+inline constexpr TextId kTextCardNotCertifiedUnnamed = 999; // the adapter's caption is unknown
 
 // Notes of the check run.
 inline constexpr TextId kTextListReplacedNote = 990; // the card list was replaced, the test repeated
@@ -83,7 +84,11 @@ inline constexpr TextId kTextClosingNote = 991;      // always the last row
 inline constexpr TextId kTextRequirementRecommended = 992; // in GB
 inline constexpr TextId kTextRequirementMinimum = 993;     // in MB
 
-// The diagnostics program was stopped at the time limit of an unattended run. F: seconds.
-inline constexpr TextId kTextDiagnosticsStopped = 994;
+// What could not be checked: each a counted warning row.
+inline constexpr TextId kTextDiagnosticsStopped = 994;         // stopped at the time limit; F: seconds
+inline constexpr TextId kTextDiagnosticsNotStarted = 995;      // the diagnostics program could not start
+inline constexpr TextId kTextDiagnosticsEndedAbnormally = 996; // F: its exit code in hexadecimal
+inline constexpr TextId kTextAdapterNotIdentified = 997;       // the adapter inventory failed
+inline constexpr TextId kTextOSNotIdentified = 998;            // the operating system query failed
 
 } // namespace Velkora

@@ -33,11 +33,12 @@ public:
     void CheckAdaptersIdentical(CheckResult& r) override { Give("identical", identical, r); }
     bool ReplaceCardListForOlderWindows() override {
         calls.push_back("replace");
-        if (stopInRepeat) stoppedAt = stopInRepeat;
+        if (repeat) diagnostics = *repeat;
         return listReplaced;
     }
-    std::optional<std::int32_t> DiagnosticsStoppedAtLimit() override { return stoppedAt; }
-    std::optional<std::int32_t> stoppedAt, stopInRepeat;
+    DiagnosticsRunFacts LastDiagnosticsRun() override { return diagnostics; }
+    DiagnosticsRunFacts diagnostics;             // of the first run
+    std::optional<DiagnosticsRunFacts> repeat; // of a repeat by the replacement
 
 private:
     void Give(const char* name, const CheckResult& preset, CheckResult& r) {
@@ -48,13 +49,18 @@ private:
     }
 };
 
+// The labels carry the report's separator, as the language modules do.
 FakeTextSource Texts() {
     return FakeTextSource{{904, L"[X] "}, {905, L"[!] "}, {906, L"[+] "}, {908, L"[?] "},
                           {970, L"%s not ready"}, {971, L"%s usable"}, {972, L"%s ready"},
-                          {990, L"list replaced"}, {991, L"closing note"}, {994, L"stopped after %d s"}};
+                          {990, L"list replaced"}, {991, L"closing note"}, {994, L"stopped after %d s"},
+                          {995, L"not started"}, {996, L"ended with 0x%s"}, {997, L"no adapter"},
+                          {998, L"no system"}};
 }
 
 CheckResult Met(const wchar_t* text) { return {3, text, L""}; }
+
+DiagnosticsRunFacts Stopped(std::int32_t seconds) { return {DiagnosticsEnd::kStopped, -1, seconds}; }
 
 struct Outcome {
     RunSummary summary;
@@ -90,11 +96,11 @@ TEST(CheckRun, AllMetButTheClosingNoteSumsUpAsMet) {
     FakeCheckSuite checks;
     checks.os = Met(L"os ok");
     checks.processor = {4, L"cpu ok", L""};
-    checks.graphicsRuns = false;
+    // The graphics checks ran but had nothing to report.
     Outcome out = RunChecks(checks);
     EXPECT_EQ(out.summary.level, 3);
     EXPECT_EQ(out.summary.icon, 2);
-    EXPECT_EQ(out.summary.label, L"[+] ");
+    EXPECT_EQ(out.summary.label, L"[+]"); // the bare word: the separator belongs to the report
     EXPECT_EQ(out.summary.text, L"Velkora 2018 ready");
     ASSERT_EQ(out.rows.size(), 3u);
     EXPECT_EQ(out.rows.back().description, L"closing note");
@@ -111,7 +117,7 @@ TEST(CheckRun, OneUnmetCheckAnywhereDecidesTheSummary) {
     Outcome out = RunChecks(checks);
     EXPECT_EQ(out.summary.level, 1);
     EXPECT_EQ(out.summary.icon, 0);
-    EXPECT_EQ(out.summary.label, L"[X] ");
+    EXPECT_EQ(out.summary.label, L"[X]");
     EXPECT_EQ(out.summary.text, L"Velkora 2018 not ready");
     // The identical-adapter check writes its own report text; the notes come last.
     EXPECT_EQ(out.report, L"header\r\n[+] os\r\n[X] differ (report)\r\n[!] list replaced\r\n[!] closing note\r\n"
@@ -119,15 +125,76 @@ TEST(CheckRun, OneUnmetCheckAnywhereDecidesTheSummary) {
 }
 
 TEST(CheckRun, NothingCountedLeavesTheStartValue) {
-    FakeCheckSuite checks; // every check drops itself
+    FakeCheckSuite checks; // every check drops itself, but for a verdict that is no level at all
+    checks.os = {7, L"odd", L""};
     checks.processor = {-3, L"dropped", L"dropped"};
     Outcome out = RunChecks(checks);
     EXPECT_EQ(out.summary.level, 6);
     EXPECT_EQ(out.summary.icon, 0);
-    EXPECT_EQ(out.summary.label, L"[?] ");
+    EXPECT_EQ(out.summary.label, L"[?]");
     EXPECT_EQ(out.summary.text, L"Velkora 2018 not ready");
-    ASSERT_EQ(out.rows.size(), 1u); // the closing note alone
-    EXPECT_EQ(out.report, L"header\r\n[!] closing note\r\n[?] Velkora 2018 not ready\r\n");
+    ASSERT_EQ(out.rows.size(), 2u); // the odd one and the closing note
+    EXPECT_EQ(out.report, L"header\r\n[?] odd\r\n[!] closing note\r\n[?] Velkora 2018 not ready\r\n");
+}
+
+// Where a check could not be done, one counted warning says what was not checked, so that the
+// summary is never "met" for something nobody looked at.
+TEST(CheckRun, WhatCouldNotBeCheckedIsACountedWarning) {
+    struct Case {
+        const char* what;
+        CheckResult os;
+        DiagnosticsRunFacts diagnostics;
+        bool inventoryDone;
+        Severity processor;
+        std::wstring rows; // the report's rows between header and closing note
+        Severity summary;
+    };
+    const DiagnosticsRunFacts verdict{};
+    const Case cases[] = {
+        {"all checked", Met(L"os"), verdict, true, 4, L"[+] os|[+] cpu|[+] vram|", 3},
+        {"diagnostics missing", Met(L"os"), {DiagnosticsEnd::kNotStarted, -1, 120}, true, 4,
+         L"[+] os|[+] cpu|[!] not started|[+] vram|", 2},
+        {"diagnostics crashed", Met(L"os"), {DiagnosticsEnd::kEndedAbnormally, static_cast<std::int32_t>(0xC0000374), {}},
+         true, 4, L"[+] os|[+] cpu|[!] ended with 0xc0000374|[+] vram|", 2},
+        {"diagnostics stopped", Met(L"os"), Stopped(30), true, 4, L"[+] os|[+] cpu|[!] stopped after 30 s|[+] vram|", 2},
+        {"inventory failed", Met(L"os"), verdict, false, 4, L"[+] os|[+] cpu|[!] no adapter|", 2},
+        {"both", Met(L"os"), {DiagnosticsEnd::kNotStarted, -1, {}}, false, 4,
+         L"[+] os|[+] cpu|[!] not started|[!] no adapter|", 2},
+        {"no operating system", {}, verdict, true, 4, L"[!] no system|[+] cpu|[+] vram|", 2},
+        {"unknown support letter", {0, L"", L""}, verdict, true, 3, L"[!] no system|[+] cpu|[+] vram|", 2},
+        {"a requirement not met still decides", Met(L"os"), {DiagnosticsEnd::kNotStarted, -1, {}}, false, 1,
+         L"[+] os|[X] cpu|[!] not started|[!] no adapter|", 1},
+    };
+    for (const Case& c : cases) {
+        FakeCheckSuite checks;
+        checks.os = c.os;
+        checks.processor = {c.processor, L"cpu", L""};
+        checks.video = {3, L"vram", L""};
+        checks.diagnostics = c.diagnostics;
+        checks.graphicsRuns = c.inventoryDone;
+        Outcome out = RunChecks(checks);
+        std::wstring rows;
+        for (const RunEntry& entry : out.summary.entries) {
+            if (entry.id == CheckId::ClosingNote) continue;
+            rows += entry.row.label + L" " + entry.result.reportText + L"|";
+            // Every one of them counts; only the notes do not.
+            EXPECT_TRUE(entry.counts) << c.what;
+        }
+        EXPECT_EQ(rows, c.rows) << c.what;
+        EXPECT_EQ(out.summary.level, c.summary) << c.what;
+    }
+}
+
+TEST(CheckRun, EachThingNotCheckedHasItsOwnId) {
+    FakeCheckSuite checks;
+    checks.diagnostics = {DiagnosticsEnd::kEndedAbnormally, 5, {}};
+    checks.graphicsRuns = false;
+    Outcome out = RunChecks(checks);
+    std::vector<CheckId> ids;
+    for (const RunEntry& entry : out.summary.entries) ids.push_back(entry.id);
+    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::OperatingSystemNotIdentified, CheckId::DiagnosticsEndedAbnormally,
+                                         CheckId::AdapterNotIdentified, CheckId::ClosingNote}));
+    EXPECT_EQ(out.summary.entries[1].result.text, L"ended with 0x5");
 }
 
 TEST(CheckRun, CardVerdictGivesItsResultsInOrder) {
@@ -136,12 +203,13 @@ TEST(CheckRun, CardVerdictGivesItsResultsInOrder) {
         std::vector<std::wstring> descriptions; // rows before the closing note
     };
     const Case cases[] = {
-        {{}, {2, L"driver", L"driver"}, {L"driver"}},
-        {{2, L"card", L"card"}, {2, L"driver", L"driver"}, {L"card", L"driver"}},
-        {{4, L"card", L"card report"}, {}, {L"card"}},
+        {{}, {2, L"driver", L"driver"}, {L"os", L"driver"}},
+        {{2, L"card", L"card"}, {2, L"driver", L"driver"}, {L"os", L"card", L"driver"}},
+        {{4, L"card", L"card report"}, {}, {L"os", L"card"}},
     };
     for (const Case& c : cases) {
         FakeCheckSuite checks;
+        checks.os = Met(L"os");
         checks.card = c.card;
         checks.driver = c.driver;
         Outcome out = RunChecks(checks);
@@ -154,15 +222,17 @@ TEST(CheckRun, CardVerdictGivesItsResultsInOrder) {
 
 TEST(CheckRun, NotesNeverChangeTheSummaryAndEntriesKeepTheirIds) {
     FakeCheckSuite checks;
+    checks.os = {4, L"os", L""};
     checks.video = {4, L"vram", L"ignored: same text"};
     checks.listReplaced = true;
     Outcome out = RunChecks(checks);
     EXPECT_EQ(out.summary.level, 4);
-    ASSERT_EQ(out.summary.entries.size(), 3u);
-    EXPECT_EQ(out.summary.entries[0].id, CheckId::VideoMemory);
-    EXPECT_EQ(out.summary.entries[0].result.reportText, L"vram");
-    EXPECT_EQ(out.summary.entries[1].id, CheckId::ListReplaced);
-    EXPECT_EQ(out.summary.entries[2].id, CheckId::ClosingNote);
+    ASSERT_EQ(out.summary.entries.size(), 4u);
+    EXPECT_EQ(out.summary.entries[0].id, CheckId::OperatingSystem);
+    EXPECT_EQ(out.summary.entries[1].id, CheckId::VideoMemory);
+    EXPECT_EQ(out.summary.entries[1].result.reportText, L"vram");
+    EXPECT_EQ(out.summary.entries[2].id, CheckId::ListReplaced);
+    EXPECT_EQ(out.summary.entries[3].id, CheckId::ClosingNote);
     // Exactly one summary line, at the end.
     const std::wstring last = L"[+] Velkora 2018 ready\r\n";
     EXPECT_EQ(out.report.substr(out.report.size() - last.size()), last);
@@ -173,8 +243,8 @@ TEST(CheckRun, StoppedDiagnosticsGiveOneCountedWarningBeforeTheGraphicsRows) {
     FakeCheckSuite checks;
     checks.os = Met(L"os");
     checks.video = {3, L"vram", L""};
-    checks.stoppedAt = 120;
-    checks.stopInRepeat = 120; // still the one row
+    checks.diagnostics = Stopped(120);
+    checks.repeat = Stopped(120); // still the one row
     Outcome out = RunChecks(checks);
     EXPECT_EQ(out.summary.level, 2);
     EXPECT_EQ(out.report, L"header\r\n[+] os\r\n[!] stopped after 120 s\r\n[+] vram\r\n[!] closing note\r\n"
@@ -182,17 +252,29 @@ TEST(CheckRun, StoppedDiagnosticsGiveOneCountedWarningBeforeTheGraphicsRows) {
     ASSERT_EQ(out.summary.entries.size(), 4u);
     EXPECT_EQ(out.summary.entries[1].id, CheckId::DiagnosticsTimeout);
     EXPECT_TRUE(out.summary.entries[1].counts);
-    EXPECT_EQ(out.summary.entries[1].label, L"[!] ");
+    EXPECT_EQ(out.summary.entries[1].label, L"[!]");
     EXPECT_FALSE(out.summary.entries[3].counts);
 }
 
-TEST(CheckRun, AStoppedRepeatIsReportedAfterTheReplacement) {
-    FakeCheckSuite checks;
-    checks.graphicsRuns = false;
-    checks.stopInRepeat = 5;
-    Outcome out = RunChecks(checks);
-    EXPECT_EQ(out.report,
-              L"header\r\n[!] stopped after 5 s\r\n[!] closing note\r\n[!] Velkora 2018 usable\r\n");
+TEST(CheckRun, ARepeatWithoutVerdictIsReportedAfterTheReplacement) {
+    struct Case {
+        DiagnosticsRunFacts repeat;
+        std::wstring row;
+    };
+    const Case cases[] = {
+        {Stopped(5), L"[!] stopped after 5 s\r\n"},
+        {{DiagnosticsEnd::kEndedAbnormally, -1, {}}, L"[!] ended with 0xffffffff\r\n"},
+        {{DiagnosticsEnd::kNotStarted, -1, {}}, L"[!] not started\r\n"},
+        {{}, L""},
+    };
+    for (const Case& c : cases) {
+        FakeCheckSuite checks;
+        checks.os = Met(L"os");
+        checks.repeat = c.repeat;
+        Outcome out = RunChecks(checks);
+        const std::wstring summary = c.row.empty() ? L"[+] Velkora 2018 ready" : L"[!] Velkora 2018 usable";
+        EXPECT_EQ(out.report, L"header\r\n[+] os\r\n" + c.row + L"[!] closing note\r\n" + summary + L"\r\n");
+    }
 }
 
 } // namespace

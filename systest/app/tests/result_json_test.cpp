@@ -50,7 +50,7 @@ TEST(ResultJson, HoldsEveryFactUnderItsDocumentedName) {
     ASSERT_EQ(text.back(), '\n');
     json j = json::parse(text);
     EXPECT_EQ(j["schema"], "velkora-systest-result");
-    EXPECT_EQ(j["schemaVersion"], 1);
+    EXPECT_EQ(j["schemaVersion"], 2);
     EXPECT_EQ(j["product"], (json{{"name", "Velkora 2018"}, {"year", "2018"}, {"buildDate", "27.06.17"}}));
     EXPECT_EQ(j["computerName"], "WS-042");
     EXPECT_EQ(j["checkedAt"], "2018-03-05T14:07:09+01:00");
@@ -98,6 +98,12 @@ TEST(ResultJson, UnknownFactsAreNull) {
     EXPECT_TRUE(j["operatingSystem"]["displayName"].is_null());
     EXPECT_TRUE(j["graphicsAdapter"]["driverDate"].is_null());
 
+    // Ended abnormally: the real exit code is kept, the checks judged by 7.
+    d.diagnostics = {static_cast<std::int32_t>(0xC0000374), 7, true, false, 120};
+    j = json::parse(BuildResultJson(d));
+    EXPECT_EQ(j["diagnostics"]["exitCode"], static_cast<std::int32_t>(0xC0000374));
+    EXPECT_EQ(j["diagnostics"]["code"], 7);
+
     d.diagnostics = {-1, 7, false, false, std::nullopt}; // could not be started
     j = json::parse(BuildResultJson(d));
     EXPECT_TRUE(j["diagnostics"]["exitCode"].is_null());
@@ -135,6 +141,10 @@ TEST(ResultJson, CheckIdentifiersAreStableAndDistinct) {
         {CheckId::GraphicsCard, "graphicsCard"},       {CheckId::GraphicsDriver, "graphicsDriver"},
         {CheckId::AdaptersIdentical, "adaptersIdentical"}, {CheckId::ListReplaced, "listReplaced"},
         {CheckId::ClosingNote, "closingNote"},         {CheckId::DiagnosticsTimeout, "diagnosticsTimeout"},
+        {CheckId::DiagnosticsNotStarted, "diagnosticsNotStarted"},
+        {CheckId::DiagnosticsEndedAbnormally, "diagnosticsEndedAbnormally"},
+        {CheckId::AdapterNotIdentified, "adapterNotIdentified"},
+        {CheckId::OperatingSystemNotIdentified, "operatingSystemNotIdentified"},
     };
     std::set<std::string_view> seen;
     for (const auto& [id, name] : names) {

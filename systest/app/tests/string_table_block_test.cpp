@@ -41,6 +41,27 @@ TEST(StringTableBlock, HostileLengthsStayInsideTheBlock) {
     EXPECT_EQ(ReadStringTableEntry(nullptr, 10, 0), std::nullopt);
 }
 
+// Resource compilers that count the terminating NUL store "Met: " as six units, the last one
+// NUL; a text must end there, or everything written after it is cut off (the report file stops
+// after its header). The entries after such a text are still found.
+TEST(StringTableBlock, TextsEndAtTheirFirstNul) {
+    struct Case {
+        std::vector<std::uint16_t> block;
+        unsigned index;
+        std::optional<std::wstring> text;
+    };
+    const Case cases[] = {
+        {{6, 'M', 'e', 't', ':', ' ', 0, 2, 'o', 'k'}, 0, L"Met: "}, // NUL counted
+        {{6, 'M', 'e', 't', ':', ' ', 0, 2, 'o', 'k'}, 1, L"ok"},    // the next entry
+        {{4, 'a', 0, 'b', 0}, 0, L"a"},                               // cut at the first NUL
+        {{1, 0}, 0, L""},                                             // an empty text, present
+        {{3, 'a', 'b', 'c', 2, 'x', 0}, 1, L"x"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadStringTableEntry(c.block.data(), c.block.size(), c.index), c.text) << c.index;
+    }
+}
+
 TEST(StringTableBlock, NumbersMapToBlocks) {
     EXPECT_EQ(StringBlockOf(900), 57u);
     EXPECT_EQ(StringIndexOf(900), 4u);

@@ -1,6 +1,7 @@
 // The small rules of unattended runs: exit codes, message lines, temporary output files.
 #include <gtest/gtest.h>
 
+#include "command_line.h"
 #include "message_line.h"
 #include "output_target.h"
 #include "run_exit_code.h"
@@ -24,6 +25,31 @@ TEST(RunExitCode, DialogRunKeepsTheWindowsAnswerUnlessAnOutputFailed) {
     EXPECT_EQ(DialogRunExitCode(1, true), 1);
     EXPECT_EQ(DialogRunExitCode(2, true), 2);
     EXPECT_EQ(DialogRunExitCode(1, false), 5);
+}
+
+// Output paths mean what they meant to the caller: made full against the caller's folder before
+// the run moves to the program's folder. Standard output stays standard output.
+TEST(CommandLine, OutputPathsAreResolvedAgainstTheCallersFolder) {
+    struct Case {
+        std::optional<std::wstring> report, json;
+        std::optional<std::wstring> reportAfter, jsonAfter;
+    };
+    const Case cases[] = {
+        {L"out.txt", L"-", L"C:\\Caller\\out.txt", L"-"},
+        {L"-", L"..\\r.json", L"-", L"C:\\Caller\\..\\r.json"},
+        {std::nullopt, L"r.json", std::nullopt, L"C:\\Caller\\r.json"},
+        {L"unresolvable", std::nullopt, L"unresolvable", std::nullopt}, // kept as given
+    };
+    for (const Case& c : cases) {
+        CommandLineOptions options;
+        options.reportPath = c.report;
+        options.jsonPath = c.json;
+        ResolveOutputPaths(options, [](const std::wstring& path) {
+            return path == L"unresolvable" ? std::wstring() : L"C:\\Caller\\" + path;
+        });
+        EXPECT_EQ(options.reportPath, c.reportAfter);
+        EXPECT_EQ(options.jsonPath, c.jsonAfter);
+    }
 }
 
 TEST(MessageBoxLine, OneLinePerBox) {

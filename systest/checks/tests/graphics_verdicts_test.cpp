@@ -16,7 +16,7 @@ FakeTextSource Texts() {
     return FakeTextSource{{940, L"940 %s / %s"}, {941, L"941 %s / %s"}, {980, L"980 %s"},       {981, L"981"},
                           {982, L"982 %s"},      {983, L"983 %d.%d %d.%d"}, {984, L"984 %d.%d %d.%d"},
                           {985, L"985"},         {987, L"987"},       {988, L"988"},          {989, L"989"},
-                          {992, L"992(%d)"},     {993, L"993(%d)"}};
+                          {992, L"992(%d)"},     {993, L"993(%d)"},   {999, L"999"}};
 }
 
 // The graphics checks over fakes: one AMD adapter on the primary display, driver 27.20.100.8681.
@@ -95,7 +95,6 @@ std::vector<VerdictCase> VerdictCases() {
     auto notSupported = [](const std::wstring&, VerdictCase& c) { c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580"; };
     add(0, notSupported);
     add(1, notSupported);
-    add(8, notSupported); // 8 AND 7
     add(2, [](const std::wstring& k, VerdictCase& c) {
         if (k == L"GD") c.driverSeverity = 2, c.driverText = L"983 24.20 27.20";
         else if (k == L"GL" || k == L"CD") c.cardSeverity = 2, c.cardText = L"984 27.20 24.20";
@@ -114,12 +113,42 @@ std::vector<VerdictCase> VerdictCases() {
     add(5, nothing);
     add(6, nothing);
     add(7, nothing);
-    add(-1, nothing); // could not be started
-    add(static_cast<std::int32_t>(0xC0000005), nothing); // crashed: 5
+    add(-1, nothing); // could not be started, or ended with -1
+    // No verdict codes: ended abnormally, whatever their low three bits say.
+    add(8, nothing);
+    add(static_cast<std::int32_t>(0xC0000005), nothing); // access violation: 5
+    add(static_cast<std::int32_t>(0xC0000374), nothing); // heap corruption: 4
+    add(static_cast<std::int32_t>(0xC0000142), nothing); // a DLL failed to initialise: 2
+    add(static_cast<std::int32_t>(0xC0000409), nothing); // stack buffer overrun: 1
     return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCodes, CheckCardListVerdictTest, testing::ValuesIn(VerdictCases()));
+
+// No display device matched (remote and virtual display drivers, Wine): the caption is unknown,
+// and the "not certified" sentence must not have a hole where it would stand.
+TEST(CheckCardListVerdict, UnknownCaptionGetsASentenceOfItsOwn) {
+    struct Case {
+        std::int32_t exitCode;
+        Severity severity;
+        const wchar_t* text;
+    };
+    const Case cases[] = {{0, 2, L"999"}, {1, 2, L"999"}, {2, 2, L"999"}, {3, 4, L"985"}, {4, 4, L"989"}};
+    for (const Case& c : cases) {
+        GraphicsChecksFixture f;
+        f.facts.devices.clear();
+        f.launcher.exitCodes = {c.exitCode};
+        f.files.files[L"GraphicsCardGBList.txt"] = {L"radeon,1.0,20170101,NG"};
+        CGraphicsChecks checks = f.Checks();
+        ASSERT_TRUE(checks.RunGraphicsDiagnostics());
+        ASSERT_TRUE(f.state.info.caption.empty());
+        CheckResult card, driver;
+        checks.CheckCardListVerdict(card, driver);
+        EXPECT_EQ(card.severity, c.severity) << c.exitCode;
+        EXPECT_EQ(card.text, c.text) << c.exitCode;
+        EXPECT_EQ(card.reportText, c.text) << c.exitCode;
+    }
+}
 
 TEST(CheckCardListVerdict, NoDriverVersionGivesNothingAndReadsNoList) {
     GraphicsChecksFixture f;
@@ -242,6 +271,8 @@ TEST(RunGraphicsDiagnostics, KeepsTheWholeExitCodeAndHowTheRunEnded) {
     } cases[] = {
         {{11}, LaunchOutcome::kEnded, 11, 3, LaunchOutcome::kEnded},
         {{-1}, LaunchOutcome::kEnded, -1, 7, LaunchOutcome::kEnded}, // a program may end with -1 itself
+        {{static_cast<std::int32_t>(0xC0000374)}, LaunchOutcome::kEnded, static_cast<std::int32_t>(0xC0000374), 7,
+         LaunchOutcome::kEnded},
         {{}, LaunchOutcome::kEnded, -1, 7, LaunchOutcome::kNotStarted},
         {{3}, LaunchOutcome::kStopped, -1, 7, LaunchOutcome::kStopped},
     };
@@ -316,7 +347,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceCase{"Win81NoSwap", {2, 0}, WindowsVersionNumber{6, 3}, true, false, false, false, 1, 2},
         ReplaceCase{"Win10NoSwap", {3, 0}, WindowsVersionNumber{10, 0}, true, false, false, false, 1, 3},
         ReplaceCase{"NotSupportedNoSwap", {0, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 0},
-        ReplaceCase{"NotExaminedNoSwap", {9, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 1},
+        ReplaceCase{"NotExaminedNoSwap", {1, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 1},
+        // A crash is no verdict: it is treated as a program that could not be started.
+        ReplaceCase{"CrashedFirstRunSwaps", {9, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
+        ReplaceCase{"CrashedRepeatGivesNoNote", {2, static_cast<std::int32_t>(0xC0000409)}, WindowsVersionNumber{6, 1},
+                    true, false, false, true, 2, 7},
         ReplaceCase{"VersionUnknownNoSwap", {2, 0}, std::nullopt, true, false, false, false, 1, 2},
         ReplaceCase{"NoOlderListKeepsTheListAndDoesNotRepeat", {2, 0}, WindowsVersionNumber{6, 1}, false, false,
                     false, false, 1, 2},

@@ -56,6 +56,37 @@ TEST(VerdictTables, LongLabelIsCutInTheRowButWholeInTheReport) {
     EXPECT_EQ(MakeReportLine(texts, 1, L"d"), sixty + L"d\r\n");
 }
 
+// The report puts the label's separator between label and text; the list shows the bare word.
+TEST(VerdictTables, TheSeparatorIsTheReportsAndNotTheLists) {
+    struct Case {
+        std::wstring label;
+        std::wstring bare;
+    };
+    const Case cases[] = {
+        {L"Met: ", L"Met"},
+        {L"Nicht erf\u00FCllt: ", L"Nicht erf\u00FCllt"},
+        {L"Satisfait\u00A0: ", L"Satisfait"}, // French: a no-break space before the colon
+        {L"Met \u2013 ", L"Met"},
+        {L"Met\uFF1A", L"Met"},
+        {L"Met", L"Met"},
+        {L"Re-checked:", L"Re-checked"}, // only the end is the separator
+        {L" : ", L""},
+        {L"", L""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BareLabel(c.label), c.bare);
+        FakeTextSource texts;
+        texts.Set(906, c.label);
+        EXPECT_EQ(MakeResultRow(texts, 3, L"d").label, c.bare);
+        EXPECT_EQ(MakeReportLine(texts, 3, L"The operating system is supported."),
+                  c.label + L"The operating system is supported.\r\n");
+    }
+    // The bare word is what is cut to the row's 49 characters.
+    FakeTextSource texts;
+    texts.Set(904, std::wstring(49, L'x') + L": ");
+    EXPECT_EQ(MakeResultRow(texts, 1, L"d").label, std::wstring(49, L'x'));
+}
+
 TEST(VerdictTables, MissingLabelGivesEmptyLabelButKeepsDescription) {
     FakeTextSource texts;
     ResultRow row = MakeResultRow(texts, 2, L"still shown");

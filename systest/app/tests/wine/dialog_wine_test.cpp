@@ -153,6 +153,8 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
     std::wstring summary = TextOf(ControlOf(main, 1004));
     std::wstring header = TextOf(GetDlgItem(main, -1)); // the report header line
     EXPECT_FALSE(label.empty());
+    // The bare word: the separator of the label text belongs to the report.
+    EXPECT_TRUE(label == L"Met" || label == L"Warning" || label == L"Not met") << Utf8(label);
     EXPECT_NE(summary.find(L"Velkora 2018"), std::wstring::npos);
     EXPECT_EQ(header.rfind(L"Computer \"", 0), 0u) << Utf8Of(header);
     EXPECT_EQ(TextOf(ControlOf(main, 1008)), L"Write report");
@@ -184,19 +186,19 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
     std::string text = report.substr(3);
     // First line the header, last line the summary, every line ended by CR LF, nothing after.
     EXPECT_EQ(text.rfind(Utf8Of(header) + "\r\n", 0), 0u);
-    std::string last = Utf8Of(label + summary) + "\r\n";
+    std::string last = Utf8Of(label + L": " + summary) + "\r\n";
     ASSERT_GE(text.size(), last.size());
     EXPECT_EQ(text.substr(text.size() - last.size()), last);
     EXPECT_EQ(text.find("\r\n\r\n"), std::string::npos);
     for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; ++at) {
         EXPECT_EQ(text[at - 1], '\r');
     }
-    // Every result line carries one of the status labels.
+    // Every result line carries one of the status labels, the text behind its separator.
     std::size_t lineStart = text.find("\r\n") + 2;
     int results = 0;
     while (lineStart < text.size() - last.size()) {
         std::string line = text.substr(lineStart, text.find("\r\n", lineStart) - lineStart);
-        EXPECT_TRUE(line.rfind("Met", 0) == 0 || line.rfind("Warning", 0) == 0 || line.rfind("Not met", 0) == 0)
+        EXPECT_TRUE(line.rfind("Met: ", 0) == 0 || line.rfind("Warning: ", 0) == 0 || line.rfind("Not met: ", 0) == 0)
             << line;
         ++results;
         lineStart = text.find("\r\n", lineStart) + 2;

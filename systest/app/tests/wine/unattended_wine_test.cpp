@@ -23,6 +23,7 @@ using nlohmann::json;
 
 const std::wstring kDeliverable = WinePathOf(VELKORA_DELIVERABLE_DIR) + L"\\";
 const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
+const std::wstring kStandIn = WinePathOf(VELKORA_STANDIN);
 constexpr DWORD kWait = 90000;
 const char kBom[] = "\xEF\xBB\xBF";
 
@@ -73,11 +74,12 @@ protected:
     }
 
     // Runs the program with these words after its name and waits for it, watching for windows.
-    RunOutcome Run(const std::wstring& arguments) {
+    RunOutcome Run(const std::wstring& arguments, std::vector<std::wstring> environment = {}) {
         RunOutcome outcome;
         CDrivenProcess program;
         DWORD start = GetTickCount();
-        if (!program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), {}})) {
+        if (!program.Start(
+                {L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), std::move(environment)})) {
             ADD_FAILURE() << "the program did not start";
             return outcome;
         }
@@ -113,6 +115,43 @@ protected:
     std::wstring out;
 };
 
+// Whole report lines as the shipped language modules make them: the label's separator stands
+// between label and text.
+struct ShippedTexts {
+    std::string warning, notMet;    // labels with their separator
+    std::string closingNote;
+    std::string notStarted;         // the diagnostics program could not be started
+    std::string endedAbnormally;    // ... ended with 0xc0000374
+    std::string summaryNotMet, summaryWarning;
+};
+
+const ShippedTexts& Shipped() {
+    static const ShippedTexts english{
+        "Warning: ", "Not met: ",
+        "These results are a guide; the full system requirements of the product still apply.",
+        "The graphics test (Zentoli.exe) could not be started; the graphics hardware was not checked.",
+        "The graphics test ended abnormally (exit code 0xc0000374); the graphics hardware was not checked.",
+        "This workstation does not meet the requirements of Velkora 2018.",
+        "This workstation meets the minimum requirements of Velkora 2018; please read the warnings."};
+    static const ShippedTexts german{
+        "Warnung: ", "Nicht erf\xC3\xBCllt: ",
+        "Diese Ergebnisse sind eine Orientierung; es gelten die vollst\xC3\xA4ndigen Systemanforderungen des "
+        "Produkts.",
+        "Der Grafiktest (Zentoli.exe) konnte nicht gestartet werden; die Grafikhardware wurde nicht gepr\xC3\xBC" "ft.",
+        "Der Grafiktest endete unerwartet (Exitcode 0xc0000374); die Grafikhardware wurde nicht gepr\xC3\xBC" "ft.",
+        "Dieser Arbeitsplatz erf\xC3\xBCllt die Anforderungen von Velkora 2018 nicht.",
+        "Dieser Arbeitsplatz erf\xC3\xBCllt die Mindestanforderungen von Velkora 2018; bitte beachten Sie die "
+        "Warnungen."};
+    return LanguageCode() == L"de" ? german : english;
+}
+
+// The label as the report writes it, for a verdict word of the document.
+std::string ReportLabelOf(const json& entry) {
+    const std::string label = entry["label"].get<std::string>();
+    // The document keeps the bare word; the shipped modules put ": " behind it.
+    return label.empty() ? label : label + ": ";
+}
+
 // The report agrees with the result document: header first, one line per check, summary last.
 void ExpectReportMatchesDocument(const std::string& report, const json& document) {
     ASSERT_GT(report.size(), 3u);
@@ -122,9 +161,41 @@ void ExpectReportMatchesDocument(const std::string& report, const json& document
     EXPECT_EQ(lines.front(), document["reportHeader"].get<std::string>());
     for (std::size_t i = 0; i < document["checks"].size(); ++i) {
         const json& check = document["checks"][i];
-        EXPECT_EQ(lines[i + 1], check["label"].get<std::string>() + check["reportText"].get<std::string>());
+        EXPECT_EQ(lines[i + 1], ReportLabelOf(check) + check["reportText"].get<std::string>());
     }
-    EXPECT_EQ(lines.back(), document["summary"]["label"].get<std::string>() + document["summary"]["text"].get<std::string>());
+    EXPECT_EQ(lines.back(), ReportLabelOf(document["summary"]) + document["summary"]["text"].get<std::string>());
+}
+
+// The checks of the document with this id.
+std::vector<json> ChecksWithId(const json& document, const std::string& id) {
+    std::vector<json> found;
+    for (const json& check : document["checks"]) {
+        if (check["id"] == id) found.push_back(check);
+    }
+    return found;
+}
+
+// One counted warning that says the graphics hardware was not checked, and a summary that is
+// not "met": the whole lines as the shipped modules write them.
+void ExpectGraphicsNotChecked(const RunOutcome& run, const std::string& report, const json& document,
+                              const std::string& id, const std::string& text) {
+    std::vector<json> rows = ChecksWithId(document, id);
+    ASSERT_EQ(rows.size(), 1u) << id;
+    EXPECT_EQ(rows[0]["severity"], 2);
+    EXPECT_EQ(rows[0]["countsForSummary"], true);
+    EXPECT_EQ(rows[0]["text"], text);
+    EXPECT_TRUE(ChecksWithId(document, "graphicsCard").empty()); // no verdict to judge the card by
+    const ShippedTexts& shipped = Shipped();
+    const std::string line = "\r\n" + shipped.warning + text + "\r\n";
+    EXPECT_NE(report.find(line), std::string::npos) << report;
+    EXPECT_NE(report.find("\r\n" + shipped.warning + shipped.closingNote + "\r\n"), std::string::npos) << report;
+    const int summary = document["summary"]["severity"].get<int>();
+    ASSERT_LE(summary, 2);
+    const std::string summaryLine = summary == 1 ? shipped.notMet + shipped.summaryNotMet
+                                                 : shipped.warning + shipped.summaryWarning;
+    EXPECT_EQ(report.substr(report.size() - summaryLine.size() - 2), summaryLine + "\r\n");
+    EXPECT_EQ(*run.exitCode, 10u + summary);
+    ExpectReportMatchesDocument(report, document);
 }
 
 TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
@@ -137,7 +208,7 @@ TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
     EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
     EXPECT_GE(*run.exitCode, 11u);
     EXPECT_LE(*run.exitCode, 16u);
-    EXPECT_EQ(document["schemaVersion"], 1);
+    EXPECT_EQ(document["schemaVersion"], 2);
     EXPECT_EQ(document["product"]["name"], "Velkora 2018");
     EXPECT_EQ(document["language"], Utf8Of(UserLanguageCode()));
     // The real diagnostics program ran to its end under the default limit of a silent run.
@@ -207,8 +278,7 @@ TEST_F(UnattendedProgram, DiagnosticsThatNeverEndAreStoppedAtTheLimit) {
     EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
     std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
     ASSERT_TRUE(report);
-    EXPECT_NE(report->find(stopped[0]["label"].get<std::string>() + stopped[0]["text"].get<std::string>() + "\r\n"),
-              std::string::npos);
+    EXPECT_NE(report->find(Shipped().warning + stopped[0]["text"].get<std::string>() + "\r\n"), std::string::npos);
     ExpectReportMatchesDocument(*report, document);
 
     // Both the stand-in and the process it started are gone.
@@ -242,6 +312,44 @@ TEST_F(UnattendedProgram, MessageBoxesBecomeLinesOnStandardError) {
     EXPECT_TRUE(document["diagnostics"]["exitCode"].is_null());
     EXPECT_EQ(document["diagnostics"]["code"], 7);
     EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
+}
+
+// Without the diagnostics program the graphics hardware is not checked, and the run must not say
+// that the workstation meets the requirements.
+TEST_F(UnattendedProgram, SilentRunWithoutTheDiagnosticsProgramIsNeverMet) {
+    ASSERT_TRUE(DeleteFileW((folder.Path() + L"Zentoli.exe").c_str()));
+    RunOutcome run = Run(L"-accepteula -silent -report \"" + out + L"report.txt\" -json \"" + out + L"result.json\"");
+    ASSERT_TRUE(run.exitCode);
+    EXPECT_EQ(run.windowsSeen, 0u);
+    json document = ParseJson(ReadFileBytes(out + L"result.json"));
+    ASSERT_FALSE(document.is_discarded());
+    std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
+    ASSERT_TRUE(report);
+    EXPECT_EQ(document["diagnostics"]["started"], false);
+    EXPECT_EQ(document["diagnostics"]["code"], 7);
+    ExpectGraphicsNotChecked(run, *report, document, "diagnosticsNotStarted", Shipped().notStarted);
+    std::printf("without the diagnostics program: exit code %lu\n", *run.exitCode);
+}
+
+// A crash is not a verdict: heap corruption (0xC0000374) has the low bits of "supported,
+// switchable graphics", and must not read as that.
+TEST_F(UnattendedProgram, SilentRunWithACrashedDiagnosticsProgramIsNeverMet) {
+    ASSERT_TRUE(CopyFileW(kStandIn.c_str(), (folder.Path() + L"Zentoli.exe").c_str(), FALSE));
+    RunOutcome run = Run(L"-accepteula -silent -report \"" + out + L"report.txt\" -json \"" + out + L"result.json\"",
+                         {L"VELKORA_STANDIN_EXIT_CODES=-1073740940"}); // 0xC0000374
+    ASSERT_TRUE(run.exitCode);
+    json document = ParseJson(ReadFileBytes(out + L"result.json"));
+    ASSERT_FALSE(document.is_discarded());
+    std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
+    ASSERT_TRUE(report);
+    // The stand-in ran once and ended with the code; the document keeps it, the checks judged by 7.
+    EXPECT_EQ(ReadFileBytes(folder.Path() + L"standin-runs.txt"), std::optional<std::string>("-1073740940\n"));
+    EXPECT_EQ(document["diagnostics"]["exitCode"], -1073740940);
+    EXPECT_EQ(document["diagnostics"]["code"], 7);
+    EXPECT_EQ(document["diagnostics"]["started"], true);
+    EXPECT_EQ(document["diagnostics"]["timedOut"], false);
+    ExpectGraphicsNotChecked(run, *report, document, "diagnosticsEndedAbnormally", Shipped().endedAbnormally);
+    std::printf("diagnostics ended with 0xC0000374: exit code %lu\n", *run.exitCode);
 }
 
 TEST_F(UnattendedProgram, BadCommandLinesGiveThreeAndTheUsage) {

@@ -20,30 +20,9 @@ wmi_date=$(value controller0.DriverDate "$out")
 [ "$(value wmi "$out")" = 1 ] || fail "WMI did not answer"
 [ "$(value result "$out")" = 0 ] || fail "inventory result $(value result "$out")"
 
-# The primary display device and its keys.
-i=0
-while [ -n "$(value device$i.StateFlags "$out")" ]; do
-  (($(value device$i.StateFlags "$out") & 4)) && break
-  i=$((i + 1))
-done
-device_id=$(value device$i.DeviceID "$out")
-device_key=$(value device$i.DeviceKey "$out")
-[ -n "$device_id" ] && [ -n "$device_key" ] || fail "no primary display device"
-video_key="HKLM\\${device_key#\\Registry\\Machine\\}"
-enum_key=$(w reg query "HKLM\\System\\CurrentControlSet\\Enum\\$device_id" | grep -m1 -i "^HKEY_LOCAL_MACHINE.*\\\\[0-9A-F&]*$" || true)
-[ -n "$enum_key" ] || fail "no device key below Enum\\$device_id"
-hardware_id=$(w reg query "$enum_key" /v HardwareID | awk '/HardwareID/{print $3}')
-[ -n "$hardware_id" ] || fail "no HardwareID in $enum_key"
-
-restore() {
-  w reg add "$enum_key" /v HardwareID /t REG_MULTI_SZ /d "$hardware_id" /f >/dev/null || true
-  w reg delete "$video_key" /v DriverVersion /f >/dev/null || true
-  w reg delete "$video_key" /v ReleaseVersion /f >/dev/null || true
-}
-trap restore EXIT
-
-# WMI's ID up to the instance part, so that the device ID is the start of the PNP device ID.
-w reg add "$enum_key" /v HardwareID /t REG_MULTI_SZ /d "${pnp%\\*}" /f >/dev/null
+find_primary_display_device "$out"
+trap restore_display_device EXIT
+match_display_device_to "$pnp"
 
 nvidia=0
 grep -qi nvidia <<<"$caption" && nvidia=1
@@ -81,10 +60,10 @@ check "ReleaseVersion when DriverVersion is missing" - 516.59 516.0.0.0
 check "ReleaseVersion when DriverVersion is empty" "" 1.2.3.4 1.20.3.4
 check "WMI's version when the key has neither" - - "$wmi_version"
 
-restore
+restore_display_device
 trap - EXIT
 out=$(w "$probe" inventory)
 echo "--- restored"
 grep -E '^(device[0-9]+\.DeviceID|result|caption)=' <<<"$out"
-[ "$(value device$i.DeviceID "$out")" = "$device_id" ] || fail "device ID not restored"
+[ "$(value device$device_index.DeviceID "$out")" = "$device_id" ] || fail "device ID not restored"
 echo "PASS ($case_number cases)"

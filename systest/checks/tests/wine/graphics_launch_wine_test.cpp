@@ -39,6 +39,20 @@ TEST(LaunchProcess, WithoutWaitingGivesZero) {
     EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe 12", true, true, false), 0);
 }
 
+// The program runs in the folder it was found in, not in ours: the stand-in (beside this test
+// program) counts its runs in a file of its current directory.
+TEST(LaunchProcess, StartsTheProgramInTheFolderItWasFoundIn) {
+    CTemporaryWorkingDirectory caller;
+    const std::wstring runs = TestProgramFolder() + L"\\standin-runs.txt";
+    DeleteFileW(runs.c_str());
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes, kTestWaitLimit);
+    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe", false, true, true), 3);
+    EXPECT_NE(GetFileAttributesW(runs.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW((caller.Path() + L"\\standin-runs.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(runs.c_str());
+}
+
 TEST(LaunchProcess, MissingProgramIsReportedInABox) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, kTestWaitLimit);
@@ -157,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, RunGraphicsDiagnosticsTest,
                          testing::Values(DiagnosticsCase{L"0", 0}, DiagnosticsCase{L"1", 1}, DiagnosticsCase{L"2", 2},
                                          DiagnosticsCase{L"3", 3}, DiagnosticsCase{L"4", 4}, DiagnosticsCase{L"11", 3},
                                          DiagnosticsCase{L"12", 4}, DiagnosticsCase{L"-1", 7},
-                                         DiagnosticsCase{L"8", 0}));
+                                         // No verdicts: ended abnormally (0xC0000374 has the bits of 4).
+                                         DiagnosticsCase{L"8", 7}, DiagnosticsCase{L"-1073740940", 7}));
 
 TEST(RunGraphicsDiagnostics, MissingProgramGivesSeven) {
     CComInitializer com;
