@@ -251,12 +251,14 @@ bool CTextFileRead::ReadAll(Text& text, std::basic_string_view<typename Text::va
     if (!IsFileOpen()) return false;
     const std::size_t capacity = (IsUtf16(encoding) ? kStagingUnits16 : kStagingUnits8) + 2;
     text.clear();
-    // Room for the staging block at least, and for the whole rest of the file with some slack
-    // for separators longer than the line ends, so that the output is allocated once.
+    // Room for the whole rest of the file with some slack for separators longer than the line
+    // ends, so that the output is allocated once; sized from the file alone, so that a file of
+    // a few bytes costs a few bytes (a reader called for many small files stays fast).
     const std::size_t expected = UnitsLeftEstimate();
-    text.reserve(std::max(capacity, expected + expected / 16 + 2));
+    const std::size_t room = expected + expected / 16 + 2;
+    text.reserve(room);
     Text staging;
-    staging.reserve(capacity);
+    staging.reserve(std::min(capacity, room));
     Text line;
     bool first = true;
     while (ReadTextLine(line)) {

@@ -1,6 +1,7 @@
 #include "text_file_read.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -169,6 +170,39 @@ TEST_F(TextFileReadTest, ReadAllTextAfterTheLastLineIsEmpty) {
     EXPECT_EQ(rest, L"b");
     ASSERT_TRUE(reader.ReadAllText(rest, L"+"));
     EXPECT_EQ(rest, L"");
+}
+
+// The output is sized from the file: a file of a few bytes must not claim megabytes (a caller
+// reading many small files, a card list or a licence, paid for a million units each time), and
+// a text that outgrows the size (separators longer than the line ends) still comes out whole.
+TEST_F(TextFileReadTest, ReadAllTextSizesItsOutputFromTheFile) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::wstring expected;
+    };
+    const std::string manyEnds(3000, '\n');
+    std::wstring manySeparators;
+    for (int i = 0; i < 3000; ++i) manySeparators += L"<sep>";
+    for (const Row& row : {Row{"ansi", "ab\ncd", L"ab<sep>cd"},
+                           Row{"utf8", "\xEF\xBB\xBF" "ab\ncd", L"ab<sep>cd"},
+                           Row{"utf16le", std::string("\xFF\xFE" "a\0\n\0b\0", 8), L"a<sep>b"},
+                           Row{"utf16be", std::string("\xFE\xFF\0a\0\n\0b", 8), L"a<sep>b"},
+                           Row{"empty", "", L""},
+                           Row{"line ends only", manyEnds, manySeparators}}) {
+        SCOPED_TRACE(row.name);
+        CTextFileRead wideReader(dir.WriteBytes(L"small.txt", row.bytes));
+        std::wstring wide;
+        ASSERT_TRUE(wideReader.ReadAllText(wide, L"<sep>"));
+        EXPECT_EQ(wide, row.expected);
+        EXPECT_LT(wide.capacity(), std::max<std::size_t>(4096, 2 * row.expected.size()));
+
+        CTextFileRead narrowReader(dir.WriteBytes(L"small.txt", row.bytes));
+        std::string narrow;
+        ASSERT_TRUE(narrowReader.ReadAllText(narrow, "<sep>"));
+        EXPECT_EQ(narrow, std::string(row.expected.begin(), row.expected.end()));
+        EXPECT_LT(narrow.capacity(), std::max<std::size_t>(4096, 2 * row.expected.size()));
+    }
 }
 
 // Larger than the staging block, with lines that fill it and a line longer than the block.
