@@ -30,7 +30,14 @@ DriverVersion ParseVersionText(std::wstring_view text) {
 std::uint32_t ParseDriverDate(std::wstring_view text) {
     if (text.size() < 8)
         return 0;
-    return static_cast<std::uint32_t>(LeadingInteger(text.substr(0, 8)));
+    // Digits only: a sign or a blank would let "-0000001" pass every date check as 4294967295.
+    std::uint32_t date = 0;
+    for (wchar_t c : text.substr(0, 8)) {
+        if (c < L'0' || c > L'9')
+            return 0;
+        date = date * 10 + static_cast<std::uint32_t>(c - L'0');
+    }
+    return date;
 }
 
 std::wstring DriverKeyPath(std::wstring_view deviceKey) {

@@ -76,7 +76,8 @@ class IAdapterPlatform {
 // read as leading integers, missing parts are 0.
 DriverVersion ParseVersionText(std::wstring_view text);
 
-// The first eight characters of a CIM date as yyyymmdd; 0 when there are fewer.
+// The first eight characters of a CIM date as yyyymmdd; 0 when there are fewer or any of them
+// is not a digit.
 std::uint32_t ParseDriverDate(std::wstring_view text);
 
 // The registry path below HKEY_LOCAL_MACHINE that a display device's key names.

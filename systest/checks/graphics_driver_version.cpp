@@ -54,6 +54,10 @@ bool ParseDriverVersion(std::wstring_view text, bool fromRegistry, DriverVersion
 bool ParseDriverDate(std::wstring_view text, std::uint32_t& value) {
     value = 0;
     if (text.size() != 8) return false;
+    // Digits only: a sign or a blank makes no date, whatever the number after it.
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return false;
+    }
     std::int32_t n = LeadingNumber(text);
     std::int32_t year = n / 10000, month = (n / 100) % 100, day = n % 100;
     if (year < 2000 || year > 3000 || month < 1 || month > 12 || day < 1 || day > 31) return false;

@@ -12,7 +12,7 @@ namespace Velkora {
 // The registry writes the second part in tenths: below 100 it is multiplied by 10.
 bool ParseDriverVersion(std::wstring_view text, bool fromRegistry, DriverVersionParts& version);
 
-// A date yyyymmdd of exactly 8 characters, year 2000..3000, month 1..12, day 1..31.
+// A date yyyymmdd of exactly 8 digits, year 2000..3000, month 1..12, day 1..31.
 // value is the date, or 0 when the text is not one.
 bool ParseDriverDate(std::wstring_view text, std::uint32_t& value);
 

@@ -169,6 +169,10 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"RequiredEqualIsNotOlder", L"Radeon Pro", L"20111219", false, GlVendor::other, 20111219, 3,
                  ""},
         DateCase{"OlderThanRequired", L"Radeon Pro", L"20111218", true, GlVendor::other, 20111219, 2, ""},
+        // A date with a sign is no date (0): it fails the checks instead of passing them all.
+        DateCase{"SignedDateIsNoDate", L"Radeon Pro", L"-0000001", true, GlVendor::other, 20111219, 2, ""},
+        DateCase{"BlankAndPlusIsNoDate", L"NVIDIA Quadro", L" +20171110", true, GlVendor::nvidia, 20111219, 2,
+                 ""},
         DateCase{"RequiredMinusOneMakesAllOlder", L"Radeon Pro", L"29991231", true, GlVendor::other, -1, 2,
                  ""},
         DateCase{"IntelGl45AtIntelDate", L"Intel(R) UHD", L"20160331", true, GlVendor::intel, 20111219, 3,

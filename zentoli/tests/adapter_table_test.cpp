@@ -30,10 +30,27 @@ INSTANTIATE_TEST_SUITE_P(
                     VersionCase{L"a.7b.-.x", {0, 7, 0, 0}}, VersionCase{L"", {0, 0, 0, 0}},
                     VersionCase{L"99999999999.1", {2147483647, 1, 0, 0}}));
 
-TEST(AdapterTable, DriverDateIsTheFirstEightCharacters) {
-    EXPECT_EQ(ParseDriverDate(L"20170712000000.000000-000"), 20170712u);
-    EXPECT_EQ(ParseDriverDate(L"20170712"), 20170712u);
-    EXPECT_EQ(ParseDriverDate(L"2017071"), 0u);
+TEST(AdapterTable, DriverDateIsTheFirstEightCharactersAllDigits) {
+    struct {
+        const wchar_t* text;
+        std::uint32_t date;
+    } cases[] = {
+        {L"20170712000000.000000-000", 20170712u},
+        {L"20170712", 20170712u},
+        {L"2017071", 0u},
+        // A sign or a blank is no date: "-0000001" read as a number would pass every date check.
+        {L"-0000001", 0u},
+        {L"-0000001000000.000000-000", 0u},
+        {L" +201711", 0u},
+        {L"+20171110", 0u},
+        {L" 20171110", 0u},
+        {L"2017071x", 0u},
+        {L"2017 712", 0u},
+        {L"00000000", 0u},
+        {L"99999999", 99999999u},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseDriverDate(c.text), c.date) << std::wstring(c.text).size();
     EXPECT_EQ(DriverKeyPath(L"\\Registry\\Machine\\System\\X"), L"System\\X");
     EXPECT_EQ(DriverKeyPath(L"\\REGISTRY\\Machine\\System\\X"), L"\\REGISTRY\\Machine\\System\\X");
 }

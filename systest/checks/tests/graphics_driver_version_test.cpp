@@ -64,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(Examples, ParseDriverDateTest,
                                          DateCase{L"20171301", false, 0}, DateCase{L"20170001", false, 0},
                                          DateCase{L"20170100", false, 0}, DateCase{L"20170132", false, 0},
                                          DateCase{L"2017-1-1", false, 0}, DateCase{L"201701", false, 0},
-                                         DateCase{L"201701011", false, 0}, DateCase{L"", false, 0}));
+                                         DateCase{L"201701011", false, 0}, DateCase{L"", false, 0},
+                                         DateCase{L"-0000001", false, 0}, DateCase{L" +201711", false, 0},
+                                         DateCase{L"+2017111", false, 0}, DateCase{L" 2017111", false, 0},
+                                         DateCase{L"2017111 ", false, 0}, DateCase{L"2017111\n", false, 0}));
 
 TEST(RenumberNvidiaVersion, OnlyCaptionsNamingNvidiaInAnyCase) {
     struct {
