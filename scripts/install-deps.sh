@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need on Debian 12, quietly when it is already there.
+#   scripts/install-deps.sh [fuzz]    fuzz: also clang and its libFuzzer runtime (scripts/fuzz.sh)
 set -euo pipefail
 packages=(
   cmake g++ make libgtest-dev googletest libgmock-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb openbox x11-utils xdotool imagemagick procps
-  libgl1-mesa-dri libglx-mesa0
+  libgl1-mesa-dri libglx-mesa0 python3-jsonschema
 )
+[ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,0 +1,80 @@
+// The graphics card list against an adapter made of the input: caption, device ID, driver
+// version and date texts on the first four lines, list lines after them. Runs the scan with
+// the verbose boxes (which format the comparison trace) and every step of a match on each line.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "card_list.h"
+#include "fuzz_input.h"
+#include "graphics_driver_version.h"
+
+using namespace Velkora;
+
+namespace {
+
+class CVectorLines : public ICardListLines {
+public:
+    explicit CVectorLines(std::vector<std::wstring> lines, bool failAtEnd) : lines(std::move(lines)), failAtEnd(failAtEnd) {}
+    Read ReadLine(std::wstring& line) override {
+        if (next == lines.size()) {
+            reachedEnd = true;
+            return failAtEnd ? Read::kFailed : Read::kEnd;
+        }
+        line = lines[next++];
+        return Read::kLine;
+    }
+
+    bool reachedEnd = false;
+
+private:
+    std::vector<std::wstring> lines;
+    std::size_t next = 0;
+    bool failAtEnd;
+};
+
+class CCountingBoxes : public IMessageBoxes {
+public:
+    void ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle) override {
+        shown += text.size() + title.size();
+    }
+    void ShowNarrow(const std::string& text, const std::string& title) override {
+        if (text.size() > 499) std::abort();
+        shown += text.size() + title.size();
+    }
+    std::size_t shown = 0;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CFuzzInput input(data, size);
+    const std::uint8_t mode = input.TakeByte();
+    GraphicsAdapterInfo info;
+    info.caption = input.TakeWideLine();
+    info.pnpDeviceId = input.TakeWideLine();
+    ParseDriverVersion(input.TakeWideLine(), (mode & 1) != 0, info.driverVersion);
+    RenumberNvidiaVersion(info.caption, info.driverVersion);
+    ParseDriverDate(input.TakeWideLine(), info.driverDate);
+    std::vector<std::wstring> lines;
+    while (!input.Empty()) lines.push_back(input.TakeWideLine());
+
+    for (const std::wstring& line : lines) {
+        CardListEntry entry;
+        bool versionNotOlder = false, dateNotOlder = false;
+        const std::int32_t outcome = MatchCardListEntry(info, line, entry, versionNotOlder, dateNotOlder);
+        if (outcome != kCardListNotAnEntry && outcome != kCardListOtherAdapter && outcome != kCardListThisAdapter)
+            std::abort();
+        if (outcome != kCardListNotAnEntry) {
+            if (CardListComparisonTrace(info.driverVersion, entry.version).rfind(L"GC:", 0) != 0) std::abort();
+        }
+    }
+    CCountingBoxes boxes;
+    CVectorLines scanned(lines, (mode & 2) != 0);
+    const CardListMatch match = ScanCardList(info, &scanned, (mode & 4) ? &boxes : nullptr);
+    // A list whose reading failed decides nothing (a scan that stopped at a met "CD" entry before
+    // the failure has decided).
+    if ((mode & 2) && scanned.reachedEnd && !match.code.empty()) std::abort();
+    return 0;
+}
