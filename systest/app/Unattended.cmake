@@ -30,7 +30,38 @@ velkora_add_test(NAME unattended_tests
     "${CMAKE_CURRENT_LIST_DIR}/tests/unattended_rules_test.cpp"
   LIBS velkora_app velkora_json)
 
+# The result document's contract: a JSON Schema (draft 2020-12) shipped beside the programs.
+# Every document the tests produce is kept in json-documents and checked against it by
+# result_schema_tests, with Debian's python3-jsonschema (hence the system's python3); the fixture
+# clears the folder first.
+set(VELKORA_RESULT_SCHEMA "${CMAKE_CURRENT_LIST_DIR}/VelkoraSysTest-result.schema.json")
+set(VELKORA_JSON_DOCUMENT_DIR "${CMAKE_BINARY_DIR}/json-documents")
+if(BUILD_TESTING)
+  set(schema_check "${CMAKE_SOURCE_DIR}/scripts/check-json-schema.py")
+  add_test(NAME result_json_documents_cleared COMMAND "${CMAKE_COMMAND}" -E rm -rf "${VELKORA_JSON_DOCUMENT_DIR}")
+  set_tests_properties(result_json_documents_cleared PROPERTIES FIXTURES_SETUP json_documents_cleared)
+  add_test(NAME result_schema_tests COMMAND /usr/bin/python3 "${schema_check}" "${VELKORA_RESULT_SCHEMA}"
+    "${VELKORA_JSON_DOCUMENT_DIR}")
+  set_tests_properties(result_schema_tests PROPERTIES FIXTURES_REQUIRED "json_documents_cleared;json_documents"
+    TIMEOUT 120)
+  # The check itself fails on a document that breaks the contract.
+  add_test(NAME result_schema_rejects_tests COMMAND /usr/bin/python3 "${schema_check}" "${VELKORA_RESULT_SCHEMA}"
+    "${CMAKE_CURRENT_LIST_DIR}/tests/json/invalid")
+  set_tests_properties(result_schema_rejects_tests PROPERTIES WILL_FAIL TRUE TIMEOUT 120)
+  target_compile_definitions(unattended_tests PRIVATE VELKORA_JSON_DOCUMENT_DIR="${VELKORA_JSON_DOCUMENT_DIR}")
+  set_tests_properties(unattended_tests PROPERTIES FIXTURES_REQUIRED json_documents_cleared
+    FIXTURES_SETUP json_documents)
+  if(WIN32)
+    set_tests_properties(result_json_documents_cleared result_schema_tests result_schema_rejects_tests
+      PROPERTIES LABELS wine)
+  else()
+    set_tests_properties(result_json_documents_cleared result_schema_tests result_schema_rejects_tests
+      PROPERTIES LABELS host)
+  endif()
+endif()
+
 if(WIN32)
+  velkora_deliver_files("${VELKORA_RESULT_SCHEMA}")
   target_sources(VelkoraSysTest PRIVATE
     "${CMAKE_CURRENT_LIST_DIR}/check_session_win32.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/standard_streams_win32.cpp"
@@ -56,7 +87,10 @@ if(WIN32)
       --gtest_filter=*SilentRun*:*StoppedAtTheLimit*:*ReportOnStandardOutput*)
     set_tests_properties(app_wine_unattended_tests_de PROPERTIES
       ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300)
+    set_tests_properties(app_wine_unattended_tests app_wine_unattended_tests_de PROPERTIES
+      FIXTURES_REQUIRED json_documents_cleared FIXTURES_SETUP json_documents)
     target_compile_definitions(app_wine_unattended_tests PRIVATE
+      VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
       VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}"
       VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>"
       VELKORA_STANDIN=L"$<TARGET_FILE:diagnostics_standin>")

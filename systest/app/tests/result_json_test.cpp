@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -9,6 +11,15 @@ namespace Velkora {
 namespace {
 
 using nlohmann::json;
+
+// Every document built here is also kept for the schema check (result_json_schema_tests).
+std::string KeptResultJson(const ResultDocument& document, const char* name) {
+    std::string text = BuildResultJson(document);
+    const std::filesystem::path dir(VELKORA_JSON_DOCUMENT_DIR);
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / (std::string("host-") + name + ".json"), std::ios::binary) << text;
+    return text;
+}
 
 RunSummary TwoRowRun() {
     RunSummary run;
@@ -46,7 +57,7 @@ ResultDocument Document(const RunSummary& run) {
 
 TEST(ResultJson, HoldsEveryFactUnderItsDocumentedName) {
     RunSummary run = TwoRowRun();
-    std::string text = BuildResultJson(Document(run));
+    std::string text = KeptResultJson(Document(run), "every-fact");
     ASSERT_EQ(text.back(), '\n');
     json j = json::parse(text);
     EXPECT_EQ(j["schema"], "velkora-systest-result");
@@ -91,7 +102,7 @@ TEST(ResultJson, UnknownFactsAreNull) {
     d.osDisplayName.reset();
     d.osSupportCode.reset();
     d.adapter.driverDate = 0;
-    json j = json::parse(BuildResultJson(d));
+    json j = json::parse(KeptResultJson(d, "stopped"));
     EXPECT_TRUE(j["diagnostics"]["exitCode"].is_null());
     EXPECT_EQ(j["diagnostics"]["timedOut"], true);
     EXPECT_EQ(j["diagnostics"]["code"], 7);
@@ -105,13 +116,13 @@ TEST(ResultJson, UnknownFactsAreNull) {
     EXPECT_EQ(j["diagnostics"]["code"], 7);
 
     d.diagnostics = {-1, 7, false, false, std::nullopt}; // could not be started
-    j = json::parse(BuildResultJson(d));
+    j = json::parse(KeptResultJson(d, "not-started"));
     EXPECT_TRUE(j["diagnostics"]["exitCode"].is_null());
     EXPECT_TRUE(j["diagnostics"]["timeLimitSeconds"].is_null());
     EXPECT_EQ(j["diagnostics"]["started"], false);
 
     d.run = nullptr;
-    j = json::parse(BuildResultJson(d));
+    j = json::parse(KeptResultJson(d, "no-run"));
     EXPECT_TRUE(j["summary"].is_null());
     EXPECT_TRUE(j["checks"].is_array() && j["checks"].empty());
 }
@@ -121,7 +132,7 @@ TEST(ResultJson, HostileTextStaysValidJson) {
     run.label = std::wstring(L"bad \xD800 surrogate \"quoted\"\r\n\t") + wchar_t(1);
     ResultDocument d = Document(run);
     d.computerName = L"\xD83D\xDE00"; // a pair: one character outside the basic plane
-    std::string text = BuildResultJson(d);
+    std::string text = KeptResultJson(d, "hostile-text");
     json j = json::parse(text);
     EXPECT_EQ(j["summary"]["label"], "bad \xEF\xBF\xBD surrogate \"quoted\"\r\n\t\x01");
     EXPECT_EQ(j["computerName"], "\xF0\x9F\x98\x80");

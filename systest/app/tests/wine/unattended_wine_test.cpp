@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <set>
 
@@ -26,6 +28,18 @@ const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
 const std::wstring kStandIn = WinePathOf(VELKORA_STANDIN);
 constexpr DWORD kWait = 90000;
 const char kBom[] = "\xEF\xBB\xBF";
+
+// Every result document a run wrote is also kept for the schema check (result_schema_tests).
+void KeepForSchemaCheck(const std::string& text) {
+    static int count = 0;
+    const std::filesystem::path dir(WinePathOf(VELKORA_JSON_DOCUMENT_DIR));
+    std::filesystem::create_directories(dir);
+    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::ofstream(dir / ("wine-" + test + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                         std::to_string(++count) + ".json"),
+                  std::ios::binary)
+        << text;
+}
 
 std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     std::vector<std::wstring> names;
@@ -108,6 +122,7 @@ protected:
             ADD_FAILURE() << "no result document";
             return json::object();
         }
+        KeepForSchemaCheck(*text);
         return json::parse(*text, nullptr, false);
     }
 
@@ -248,6 +263,7 @@ TEST_F(UnattendedProgram, ReportOnStandardOutput) {
 TEST_F(UnattendedProgram, ResultDocumentOnStandardOutput) {
     RunOutcome run = Run(L"-accepteula -silent -json -");
     ASSERT_TRUE(run.exitCode);
+    KeepForSchemaCheck(run.output);
     json document = json::parse(run.output, nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << run.output;
     EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
