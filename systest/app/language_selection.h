@@ -1,6 +1,7 @@
 #pragma once
 // Which language module and licence text the program uses, decided from the locale's
 // language code and the program's path. The Win32 side loads what this decides.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@ namespace Velkora {
 inline constexpr std::wstring_view kFatalErrorTitle = L"Fatal Error";
 inline constexpr std::wstring_view kEnglishModuleName = L"VelkoraSystest_En.Dll";
 inline constexpr std::wstring_view kEnglishLicenceName = L"Lic_En.Txt";
+// A text every language module holds (the list's "Status" heading). A module file without it
+// is not taken: it counts as missing.
+inline constexpr std::uint16_t kModuleProbeTextId = 901;
 
 enum class LanguageOutcome {
     LocaleModule,    // the locale's module beside the program
@@ -28,8 +32,8 @@ struct LanguagePlan {
     bool Succeeded() const { return fatalMessage.empty(); }
 };
 
-// isUsable(path): the path exists and is not a directory (a bare name is looked up in the
-// current working directory).
+// isUsable(path): the path exists, is not a directory and holds a language module (a bare name
+// is looked up in the current working directory).
 using PathUsable = std::function<bool(const std::wstring&)>;
 
 // The program folder: the path up to and including its last backslash; a backslash in the

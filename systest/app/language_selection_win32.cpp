@@ -6,6 +6,20 @@
 namespace Velkora {
 namespace {
 
+constexpr DWORD kDataOnly = LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE;
+
+// A module file counts only when it loads and holds our texts: one that is cut short, garbage or
+// another program's would otherwise give a run whose rows and report have no words at all.
+bool IsUsableModule(const std::wstring& path) {
+    if (!IsFilePath(path)) return false;
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, kDataOnly);
+    if (!module) return false;
+    bool found = false;
+    LoadTextFromModule(module, kModuleProbeTextId, &found);
+    FreeLibrary(module);
+    return found;
+}
+
 std::wstring ReadLanguageCode() {
     wchar_t code[30] = {};
     if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30) == 0) return {};
@@ -20,7 +34,7 @@ void ShowFatalMessageBox(const std::wstring& message, const std::wstring& title)
 
 bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection, FatalMessageSink fatal) {
     selection.languageCode = ReadLanguageCode();
-    LanguagePlan plan = PlanLanguageSelection(selection.languageCode, ReadProgramPath(), IsFilePath);
+    LanguagePlan plan = PlanLanguageSelection(selection.languageCode, ReadProgramPath(), IsUsableModule);
     if (!plan.Succeeded()) {
         fatal(plan.fatalMessage, std::wstring(kFatalErrorTitle));
         return false;
@@ -28,8 +42,7 @@ bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection, Fat
     selection.licencePath = plan.licencePath;
     selection.modulePath = plan.moduleToLoad;
     // Loaded as data only: a replaced module file can supply texts but never run code in our process.
-    selection.module = LoadLibraryExW(plan.moduleToLoad.c_str(), nullptr,
-                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    selection.module = LoadLibraryExW(plan.moduleToLoad.c_str(), nullptr, kDataOnly);
     modules.Register(selection.module);
     return true;
 }
