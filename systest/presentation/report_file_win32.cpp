@@ -21,7 +21,9 @@ bool WriteReportFile(const std::wstring& path, const std::wstring& reportText) {
         file << reportText.c_str();
         file.CloseFile();
         return true;
-    } catch (const CTextFileException&) {
+    } catch (const CTextFileException& failure) {
+        // The writer has closed its file since; the caller reports the code of the write that failed.
+        SetLastError(failure.errorCode);
         return false;
     }
 }
