@@ -87,7 +87,21 @@ if(WIN32)
       --gtest_filter=*SilentRun*:*StoppedAtTheLimit*:*ReportOnStandardOutput*)
     set_tests_properties(app_wine_unattended_tests_de PROPERTIES
       ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300)
-    set_tests_properties(app_wine_unattended_tests app_wine_unattended_tests_de PROPERTIES
+    # The fault table of the README: locked and over-long targets, broken data files, two runs at once.
+    velkora_add_test(NAME app_wine_fault_tests
+      SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/fault_table_wine_test.cpp"
+      LIBS velkora_test_driver velkora_json
+      RESOURCE_LOCK report-file)
+    add_dependencies(app_wine_fault_tests VelkoraSysTest Zentoli lang_En lang_De)
+    target_compile_definitions(app_wine_fault_tests PRIVATE
+      VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
+      VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}")
+    # In German: a broken German module beside a sound English one.
+    add_test(NAME app_wine_fault_tests_de COMMAND app_wine_fault_tests --gtest_filter=*FallsBackToEnglish*)
+    set_tests_properties(app_wine_fault_tests_de PROPERTIES
+      ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300 RESOURCE_LOCK report-file)
+    set_tests_properties(app_wine_unattended_tests app_wine_unattended_tests_de app_wine_fault_tests
+      app_wine_fault_tests_de PROPERTIES
       FIXTURES_REQUIRED json_documents_cleared FIXTURES_SETUP json_documents)
     target_compile_definitions(app_wine_unattended_tests PRIVATE
       VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
