@@ -89,6 +89,20 @@ TEST(ScanCardList, NoFileOrAFailedReadGivesNoEntry) {
     EXPECT_EQ(ScanCardList(info, &failing, nullptr), CardListMatch{});
 }
 
+// The scan ends at a met "CD" entry, so a read that would fail after it is never made (the input
+// with which the card list fuzz target first stopped).
+TEST(ScanCardList, AMetCdEntryDecidesBeforeALaterReadFailure) {
+    GraphicsAdapterInfo info;
+    info.caption = L"Quadro K600";
+    info.driverVersion = {341, 92, 0, 0};
+    info.driverDate = 20141010;
+    FakeCardListLines failing({L"quadro k600,341.92,20141010,CD"}, true);
+    EXPECT_EQ(ScanCardList(info, &failing, nullptr), (CardListMatch{L"CD", 341, 92}));
+    info.driverDate = 20141009; // not met: the scan reads on and meets the failure
+    FakeCardListLines failingAgain({L"quadro k600,341.92,20141010,CD"}, true);
+    EXPECT_EQ(ScanCardList(info, &failingAgain, nullptr), CardListMatch{});
+}
+
 TEST(ParseCardListLine, Fields) {
     CardListEntry e;
     ASSERT_TRUE(ParseCardListLine(L" Quadro K600 ,388.13,20171110,CD", e));
