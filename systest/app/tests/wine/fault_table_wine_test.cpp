@@ -190,7 +190,13 @@ TEST_F(FaultTable, TwoChecksAtOnceInTheSameFolder) {
     ASSERT_FALSE(a.is_discarded() || b.is_discarded());
     EXPECT_EQ(*firstCode, 10u + a["summary"]["severity"].get<unsigned>());
     EXPECT_EQ(*secondCode, 10u + b["summary"]["severity"].get<unsigned>());
-    EXPECT_EQ(a["checks"], b["checks"]);
+    // The same rows and verdicts; the texts may name different drives (seen under Wine: one run
+    // named C:, the other Z: for the disk check).
+    ASSERT_EQ(a["checks"].size(), b["checks"].size());
+    for (std::size_t i = 0; i < a["checks"].size(); ++i) {
+        EXPECT_EQ(a["checks"][i]["id"], b["checks"][i]["id"]);
+        EXPECT_EQ(a["checks"][i]["severity"], b["checks"][i]["severity"]);
+    }
     EXPECT_EQ(FilesIn(out), (std::vector<std::wstring>{L"first.json", L"second.json"}));
     std::optional<std::string> settings = ReadFileBytes(folder.Path() + L"Zentoli.ini");
     ASSERT_TRUE(settings);
