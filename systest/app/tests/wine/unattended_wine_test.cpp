@@ -142,7 +142,7 @@ const ShippedTexts& Shipped() {
         "Dieser Arbeitsplatz erf\xC3\xBCllt die Anforderungen von Velkora 2018 nicht.",
         "Dieser Arbeitsplatz erf\xC3\xBCllt die Mindestanforderungen von Velkora 2018; bitte beachten Sie die "
         "Warnungen."};
-    return LanguageCode() == L"de" ? german : english;
+    return UserLanguageCode() == L"de" ? german : english;
 }
 
 // The label as the report writes it, for a verdict word of the document.
