@@ -84,33 +84,6 @@ protected:
         CloseClipboard();
         return text;
     }
-
-    // The row area's pixels as the screen shows them now.
-    Picture OnScreen() {
-        Picture picture;
-        RECT client{};
-        GetClientRect(list.Handle(), &client);
-        picture.width = client.right;
-        picture.height = client.bottom;
-        CWindowDc window(list.Handle());
-        CMemoryDc memory(window.Get());
-        CBitmapHandle bitmap(CreateCompatibleBitmap(window.Get(), picture.width, picture.height));
-        {
-            CSelection selected(memory.Get(), bitmap.Get());
-            BitBlt(memory.Get(), 0, 0, picture.width, picture.height, window.Get(), 0, 0, SRCCOPY);
-        }
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = picture.width;
-        info.bmiHeader.biHeight = -picture.height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
-        GetDIBits(memory.Get(), bitmap.Get(), 0, picture.height, picture.pixels.data(), &info, DIB_RGB_COLORS);
-        for (std::uint32_t& p : picture.pixels)
-            p &= 0x00FFFFFF;
-        return picture;
-    }
 };
 
 TEST_F(ResultListAccessTest, FocusRectangleOnTheFocusRowOrTheFirstRowWhileFocused) {
@@ -293,7 +266,7 @@ TEST_F(ResultListAccessTest, AnInterruptedSlideIsReplacedByTheRowsAtOnce) {
     Key(VK_RIGHT); // ends the slide without moving the rows
     ASSERT_FALSE(list.IsSliding());
     // No message pumped: what the screen shows now is what the list paints for its position.
-    Picture screen = OnScreen();
+    Picture screen = Render(list.Handle(), PictureSource::Screen);
     Picture painted = Render(list.Handle());
     ASSERT_EQ(screen.pixels.size(), painted.pixels.size());
     int header = list.HeaderHeight();
