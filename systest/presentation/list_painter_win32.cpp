@@ -28,7 +28,7 @@ void PaintArrowTriangle(HDC dc, int left, int top, int glyphSize, bool pointsDow
     ArrowTriangle t = SortArrowTriangle(left, top, glyphSize, pointsDown);
     POINT points[3] = {{t.x[0], t.y[0]}, {t.x[1], t.y[1]}, {t.x[2], t.y[2]}};
     CBrushHandle brush(CreateSolidBrush(colour));
-    CGdiHandle<HPEN, DeleteGdiObject> pen(CreatePen(PS_SOLID, 1, colour));
+    CGdiObject pen(CreatePen(PS_SOLID, 1, colour));
     CSelection brushSelected(dc, brush.Get());
     CSelection penSelected(dc, pen.Get());
     Polygon(dc, points, 3);
