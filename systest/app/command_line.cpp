@@ -20,6 +20,8 @@ std::wstring OptionName(const std::wstring& word) {
     return Lower(word.substr(1));
 }
 
+bool IsHelpOption(const std::wstring& name) { return name == L"?" || name == L"h" || name == L"help"; }
+
 bool IsNewOption(const std::wstring& name) {
     return name == L"accepteula" || name == L"silent" || name == L"report" || name == L"json" ||
            name == L"timeout";
@@ -40,6 +42,10 @@ std::optional<int> ParseSeconds(const std::wstring& text) {
 
 CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
     CommandLineParse parse;
+    if (std::any_of(args.begin(), args.end(), [](const auto& a) { return IsHelpOption(OptionName(a)); })) {
+        parse.options.help = true;
+        return parse;
+    }
     bool anyNew = std::any_of(args.begin(), args.end(), [](const auto& a) { return IsNewOption(OptionName(a)); });
     if (!anyNew) {
         parse.options.verboseVideo = std::any_of(args.begin(), args.end(),

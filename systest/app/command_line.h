@@ -18,6 +18,7 @@ inline constexpr int kDefaultSilentTimeoutSeconds = 120;
 inline constexpr int kMaxTimeoutSeconds = 86400;
 
 struct CommandLineOptions {
+    bool help = false; // -? /? -h -help: the usage, no check, no window
     bool acceptEula = false;
     bool silent = false;
     bool verboseVideo = false;
@@ -36,7 +37,8 @@ inline constexpr wchar_t kUsageLine[] =
     L"Usage: VelkoraSysTest [-accepteula] [-silent] [-report PATH|-] [-json PATH|-] [-timeout SECONDS] "
     L"[-verbosevideo]";
 
-// args: the words after the program name.
+// args: the words after the program name. A request for help wins over everything else on the
+// line, so that "-help" always answers, even beside words that would be refused.
 CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args);
 
 // Whether any option for unattended runs was given; without one the program runs as it always did.

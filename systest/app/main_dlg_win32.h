@@ -10,6 +10,9 @@
 #include "gdi_objects_win32.h"
 #include "list_user_data_win32.h"
 
+// Posted to itself once the system has scaled the window for a new DPI.
+inline constexpr UINT kMessageDpiSettled = WM_APP + 1;
+
 namespace Velkora {
 
 class CMainDlg : public CLoopDialog {
@@ -27,12 +30,15 @@ protected:
 private:
     void OnInitDialog();
     void ShowSummary();
+    // The logo and the summary icon at the window's DPI.
+    void LoadPictures();
+    void ShowSummaryIcon();
 
     const AppContext& context;
     CListUserData resultList;
     HWND introduction = nullptr;
     CCheckSession session;
-    CGdiObject logo;
+    CBitmapHandle logo;
     CImageListHandle statusImages;
     CIconHandle summaryIcon;
 };

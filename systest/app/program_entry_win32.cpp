@@ -8,6 +8,8 @@
 #include "framework/message_loop_win32.h"
 #include "com_objects_win32.h"
 #include "language_selection.h"
+#include "code_page_conversion.h"
+#include "help_text.h"
 #include "language_selection_win32.h"
 #include "lic_dlg_win32.h"
 #include "user_list_class_win32.h"
@@ -54,6 +56,19 @@ void MoveToProgramFolder(CommandLineOptions& options) {
     if (!folder.empty()) SetCurrentDirectoryW(folder.c_str());
 }
 
+// The usage on standard output (a script's pipe, or the console it was started from), else in a
+// message box; no check runs and no window opens.
+int ShowHelp() {
+    PrepareStandardStreams();
+    std::wstring text = HelpText();
+    std::string bytes;
+    bool replaced = false;
+    WideToMultiByte(kCodePageUtf8, text, 0, bytes, replaced);
+    if (!WriteStandardOutput(bytes, text))
+        MessageBoxW(nullptr, text.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONINFORMATION);
+    return 0;
+}
+
 int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& options) {
     const bool unattended = HasUnattendedOptions(options);
     AppContext context;
@@ -97,6 +112,7 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
 
 int RunProgram(HINSTANCE instance, int showCommand) {
     CommandLineParse parse = ParseCommandLine(CommandLineWords());
+    if (parse.options.help) return ShowHelp();
     if (HasUnattendedOptions(parse.options) || !parse.ok) PrepareStandardStreams();
     if (!parse.ok) {
         WriteErrorLine(L"VelkoraSysTest: " + parse.error);

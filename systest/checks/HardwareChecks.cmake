@@ -10,7 +10,7 @@ target_sources(velkora_checks PRIVATE
 
 velkora_add_test(NAME hardware_checks_tests
   SOURCES tests/os_display_name_test.cpp tests/os_version_text_test.cpp tests/wmi_os_query_test.cpp
-    tests/hardware_checks_test.cpp
+    tests/hardware_checks_test.cpp tests/screen_size_test.cpp
   LIBS velkora_checks velkora_test_support)
 
 if(WIN32)

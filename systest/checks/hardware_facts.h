@@ -37,4 +37,11 @@ struct ScreenFacts {
     std::int32_t height = 0;
 };
 
+// The screen in real pixels: the display mode of the primary display, which no DPI scaling
+// touches; the screen metrics only when the mode could not be read (they are scaled down for a
+// program the system takes for DPI-unaware, so 1920 x 1080 at 150 % would read 1280 x 720).
+inline ScreenFacts RealScreenSize(const ScreenFacts& displayMode, const ScreenFacts& metrics) {
+    return displayMode.width > 0 && displayMode.height > 0 ? displayMode : metrics;
+}
+
 } // namespace Velkora

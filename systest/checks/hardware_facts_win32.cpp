@@ -74,7 +74,13 @@ DriveTable ReadDriveTable() {
 }
 
 ScreenFacts ReadScreenFacts() {
-    return ScreenFacts{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    DEVMODEW mode{};
+    mode.dmSize = sizeof(mode);
+    ScreenFacts displayMode;
+    if (EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode) && (mode.dmFields & DM_PELSWIDTH) &&
+        (mode.dmFields & DM_PELSHEIGHT))
+        displayMode = ScreenFacts{static_cast<std::int32_t>(mode.dmPelsWidth), static_cast<std::int32_t>(mode.dmPelsHeight)};
+    return RealScreenSize(displayMode, ScreenFacts{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 }
 
 } // namespace Velkora

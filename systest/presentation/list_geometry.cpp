@@ -2,7 +2,14 @@
 
 namespace Velkora {
 
-int RowHeightForTextHeight(int textHeight) { return std::max(textHeight, 0) + 6; }
+int ScaleForDpi(int value, int dpi) {
+    if (dpi <= 0)
+        return value;
+    long long scaled = static_cast<long long>(value) * dpi;
+    return static_cast<int>(scaled >= 0 ? (scaled + kBaseDpi / 2) / kBaseDpi : -((-scaled + kBaseDpi / 2) / kBaseDpi));
+}
+
+int RowHeightForTextHeight(int textHeight, int dpi) { return std::max(textHeight, 0) + ScaleForDpi(6, dpi); }
 
 int FirstVisibleRow(int verticalPosition, int rowHeight) {
     if (rowHeight <= 0 || verticalPosition <= 0)
@@ -51,16 +58,15 @@ ListRect ColumnSpan(const CListColumns& columns, int column, int horizontalPosit
     return r;
 }
 
-CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, bool textEmpty) {
+CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, bool textEmpty, int imageSize) {
     CellLayout layout;
     int shift = firstColumn ? 4 : 3;
     layout.text = {cell.left + shift + 4, cell.top, cell.right + shift - 4, cell.bottom};
     if (hasImage) {
         layout.hasImage = true;
-        layout.imageTop = cell.top + (cell.Height() - kListImageSize) / 2;
-        layout.imageLeft =
-            textEmpty ? layout.text.left + (layout.text.Width() - kListImageSize) / 2 : layout.text.left;
-        layout.text.left += kListImageSize + kImageTextGap;
+        layout.imageTop = cell.top + (cell.Height() - imageSize) / 2;
+        layout.imageLeft = textEmpty ? layout.text.left + (layout.text.Width() - imageSize) / 2 : layout.text.left;
+        layout.text.left += imageSize + kImageTextGap;
     }
     return layout;
 }
@@ -70,21 +76,21 @@ bool ShowsSortArrow(bool isSortColumn, bool fixed, bool sortingOn, int columnWid
 }
 
 HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool hasImage, bool titleEmpty,
-                                  bool showsArrow) {
+                                  bool showsArrow, int imageSize) {
     HeaderCellLayout layout;
+    auto glyphScaled = [imageSize](int pixels) { return (pixels * imageSize + kListImageSize / 2) / kListImageSize; };
     layout.text = {column.left + 3 + (firstColumn ? 1 : 0) + 4, column.top,
-                   column.right - 5 - (showsArrow ? 15 : 0), column.bottom};
+                   column.right - 5 - (showsArrow ? glyphScaled(15) : 0), column.bottom};
     if (hasImage) {
         layout.hasImage = true;
-        layout.imageTop = column.top + (column.Height() - kListImageSize) / 2;
-        layout.imageLeft =
-            titleEmpty ? column.left + (column.Width() - kListImageSize) / 2 : layout.text.left;
-        layout.text.left += kListImageSize + kImageTextGap;
+        layout.imageTop = column.top + (column.Height() - imageSize) / 2;
+        layout.imageLeft = titleEmpty ? column.left + (column.Width() - imageSize) / 2 : layout.text.left;
+        layout.text.left += imageSize + kImageTextGap;
     }
     if (showsArrow) {
         layout.hasArrow = true;
         layout.arrowLeft = layout.text.right + 4;
-        layout.arrowTop = (column.top + column.bottom) / 2 - 3;
+        layout.arrowTop = (column.top + column.bottom) / 2 - glyphScaled(3);
     }
     layout.darkLineX = column.right - 1;
     layout.lightLineX = column.right;
@@ -93,7 +99,14 @@ HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool
     return layout;
 }
 
-int FittedCellWidth(int textWidth, bool hasImage) { return textWidth + (hasImage ? kListImageSize : 0) + 20; }
+ArrowTriangle SortArrowTriangle(int left, int top, int glyphSize, bool pointsDown) {
+    // In the 16-pixel glyph the arrow spans x 0 to 8 and y 1 to 5, its point at x 4.
+    auto at = [glyphSize](int glyphPixels) { return (glyphPixels * glyphSize + 8) / 16; };
+    int wide = top + at(pointsDown ? 1 : 5), point = top + at(pointsDown ? 5 : 1);
+    return ArrowTriangle{{left, left + at(8), left + at(4)}, {wide, wide, point}};
+}
+
+int FittedCellWidth(int textWidth, bool hasImage, int imageSize) { return textWidth + (hasImage ? imageSize : 0) + 20; }
 
 int FittedTitleWidth(int titleWidth) { return titleWidth + 20; }
 
@@ -132,6 +145,16 @@ bool NeedsTitleTip(int textWidth, const ListRect& textRect) { return textWidth >
 ListRect TitleTipRect(int textWidth, const ListRect& textRect) {
     int left = textRect.left - 4;
     return {left, textRect.top, left + textWidth + 11, textRect.bottom};
+}
+
+ListRect KeepInsideArea(const ListRect& popup, const ListRect& area) {
+    if (area.Width() <= 0 || area.Height() <= 0)
+        return popup; // no area known: leave it where it is
+    int width = std::clamp(popup.Width(), 0, area.Width());
+    int height = std::clamp(popup.Height(), 0, area.Height());
+    int left = std::clamp(popup.left, area.left, area.right - width);
+    int top = std::clamp(popup.top, area.top, area.bottom - height);
+    return {left, top, left + width, top + height};
 }
 
 } // namespace Velkora

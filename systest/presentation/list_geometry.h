@@ -21,11 +21,16 @@ struct ListRect {
     friend bool operator==(const ListRect&, const ListRect&) = default;
 };
 
-inline constexpr int kListImageSize = 16;  // row images and header glyphs
+inline constexpr int kListImageSize = 16;  // row images and header glyphs at 96 DPI
 inline constexpr int kImageTextGap = 4;    // between an image and its text
+inline constexpr int kBaseDpi = 96;
 
-// Rows and header are as tall as the text "Height" in the list font plus 6 pixels.
-int RowHeightForTextHeight(int textHeight);
+// A length of the 96-DPI layout at another DPI, rounded to the nearest pixel.
+int ScaleForDpi(int value, int dpi);
+
+// Rows and header are as tall as the text "Height" in the list font plus 6 pixels (at 96 DPI;
+// the padding grows with the DPI as the font does).
+int RowHeightForTextHeight(int textHeight, int dpi = kBaseDpi);
 
 // The row on top of the row area: the list shows whole rows only.
 int FirstVisibleRow(int verticalPosition, int rowHeight);
@@ -61,7 +66,9 @@ struct CellLayout {
 // The text rectangle is the cell moved 3 pixels right (4 in the first column) and narrowed by
 // 4 pixels on each side; an image sits at its left (centred when there is no text) and pushes
 // the text right by its width plus 4.
-CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, bool textEmpty);
+// imageSize: the images' edge at the window's DPI.
+CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, bool textEmpty,
+                      int imageSize = kListImageSize);
 
 // The sort arrow shows in the sort column unless it is fixed, sorting is off or it is too narrow.
 bool ShowsSortArrow(bool isSortColumn, bool fixed, bool sortingOn, int columnWidth);
@@ -80,11 +87,21 @@ struct HeaderCellLayout {
     int lineBottom = 0;
     friend bool operator==(const HeaderCellLayout&, const HeaderCellLayout&) = default;
 };
+// The arrow's room (15 pixels at 16-pixel glyphs) and its lift (3) grow with the glyphs.
 HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool hasImage, bool titleEmpty,
-                                  bool showsArrow);
+                                  bool showsArrow, int imageSize = kListImageSize);
+
+// The sort arrow of a glyph cell of `glyphSize` pixels at (left, top) as a triangle (used when the
+// arrow is drawn in a system colour): the same place and size as the arrow in the glyph strip.
+struct ArrowTriangle {
+    int x[3];
+    int y[3];
+    friend bool operator==(const ArrowTriangle&, const ArrowTriangle&) = default;
+};
+ArrowTriangle SortArrowTriangle(int left, int top, int glyphSize, bool pointsDown);
 
 // The width that shows a cell (or a title) without cutting it.
-int FittedCellWidth(int textWidth, bool hasImage);
+int FittedCellWidth(int textWidth, bool hasImage, int imageSize = kListImageSize);
 int FittedTitleWidth(int titleWidth);
 
 // Whether x is in the divider zone of a column's right edge: 5 pixels left to 4 pixels right.
@@ -105,5 +122,8 @@ RowSpan RowsUnderBand(int y0, int y1, int headerHeight, int rowHeight, int rowCo
 // else a window from 4 pixels left of the text, as high as the text rectangle, text width + 11 wide.
 bool NeedsTitleTip(int textWidth, const ListRect& textRect);
 ListRect TitleTipRect(int textWidth, const ListRect& textRect);
+// A popup moved (never grown) so that it lies inside an area such as the monitor's work area; one
+// wider or taller than the area is cut to it, keeping its left or top part.
+ListRect KeepInsideArea(const ListRect& popup, const ListRect& area);
 
 } // namespace Velkora

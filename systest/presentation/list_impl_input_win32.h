@@ -32,6 +32,7 @@ void CListImpl<T>::Notify(int code, int row, int subItem) {
     notification.header.code = static_cast<UINT>(code);
     notification.row = row;
     notification.subItem = subItem;
+    AnnounceChanges();
     SendMessageW(parent, WM_NOTIFY, notification.header.idFrom, reinterpret_cast<LPARAM>(&notification));
 }
 
@@ -276,6 +277,8 @@ void CListImpl<T>::OnKeyDown(UINT key) {
         Repaint();
         if (changed)
             Notify(kListSelectionChanged, focus, -1);
+        else
+            AnnounceChanges(); // the focus alone moved
     };
     auto reselectFocus = [&]() {
         if (!modifiers.ctrl && SelectAfterKey(selection, selection.Focus(), modifiers))
@@ -304,16 +307,22 @@ void CListImpl<T>::OnKeyDown(UINT key) {
     }
     case VK_TAB:
         return reselectFocus();
+    case VK_APPS:
+        return OnContextMenu(-1);
+    case VK_F10:
+        if (modifiers.shift)
+            OnContextMenu(-1);
+        return;
     default:
         break;
     }
     if (key < 'A' || key > 'Z')
         return;
     if (modifiers.ctrl) {
-        if (key == 'A' && rowCount > 0) {
-            selection.SelectAll(rowCount);
-            SelectionChangedByKey();
-        }
+        if (key == 'A')
+            SelectAllRows();
+        else if (key == 'C')
+            CopyRowsToClipboard();
         return;
     }
     const ListColumn* column = columns.Find(sortState.column >= 0 ? sortState.column : 0);
@@ -403,6 +412,8 @@ void CListImpl<T>::SortRowsByColumn(int column) {
     SetCursor(previous);
     selection.Clear();
     Repaint();
+    NotifyListEvent(Handle(), EVENT_OBJECT_REORDER, kChildSelf);
+    AnnounceChanges();
 }
 
 template <typename T>
@@ -426,7 +437,7 @@ void CListImpl<T>::UpdateTitleTip(POINT client) {
     ListRect cell = ColumnSpan(columns, column, horizontalPosition, rowRect.top, rowRect.bottom);
     const std::wstring& text = Derived().GetCellText(row, c->subItem);
     bool hasImage = Derived().GetCellImage(row, c->subItem) >= 0 && resources.rowImages;
-    CellLayout layout = LayOutCell(cell, column == 0, hasImage, text.empty());
+    CellLayout layout = LayOutCell(cell, column == 0, hasImage, text.empty(), resources.imageSize);
     bool overText = client.x >= layout.text.left && client.x < std::min(layout.text.right, cell.right);
     int textWidth = 0;
     if (overText && !text.empty()) {
@@ -444,6 +455,11 @@ void CListImpl<T>::UpdateTitleTip(POINT client) {
     }
     RECT tip = ToRect(TitleTipRect(textWidth, layout.text));
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&tip), 2);
+    // A cell near the screen's edge must not push its tip off the monitor or under the task bar.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoW(MonitorFromRect(&tip, MONITOR_DEFAULTTONEAREST), &monitor))
+        tip = ToRect(KeepInsideArea(ToListRect(tip), ToListRect(monitor.rcWork)));
     tipRow = row;
     tipColumn = column;
     titleTip.Show(tip, text);

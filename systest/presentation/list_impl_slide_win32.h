@@ -7,7 +7,7 @@ namespace Velkora {
 
 template <typename T>
 void CListImpl<T>::StartSlide(int newPosition) {
-    EndSlide();
+    EndSlide(false);
     int rowHeight = RowHeight();
     int oldFirst = FirstVisibleRow(verticalPosition, rowHeight);
     int newFirst = FirstVisibleRow(newPosition, rowHeight);
@@ -57,13 +57,18 @@ void CListImpl<T>::DrawSlideFrame() {
 }
 
 template <typename T>
-void CListImpl<T>::EndSlide() {
+void CListImpl<T>::EndSlide(bool repaintNow) {
     if (!slide.Running() && !slideBitmap)
         return;
     if (Handle())
         KillTimer(Handle(), kTimerSlide);
     slide.Stop();
     slideBitmap.Reset();
+    // The screen still shows the last frame: a click must hit the row it shows.
+    if (repaintNow && Handle()) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+        UpdateWindow(Handle());
+    }
 }
 
 } // namespace Velkora

@@ -12,8 +12,10 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "double_buffer_win32.h"
+#include "list_accessible_win32.h"
 #include "list_columns.h"
 #include "list_geometry.h"
 #include "list_painter_win32.h"
@@ -22,6 +24,7 @@
 #include "list_scrolling.h"
 #include "list_selection.h"
 #include "list_interaction.h"
+#include "list_row_text.h"
 #include "list_settings_win32.h"
 #include "list_slide.h"
 #include "list_sorting.h"
@@ -49,14 +52,22 @@ struct ListNotification {
     int subItem; // -1 when none
 };
 
+// DPI messages (Windows 8.1 and 10; defined here as the program is built for Windows 7).
+inline constexpr UINT kMessageDpiChanged = 0x02E0;            // WM_DPICHANGED, the new DPI in wParam
+inline constexpr UINT kMessageDpiChangedAfterParent = 0x02E3; // WM_DPICHANGED_AFTERPARENT
+
 // Timers of the list window.
 inline constexpr UINT_PTR kTimerResize = 1001;     // keeps a resize following the mouse, 20 ms
 inline constexpr UINT_PTR kTimerScrollInto = 1002; // delayed scroll of the focus row into view, 250 ms
 inline constexpr UINT_PTR kTimerBand = 1003;       // rubber-band scrolling, 20 ms
 inline constexpr UINT_PTR kTimerSlide = 1004;      // smooth scrolling, 20 ms
 
+// Commands of the list's context menu.
+inline constexpr UINT kListCommandCopy = 1;
+inline constexpr UINT kListCommandSelectAll = 2;
+
 template <typename T>
-class CListImpl : public CMessageWindow, public CDoubleBufferImpl<CListImpl<T>> {
+class CListImpl : public CMessageWindow, public CDoubleBufferImpl<CListImpl<T>>, private IListAccessModel {
 public:
     // Creates a list window of its own and initialises it like AttachResultList.
     bool Create(HWND parent, const RECT& rect, int controlId);
@@ -73,6 +84,16 @@ public:
     // Sorts by a column on a header click: a new column ascending, the same column reversed.
     // Clears the selection.
     void SortRowsByColumn(int column);
+    // Ctrl+C: the selected rows (every row when none is selected) as text, one line per row in
+    // the report's form. False when the clipboard could not take it.
+    bool CopyRowsToClipboard();
+    // The items of the context menu (right click, Shift+F10, the menu key), with access keys.
+    void SetContextMenuTexts(std::wstring copy, std::wstring selectAll) {
+        menuCopyText = std::move(copy);
+        menuSelectAllText = std::move(selectAll);
+    }
+    // The texts of a row's cells in column order.
+    std::vector<std::wstring> CellTextsOf(int row) const;
 
     const CListColumns& Columns() const { return columns; }
     const CListSelection& Selection() const { return selection; }
@@ -86,6 +107,8 @@ public:
     const CTitleTip& TitleTip() const { return titleTip; }
     HFONT Font() const { return settings.font.Get(); }
     HIMAGELIST RowImages() const { return resources.rowImages.Get(); }
+    int Dpi() const { return dpi; }
+    int ImageSize() const { return resources.imageSize; }
 
     LRESULT ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoPaint(HDC dc, const RECT& area);
@@ -106,6 +129,9 @@ private:
 
     bool Initialise();
     void ReloadSettings();
+    // The list moved to a monitor of another DPI (or the DPI changed): font, row height, images
+    // and column widths follow.
+    void OnDpiChanged(int newDpi);
     void UpdateScrollBars();
     void Repaint() {
         if (Handle())
@@ -145,15 +171,22 @@ private:
     void EndBand();
     void UpdateTitleTip(POINT client);
     void HideTitleTip();
+    void OnContextMenu(LPARAM lParam);
+    void SelectAllRows();
+    // Tells assistive technology what changed in focus and selection since it was last told.
+    void AnnounceChanges();
     // Smooth scrolling (list_impl_slide_win32.h).
     void StartSlide(int newPosition);
     void DrawSlideFrame();
-    void EndSlide();
+    // Stops a slide; one that was still running is replaced by the current rows at once, so that
+    // no stale frame stays on the screen.
+    void EndSlide(bool repaintNow = true);
 
     CListColumns columns;
     CListSelection selection;
     ListSettings settings;
     ListResources resources;
+    int dpi = kBaseDpi;
     CTitleTip titleTip;
     SortState sortState;
     int pressedColumn = -1;
@@ -175,6 +208,27 @@ private:
     int tipRow = -1;
     int tipColumn = -1;
     bool trackingLeave = false;
+
+    std::wstring menuCopyText = L"&Copy\tCtrl+C";
+    std::wstring menuSelectAllText = L"Select &all\tCtrl+A";
+
+    // Accessibility (list_impl_access_win32.h).
+    HWND AccessWindow() const override { return Handle(); }
+    int AccessRowCount() const override { return Derived().CountRows(); }
+    int AccessColumnCount() const override { return columns.Count(); }
+    std::wstring AccessRowName(int row) const override { return RowAccessibleName(CellTextsOf(row)); }
+    std::wstring AccessColumnTitle(int column) const override;
+    bool AccessRowSelected(int row) const override { return selection.IsSelected(row); }
+    int AccessFocusRow() const override { return VisibleFocusRow(selection, Derived().CountRows(), HasFocus()); }
+    RECT AccessItemRect(const AccessibleChild& child) const override;
+    AccessibleChild AccessHitTest(POINT client) const override;
+    bool AccessSelect(int row, long flags) override;
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    bool HasFocus() const { return Handle() && GetFocus() == Handle(); }
+
+    CComPtr<CListAccessible> accessible;
+    std::set<int> announcedSelection;
+    int announcedFocus = -1;
 
     CSlide slide;
     CBitmapHandle slideBitmap;
@@ -198,7 +252,8 @@ bool CListImpl<T>::AttachResultList(HWND window) {
 
 template <typename T>
 bool CListImpl<T>::Initialise() {
-    if (!LoadListResources(GetModuleHandleW(nullptr), resources))
+    dpi = WindowDpi(Handle());
+    if (!LoadListResources(GetModuleHandleW(nullptr), resources, ScaleForDpi(kListImageSize, dpi)))
         return false;
     ReloadSettings();
     LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
@@ -213,19 +268,42 @@ bool CListImpl<T>::Initialise() {
 
 template <typename T>
 void CListImpl<T>::ReloadSettings() {
-    settings = LoadListSettings();
+    settings = LoadListSettings(dpi);
     // The title tip takes the new font with it.
     if (Handle())
-        titleTip.Create(Handle());
+        titleTip.Create(Handle(), dpi);
+}
+
+template <typename T>
+void CListImpl<T>::OnDpiChanged(int newDpi) {
+    if (newDpi <= 0 || newDpi == dpi)
+        return;
+    HideTitleTip();
+    EndSlide(false);
+    int oldDpi = std::exchange(dpi, newDpi);
+    ListResources scaled;
+    if (LoadListResources(GetModuleHandleW(nullptr), scaled, ScaleForDpi(kListImageSize, dpi)))
+        resources = std::move(scaled);
+    ReloadSettings();
+    // Widths the content or the user gave keep their proportion; placeholders stay 1 pixel.
+    for (int i = 0; i < columns.Count(); ++i) {
+        int width = columns.Find(i)->width;
+        if (width > 1)
+            columns.SetWidth(i, MulDiv(width, dpi, oldDpi));
+    }
+    verticalPosition = FirstVisibleRow(verticalPosition, RowHeight()) * RowHeight();
+    UpdateScrollBars();
+    Repaint();
 }
 
 template <typename T>
 int CListImpl<T>::AppendColumn(const std::wstring& title, int width, int image, bool fixed, int format,
                                std::uint32_t flags) {
-    int glyphWidth = kListImageSize;
+    int glyphWidth = resources.imageSize;
     int index = columns.Append(title, width, image, fixed, format, flags, glyphWidth);
     UpdateScrollBars();
     Repaint();
+    NotifyListEvent(Handle(), EVENT_OBJECT_REORDER, kChildSelf);
     return index;
 }
 
@@ -245,7 +323,8 @@ bool CListImpl<T>::FitColumnToContent(int column) {
     int width = FittedTitleWidth(measure(c->title));
     for (int row = 0; row < Derived().CountRows(); ++row) {
         bool hasImage = Derived().GetCellImage(row, c->subItem) >= 0;
-        width = std::max(width, FittedCellWidth(measure(Derived().GetCellText(row, c->subItem)), hasImage));
+        width = std::max(width, FittedCellWidth(measure(Derived().GetCellText(row, c->subItem)), hasImage,
+                                                resources.imageSize));
     }
     columns.SetWidth(column, width);
     UpdateScrollBars();
@@ -256,6 +335,7 @@ bool CListImpl<T>::FitColumnToContent(int column) {
 template <typename T>
 bool CListImpl<T>::OnRowsChanged() {
     UpdateScrollBars();
+    NotifyListEvent(Handle(), EVENT_OBJECT_REORDER, kChildSelf);
     return Handle() && InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -389,6 +469,7 @@ void CListImpl<T>::DoPaint(HDC dc, const RECT& area) {
         header.colours = &settings.colours;
         header.font = settings.font.Get();
         header.glyphs = resources.glyphs.Get();
+        header.glyphSize = resources.imageSize;
         PaintHeader(dc, header, band);
     }
 }
@@ -399,6 +480,7 @@ void CListImpl<T>::PaintRows(HDC dc, const ListRect& area, int rowsPosition) {
     RowSpan span =
         RowsInBand(area.top, area.bottom, HeaderHeight(), RowHeight(), rowsPosition, Derived().CountRows());
     const ListColours& colours = settings.colours;
+    int focusRow = VisibleFocusRow(selection, Derived().CountRows(), HasFocus());
     for (int row = span.first; row <= span.last; ++row) {
         ListRect rowRect =
             RowRect(row, HeaderHeight(), RowHeight(), rowsPosition, horizontalPosition, columns.TotalWidth());
@@ -413,7 +495,12 @@ void CListImpl<T>::PaintRows(HDC dc, const ListRect& area, int rowsPosition) {
                 continue;
             PaintCell(dc, cell, i == 0, Derived().GetCellText(row, column.subItem),
                       Derived().GetCellImage(row, column.subItem), resources.rowImages.Get(), settings.font.Get(),
-                      textColour, AlignmentOf(column.flags));
+                      textColour, AlignmentOf(column.flags), resources.imageSize);
+        }
+        // The keyboard focus is always visible, whatever the system's keyboard-cue setting.
+        if (row == focusRow) {
+            RECT focus = ToRect(rowRect);
+            DrawFocusRect(dc, &focus);
         }
     }
 }
@@ -424,7 +511,11 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
     POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {
     case WM_DESTROY:
-        EndSlide();
+        if (accessible) {
+            accessible->Disconnect();
+            accessible.Reset();
+        }
+        EndSlide(false);
         for (UINT_PTR timer : {kTimerResize, kTimerScrollInto, kTimerBand})
             KillTimer(Handle(), timer);
         titleTip.Destroy();
@@ -436,8 +527,20 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
         Repaint();
         return 0;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
+        announcedFocus = -1;
+        AnnounceChanges();
         Repaint();
+        return 0;
+    case WM_KILLFOCUS:
+        announcedFocus = -1;
+        Repaint();
+        return 0;
+    case WM_GETOBJECT:
+        if (LRESULT object = OnGetObject(wParam, lParam))
+            return object;
+        break;
+    case WM_CONTEXTMENU:
+        OnContextMenu(lParam);
         return 0;
     case WM_CANCELMODE:
         OnCancelMode();
@@ -469,7 +572,7 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_RBUTTONUP:
         OnRightUp(point);
-        return 0;
+        break; // the default handling asks for the context menu
     case WM_MOUSEMOVE:
         OnMouseMove(wParam, point);
         return 0;
@@ -482,6 +585,16 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_SYSKEYDOWN:
         HideTitleTip();
+        if (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+            OnContextMenu(-1); // Shift+F10
+            return 0;
+        }
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        // The menu came with the key press; the default handling would ask for it a second time.
+        if (wParam == VK_APPS || (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0))
+            return 0;
         break;
     case WM_TIMER:
         OnTimer(wParam);
@@ -492,6 +605,12 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_MOUSELEAVE:
         // The hot header column and the hot cell are not drawn differently for plain text.
         trackingLeave = false;
+        return 0;
+    case kMessageDpiChanged:
+        OnDpiChanged(LOWORD(wParam));
+        return 0;
+    case kMessageDpiChangedAfterParent:
+        OnDpiChanged(WindowDpi(Handle()));
         return 0;
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
@@ -510,5 +629,7 @@ LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM l
 
 } // namespace Velkora
 
+#include "list_impl_access_win32.h"
+#include "list_impl_clipboard_win32.h"
 #include "list_impl_input_win32.h"
 #include "list_impl_slide_win32.h"

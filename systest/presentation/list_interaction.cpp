@@ -94,4 +94,11 @@ bool SelectAfterKey(CListSelection& selection, int focusRow, Modifiers modifiers
     return SelectOnly(selection, focusRow);
 }
 
+int VisibleFocusRow(const CListSelection& selection, int rowCount, bool listHasFocus) {
+    if (!listHasFocus || rowCount <= 0)
+        return -1;
+    int focus = selection.Focus();
+    return focus >= 0 && focus < rowCount ? focus : 0;
+}
+
 } // namespace Velkora

@@ -30,6 +30,10 @@ int NavigationStartRow(const CListSelection& selection, Modifiers modifiers);
 enum class NavigationKey { Up, Down, PageUp, PageDown, Home, End };
 // The new focus row; -1 for an empty list.
 int NavigatedRow(NavigationKey key, int startRow, int rowCount, int visibleRows);
+// The row that shows the keyboard focus while the list has it: the focus row, or the first row
+// when there is none yet (so the focus is always visible); -1 without the focus or without rows.
+int VisibleFocusRow(const CListSelection& selection, int rowCount, bool listHasFocus);
+
 // After a key moved or kept the focus row: with Ctrl only the focus moves; with Shift the
 // selection becomes anchor to focus; otherwise the focus row alone. Answers whether the selection
 // changed.

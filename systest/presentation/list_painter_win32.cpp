@@ -22,6 +22,17 @@ UINT AlignmentFlag(TextAlignment alignment) {
 }
 
 void ClipTo(HDC dc, const ListRect& r) { IntersectClipRect(dc, r.left, r.top, r.right, r.bottom); }
+
+// A sort arrow in one colour, where the glyph would be: a triangle across the glyph's middle.
+void PaintArrowTriangle(HDC dc, int left, int top, int glyphSize, bool pointsDown, COLORREF colour) {
+    ArrowTriangle t = SortArrowTriangle(left, top, glyphSize, pointsDown);
+    POINT points[3] = {{t.x[0], t.y[0]}, {t.x[1], t.y[1]}, {t.x[2], t.y[2]}};
+    CBrushHandle brush(CreateSolidBrush(colour));
+    CGdiObject pen(CreatePen(PS_SOLID, 1, colour));
+    CSelection brushSelected(dc, brush.Get());
+    CSelection penSelected(dc, pen.Get());
+    Polygon(dc, points, 3);
+}
 } // namespace
 
 void FillSolid(HDC dc, const ListRect& area, COLORREF colour) {
@@ -43,11 +54,11 @@ void DrawCellText(HDC dc, const ListRect& area, const std::wstring& text, HFONT 
 }
 
 void PaintCell(HDC dc, const ListRect& cell, bool firstColumn, const std::wstring& text, int image,
-               HIMAGELIST images, HFONT font, COLORREF textColour, TextAlignment alignment) {
+               HIMAGELIST images, HFONT font, COLORREF textColour, TextAlignment alignment, int imageSize) {
     CSavedDc saved(dc);
     ClipTo(dc, cell);
     bool hasImage = image >= 0 && images;
-    CellLayout layout = LayOutCell(cell, firstColumn, hasImage, text.empty());
+    CellLayout layout = LayOutCell(cell, firstColumn, hasImage, text.empty(), imageSize);
     if (layout.hasImage)
         ImageList_Draw(images, image, dc, layout.imageLeft, layout.imageTop, ILD_TRANSPARENT);
     DrawCellText(dc, layout.text, text, font, textColour, alignment);
@@ -69,7 +80,8 @@ void PaintHeader(HDC dc, const HeaderPaint& header, const ListRect& area) {
             continue;
         bool arrow = ShowsSortArrow(i == header.sortColumn, column.fixed, header.sortingOn, column.width);
         bool hasImage = column.image >= 0 && header.glyphs;
-        HeaderCellLayout layout = LayOutHeaderCell(span, i == 0, hasImage, column.title.empty(), arrow);
+        HeaderCellLayout layout =
+            LayOutHeaderCell(span, i == 0, hasImage, column.title.empty(), arrow, header.glyphSize);
         if (i == header.pressedColumn)
             FillSolid(dc, span, colours.pressedHeader);
         FillSolid(dc, {layout.darkLineX, layout.lineTop, layout.darkLineX + 1, layout.lineBottom}, colours.headerDark);
@@ -79,8 +91,13 @@ void PaintHeader(HDC dc, const HeaderPaint& header, const ListRect& area) {
         ClipTo(dc, span);
         if (layout.hasImage)
             ImageList_Draw(header.glyphs, column.image, dc, layout.imageLeft, layout.imageTop, ILD_TRANSPARENT);
-        DrawCellText(dc, layout.text, column.title, header.font, colours.headerText, AlignmentOf(column.flags));
-        if (layout.hasArrow && header.glyphs)
+        bool pressed = i == header.pressedColumn;
+        DrawCellText(dc, layout.text, column.title, header.font, pressed ? colours.pressedHeaderText : colours.headerText,
+                     AlignmentOf(column.flags));
+        if (layout.hasArrow && !colours.sortArrowGlyphs)
+            PaintArrowTriangle(dc, layout.arrowLeft, layout.arrowTop, header.glyphSize, header.sortDescending,
+                               pressed ? colours.pressedHeaderText : colours.headerText);
+        else if (layout.hasArrow && header.glyphs)
             ImageList_Draw(header.glyphs, header.sortDescending ? kGlyphArrowDown : kGlyphArrowUp, dc,
                            layout.arrowLeft, layout.arrowTop, ILD_TRANSPARENT);
     }
@@ -93,7 +110,7 @@ void PaintHeader(HDC dc, const HeaderPaint& header, const ListRect& area) {
 void PaintRubberBand(HDC dc, const ListRect& band, const ListColours& colours) {
     FillSolid(dc, band, colours.selectionRectangle);
     RECT r = ToRect(band);
-    CBrushHandle frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWTEXT)));
+    CBrushHandle frame(CreateSolidBrush(colours.selectionFrame));
     FrameRect(dc, &r, frame.Get());
 }
 

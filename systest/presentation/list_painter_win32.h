@@ -21,7 +21,8 @@ void DrawCellText(HDC dc, const ListRect& area, const std::wstring& text, HFONT 
 
 // One cell of a row; drawing stays inside the cell.
 void PaintCell(HDC dc, const ListRect& cell, bool firstColumn, const std::wstring& text, int image,
-               HIMAGELIST images, HFONT font, COLORREF textColour, TextAlignment alignment);
+               HIMAGELIST images, HFONT font, COLORREF textColour, TextAlignment alignment,
+               int imageSize = kListImageSize);
 
 struct HeaderPaint {
     const CListColumns* columns = nullptr;
@@ -35,6 +36,7 @@ struct HeaderPaint {
     const ListColours* colours = nullptr;
     HFONT font = nullptr;
     HIMAGELIST glyphs = nullptr;
+    int glyphSize = kListImageSize;
 };
 
 // The header strip: background, pressed column, dividers, titles, sort arrow, frame.

@@ -28,8 +28,17 @@ ScrollBarLayout MakeBar(long long content, int page, int position) {
 ScrollBarLayout VerticalScrollBar(int clientHeight, int headerHeight, int rowCount, int rowHeight,
                                   int position) {
     long long rowsHeight = static_cast<long long>(std::max(rowCount, 0)) * std::max(rowHeight, 0);
-    // Shown when header plus rows exceed the client height, i.e. the rows exceed the row area.
-    return MakeBar(rowsHeight, clientHeight - headerHeight, position);
+    long long content = std::max(headerHeight, 0) + rowsHeight;
+    if (content <= clientHeight)
+        return MakeBar(0, clientHeight - headerHeight, 0); // hidden
+    // The range counts the header too: the list shows whole rows from the top, so the position
+    // needs up to one row more than the rows' height to bring a cut last row fully into view.
+    ScrollBarLayout bar;
+    bar.page = std::max(clientHeight - headerHeight, 0);
+    bar.visible = true;
+    bar.maximum = static_cast<int>(std::min<long long>(content, 0x7FFFFFFF) - 1);
+    bar.position = std::clamp(position, 0, MaxScrollPosition(bar));
+    return bar;
 }
 
 ScrollBarLayout HorizontalScrollBar(int clientWidth, int totalWidth, int position) {

@@ -16,7 +16,8 @@ struct ScrollBarLayout {
 // The furthest position: the content's end at the bottom or right of the visible part.
 int MaxScrollPosition(const ScrollBarLayout& bar);
 
-// Shown when the header and all rows are taller than the client area; the page is the row area.
+// Shown when the header and all rows are taller than the client area; the page is the row area
+// and the range is header plus rows, so that the last row can always be scrolled fully into view.
 ScrollBarLayout VerticalScrollBar(int clientHeight, int headerHeight, int rowCount, int rowHeight,
                                   int position);
 // Shown when the columns are wider than the client area; the page is the client width.

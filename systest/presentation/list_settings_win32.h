@@ -20,7 +20,10 @@ struct ListColours {
     COLORREF selectedBackground = 0;
     COLORREF selectedText = 0;
     COLORREF pressedHeader = 0;
+    COLORREF pressedHeaderText = 0;
     COLORREF selectionRectangle = 0;
+    COLORREF selectionFrame = 0;
+    bool sortArrowGlyphs = true; // else triangles in the header text colour
 };
 
 struct ListSettings {
@@ -31,10 +34,17 @@ struct ListSettings {
     int rowHeight = 0;    // also the header height
 };
 
+// From the system colours, and in high contrast from nothing else.
 ListColours LoadListColours();
-// Null fonts and a row height from the stock GUI font when the system metrics cannot be read.
-ListSettings LoadListSettings();
-// The system's message font as a new font object.
-CFontHandle CreateMessageFont(bool underline = false);
+bool IsHighContrastOn();
+// For a window at `dpi`. Null fonts and a row height from the stock GUI font when the system
+// metrics cannot be read.
+ListSettings LoadListSettings(int dpi = 0);
+// The system's message font as a new font object, at `dpi` (0: the system's DPI).
+CFontHandle CreateMessageFont(bool underline = false, int dpi = 0);
+// The DPI the window is shown at: its monitor's for a per-monitor aware program on Windows 10,
+// else the system's.
+int WindowDpi(HWND window);
+int SystemDpi();
 
 } // namespace Velkora

@@ -7,10 +7,10 @@ namespace Velkora {
 
 CTitleTip::~CTitleTip() { Destroy(); }
 
-bool CTitleTip::Create(HWND listWindow) {
+bool CTitleTip::Create(HWND listWindow, int dpi) {
     Destroy();
     list = listWindow;
-    font = CreateMessageFont();
+    font = CreateMessageFont(false, dpi);
     RECT nowhere{0, 0, 0, 0};
     HINSTANCE instance = GetModuleHandleW(nullptr);
     return CreateBoundWindow(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kTitleTipClass, L"",

@@ -16,7 +16,7 @@ public:
     ~CTitleTip() override;
 
     // Creates the hidden popup for a list window; false when the window cannot be made.
-    bool Create(HWND list);
+    bool Create(HWND list, int dpi = 0);
     void Destroy();
 
     HFONT Font() const { return font.Get(); }

@@ -91,4 +91,9 @@ inline constexpr TextId kTextDiagnosticsEndedAbnormally = 996; // F: its exit co
 inline constexpr TextId kTextAdapterNotIdentified = 997;       // the adapter inventory failed
 inline constexpr TextId kTextOSNotIdentified = 998;            // the operating system query failed
 
+// The result list beyond its columns.
+inline constexpr TextId kTextResultListName = 1100; // what assistive technology calls the result list
+inline constexpr TextId kTextMenuCopy = 1101;       // the list's context menu, with access key and Ctrl+C
+inline constexpr TextId kTextMenuSelectAll = 1102;  // the list's context menu, with access key and Ctrl+A
+
 } // namespace Velkora

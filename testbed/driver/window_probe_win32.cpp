@@ -73,12 +73,28 @@ void PostCommand(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-void PressKey(HWND window, UINT virtualKey) {
-    // Keys go to the window that has the focus in the target's thread, as typed keys would.
+HWND FocusOf(HWND window) {
     GUITHREADINFO gui{};
     gui.cbSize = sizeof gui;
     DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    HWND target = (GetGUIThreadInfo(thread, &gui) && gui.hwndFocus) ? gui.hwndFocus : window;
+    return GetGUIThreadInfo(thread, &gui) ? gui.hwndFocus : nullptr;
+}
+
+void PressAccessKey(HWND window, wchar_t letter) {
+    HWND focus = FocusOf(window);
+    HWND target = focus ? focus : window;
+    UINT virtualKey = (letter >= L'a' && letter <= L'z') ? letter - L'a' + L'A' : letter;
+    UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    const LPARAM altDown = 1u << 29; // the context code: Alt is held
+    // Only the character: the target's TranslateMessage would make a second one of a posted
+    // WM_SYSKEYDOWN, and the second press of a check box's key clears it again.
+    PostMessageW(target, WM_SYSCHAR, letter, 1 | (scan << 16) | altDown);
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+    // Keys go to the window that has the focus in the target's thread, as typed keys would.
+    HWND focus = FocusOf(window);
+    HWND target = focus ? focus : window;
     UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
     wchar_t ch = static_cast<wchar_t>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_CHAR));

@@ -20,6 +20,11 @@ bool IsChecked(HWND button);
 void ClickButton(HWND button);
 // A command as the dialog manager sends it for a button press (WM_COMMAND with BN_CLICKED).
 void PostCommand(HWND dialog, int id);
+// The window that has the keyboard focus in the thread of `window`, null when none.
+HWND FocusOf(HWND window);
+// Alt and a letter typed while the focus is where it is: the WM_SYSCHAR that the keys become,
+// posted to the focused window (the dialog manager finds the control with that access key).
+void PressAccessKey(HWND window, wchar_t letter);
 // A key typed into a window: WM_KEYDOWN / WM_CHAR / WM_KEYUP, posted.
 void PressKey(HWND window, UINT virtualKey);
 // Waits until pred() holds, polling; false on time-out.

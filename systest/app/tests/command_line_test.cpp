@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "help_text.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,35 @@ TEST(CommandLine, OnlyTheNewOptionsMakeARunUnattended) {
              {L"-accepteula"}, {L"-report", L"r.txt"}, {L"-json", L"-"}, {L"-timeout", L"9"}}) {
         EXPECT_TRUE(HasUnattendedOptions(ParseCommandLine(args).options));
     }
+}
+
+TEST(CommandLine, HelpWinsOverEverythingElse) {
+    for (const auto& args : std::vector<std::vector<std::wstring>>{
+             {L"/?"}, {L"-?"}, {L"-h"}, {L"/H"}, {L"-help"}, {L"/HELP"}, {L"-Help"},
+             {L"-accepteula", L"-silent", L"-?"},   // beside a complete unattended run
+             {L"-bogus", L"-h"},                     // beside a word that would be refused
+             {L"-silent", L"/?"}}) {                 // beside -silent without -accepteula
+        CommandLineParse p = ParseCommandLine(args);
+        EXPECT_TRUE(p.ok) << args.size();
+        EXPECT_TRUE(p.options.help) << args.size();
+        EXPECT_FALSE(HasUnattendedOptions(p.options)) << "help runs no check";
+    }
+    for (const auto& args : std::vector<std::vector<std::wstring>>{{L"-hh"}, {L"?"}, {L"help"}, {L"-helpme"}})
+        EXPECT_FALSE(ParseCommandLine(args).options.help);
+}
+
+TEST(HelpText, UsageEveryOptionAndExitCodeInCrLfLines) {
+    std::wstring help = HelpText();
+    EXPECT_EQ(help.rfind(kUsageLine, 0), 0u) << "starts with the usage line";
+    for (const wchar_t* option : {L"-accepteula", L"-silent", L"-report PATH", L"-json PATH", L"-timeout SECONDS",
+                                  L"-verbosevideo", L"-?", L"-help"})
+        EXPECT_NE(help.find(std::wstring(L" ") + option), std::wstring::npos) << std::wstring(option).size();
+    for (int code : {11, 12, 13, 16, kExitBadCommandLine, kExitOutputNotWritten, -1})
+        EXPECT_NE(help.find(L"\n  " + std::to_wstring(code)), std::wstring::npos) << code;
+    ASSERT_GE(help.size(), 2u);
+    EXPECT_EQ(help.substr(help.size() - 2), L"\r\n");
+    for (std::size_t at = 0; (at = help.find(L'\n', at)) != std::wstring::npos; ++at)
+        ASSERT_EQ(help[at - 1], L'\r') << at;
 }
 
 TEST(CommandLine, TimeoutDefaultsToTwoMinutesOnlyWhenSilent) {

@@ -73,13 +73,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ListGeometry, FittedWidthLeavesTheTextUncut) {
     // What FitColumnToContent makes of a text must hold that text in the cell's text rectangle.
-    for (int textWidth : {0, 1, 37, 250}) {
-        for (bool first : {true, false}) {
-            for (bool image : {true, false}) {
-                int width = FittedCellWidth(textWidth, image);
-                CellLayout layout = LayOutCell({0, 0, width, 19}, first, image, textWidth == 0);
-                EXPECT_GE(layout.text.Width(), textWidth) << textWidth << first << image;
-                EXPECT_LE(layout.text.right, width) << "text must stay inside its cell";
+    // at 96, 144 and 192 DPI alike
+    for (int imageSize : {16, 24, 32}) {
+        for (int textWidth : {0, 1, 37, 250}) {
+            for (bool first : {true, false}) {
+                for (bool image : {true, false}) {
+                    int width = FittedCellWidth(textWidth, image, imageSize);
+                    CellLayout layout = LayOutCell({0, 0, width, 2 * imageSize}, first, image, textWidth == 0, imageSize);
+                    EXPECT_GE(layout.text.Width(), textWidth) << textWidth << first << image << imageSize;
+                    EXPECT_LE(layout.text.right, width) << "text must stay inside its cell";
+                    if (textWidth > 0)
+                        EXPECT_LE(layout.imageLeft + (image ? imageSize : 0), layout.text.left) << "image before text";
+                }
             }
         }
     }
@@ -196,6 +201,53 @@ TEST(ListGeometry, TitleTipOnlyForCutTexts) {
     EXPECT_FALSE(NeedsTitleTip(99, text));
     EXPECT_TRUE(NeedsTitleTip(100, text));
     EXPECT_EQ(TitleTipRect(150, text), (ListRect{103, 20, 264, 39}));
+}
+
+struct InsideCase {
+    ListRect popup;
+    ListRect expected;
+};
+
+class KeepInsideTest : public testing::TestWithParam<InsideCase> {};
+
+// A work area from (0, 0) to (1920, 1040), as with a task bar at the bottom.
+TEST_P(KeepInsideTest, MovesIntoTheWorkArea) {
+    EXPECT_EQ(KeepInsideArea(GetParam().popup, {0, 0, 1920, 1040}), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeepInsideTest,
+    testing::Values(InsideCase{{100, 100, 400, 119}, {100, 100, 400, 119}},       // inside: unchanged
+                    InsideCase{{1800, 500, 2300, 519}, {1420, 500, 1920, 519}},   // beyond the right edge
+                    InsideCase{{-30, 500, 270, 519}, {0, 500, 300, 519}},         // left of the area
+                    InsideCase{{100, 1030, 400, 1049}, {100, 1021, 400, 1040}},   // over the task bar
+                    InsideCase{{100, -5, 400, 14}, {100, 0, 400, 19}},            // above the top
+                    InsideCase{{500, 10, 2600, 29}, {0, 10, 1920, 29}}));         // wider than the area
+
+TEST(ListGeometry, SortArrowTriangleCoversTheGlyphsArrow) {
+    EXPECT_EQ(SortArrowTriangle(100, 20, 16, true), (ArrowTriangle{{100, 108, 104}, {21, 21, 25}}));
+    EXPECT_EQ(SortArrowTriangle(100, 20, 16, false), (ArrowTriangle{{100, 108, 104}, {25, 25, 21}}));
+    EXPECT_EQ(SortArrowTriangle(0, 0, 32, true), (ArrowTriangle{{0, 16, 8}, {2, 2, 10}})) << "twice the size";
+}
+
+TEST(ListGeometry, LengthsScaleWithTheDpi) {
+    EXPECT_EQ(ScaleForDpi(16, 96), 16);
+    EXPECT_EQ(ScaleForDpi(16, 120), 20);
+    EXPECT_EQ(ScaleForDpi(16, 144), 24);
+    EXPECT_EQ(ScaleForDpi(16, 168), 28);
+    EXPECT_EQ(ScaleForDpi(16, 192), 32);
+    EXPECT_EQ(ScaleForDpi(179, 144), 269); // 268.5 rounds up
+    EXPECT_EQ(ScaleForDpi(-3, 192), -6);
+    EXPECT_EQ(ScaleForDpi(16, 0), 16) << "no DPI known: unscaled";
+    // the header's sort arrow keeps its room and lift in proportion to the glyphs
+    HeaderCellLayout big = LayOutHeaderCell({0, 0, 200, 36}, false, false, false, true, 32);
+    EXPECT_EQ(big.text.right, 200 - 5 - 30);
+    EXPECT_EQ(big.arrowTop, 18 - 6);
+}
+
+TEST(ListGeometry, KeepInsideLeavesAPopupAloneWithoutAnArea) {
+    ListRect popup{-50, -50, 100, 100};
+    EXPECT_EQ(KeepInsideArea(popup, {0, 0, 0, 0}), popup);
 }
 
 } // namespace

@@ -131,6 +131,17 @@ TEST(ListInteraction, CtrlDownMovesOnlyTheFocusThenDownStartsFromTheSelection) {
     EXPECT_EQ(s.Anchor(), 3);
 }
 
+TEST(ListInteraction, FocusIsShownOnTheFocusRowOrElseTheFirstRow) {
+    CListSelection selection;
+    EXPECT_EQ(VisibleFocusRow(selection, 5, true), 0) << "rows but no focus row yet";
+    EXPECT_EQ(VisibleFocusRow(selection, 5, false), -1) << "the list does not have the focus";
+    EXPECT_EQ(VisibleFocusRow(selection, 0, true), -1) << "no rows";
+    selection.SelectOnly(3);
+    EXPECT_EQ(VisibleFocusRow(selection, 5, true), 3);
+    selection.SetFocus(7); // a focus row that the rows no longer reach
+    EXPECT_EQ(VisibleFocusRow(selection, 5, true), 0);
+}
+
 TEST(ListSorting, NewColumnSortsAscendingSameColumnReverses) {
     SortState state;
     EXPECT_EQ(state.column, -1);

@@ -25,11 +25,31 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, VerticalBarTest,
     testing::Values(VerticalCase{209, 0, 0, {false, 0, 190, 0}, 0},    // empty list: no bar
                     VerticalCase{209, 10, 0, {false, 0, 190, 0}, 0},   // exactly fits
-                    VerticalCase{209, 11, 0, {true, 208, 190, 0}, 19}, // one row more
-                    VerticalCase{209, 30, 500, {true, 569, 190, 380}, 380},
-                    VerticalCase{209, 30, -5, {true, 569, 190, 0}, 380},
-                    VerticalCase{209, 5, 77, {false, 0, 190, 0}, 0},   // position reset when hidden
-                    VerticalCase{10, 1, 0, {true, 18, 0, 0}, 19}));    // smaller than the header
+                    VerticalCase{209, 11, 0, {true, 227, 190, 0}, 38}, // one row more: range header + rows
+                    VerticalCase{209, 30, 500, {true, 588, 190, 399}, 399},
+                    VerticalCase{209, 30, -5, {true, 588, 190, 0}, 399},
+                    VerticalCase{200, 30, 0, {true, 588, 181, 0}, 408},  // row area 9 rows and 10 pixels
+                    VerticalCase{209, 5, 77, {false, 0, 190, 0}, 0},     // position reset when hidden
+                    VerticalCase{10, 1, 0, {true, 37, 0, 0}, 38}));      // smaller than the header
+
+// Whatever part of a row the row area holds at its foot, the furthest position shows the last row
+// whole, and so do End and the thumb at the bottom.
+TEST(ListScrolling, FurthestPositionShowsTheLastRowWhole) {
+    for (int rowHeight : {18, 19, 27, 36}) {
+        for (int clientHeight = 2 * rowHeight + 1; clientHeight < 12 * rowHeight; ++clientHeight) {
+            const int rows = 30;
+            ScrollBarLayout bar = VerticalScrollBar(clientHeight, rowHeight, rows, rowHeight, 0);
+            ASSERT_TRUE(bar.visible);
+            int visible = VisibleRowCount(clientHeight, rowHeight, rowHeight);
+            int furthest = MaxScrollPosition(bar);
+            EXPECT_TRUE(IsRowFullyVisible(rows - 1, furthest, rowHeight, visible))
+                << "row height " << rowHeight << ", client height " << clientHeight;
+            int end = ScrollIntoViewPosition(rows - 1, 0, rowHeight, visible, furthest);
+            EXPECT_TRUE(IsRowFullyVisible(rows - 1, end, rowHeight, visible)) << clientHeight;
+            EXPECT_EQ(ScrollRequestPosition(ScrollRequest::ToEnd, 0, 0, rowHeight, bar.page, furthest), furthest);
+        }
+    }
+}
 
 TEST(ListScrolling, HorizontalBar) {
     EXPECT_EQ(HorizontalScrollBar(400, 400, 0), (ScrollBarLayout{false, 0, 400, 0}));

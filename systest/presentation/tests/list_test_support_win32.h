@@ -61,8 +61,13 @@ struct Picture {
     }
 };
 
-// The window's client area as the window paints it for WM_PRINTCLIENT.
-inline Picture Render(HWND window) {
+enum class PictureSource {
+    PrintClient, // as the window paints it for WM_PRINTCLIENT
+    Screen,      // as the screen shows it now
+};
+
+// The window's client area.
+inline Picture Render(HWND window, PictureSource source = PictureSource::PrintClient) {
     RECT client{};
     GetClientRect(window, &client);
     Picture picture;
@@ -81,7 +86,12 @@ inline Picture Render(HWND window) {
         return picture;
     {
         CSelection selected(dc.Get(), dib.Get());
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        if (source == PictureSource::PrintClient) {
+            SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        } else {
+            CWindowDc screen(window);
+            BitBlt(dc.Get(), 0, 0, picture.width, picture.height, screen.Get(), 0, 0, SRCCOPY);
+        }
         GdiFlush();
     }
     auto* first = static_cast<const std::uint32_t*>(bits);

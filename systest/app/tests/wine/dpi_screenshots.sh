@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs the DPI test of both windows at 96, 144 and 192 DPI. Wine takes the DPI from the prefix's
+# LogPixels value when its server starts, so the runs use a copy of the test bed's prefix with a
+# server of its own, and the shared test bed is left as it is.
+#   dpi_screenshots.sh TEST_EXE COPY_DIR
+set -euo pipefail
+test_exe="$1"
+copy="$2"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../.." && pwd)"
+eval "$("$here/testbed/wine-testbed" start)"
+base="$WINEPREFIX"
+if [ ! -f "$copy/system.reg" ]; then
+  rm -rf "$copy"
+  mkdir -p "$(dirname "$copy")"
+  cp -a "$base" "$copy"
+fi
+export WINEPREFIX="$copy"
+status=0
+for dpi in 96 144 192; do
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  echo "== $dpi DPI"
+  VELKORA_EXPECTED_DPI="$dpi" wine "$test_exe" </dev/null || status=1
+done
+wineserver -k 2>/dev/null || true
+exit $status
