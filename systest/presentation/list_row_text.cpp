@@ -4,8 +4,13 @@ namespace Velkora {
 
 std::wstring RowCopyLine(const std::vector<std::wstring>& cellTexts) {
     std::wstring line;
-    for (const std::wstring& text : cellTexts)
+    for (const std::wstring& text : cellTexts) {
+        if (text.empty())
+            continue;
+        if (!line.empty())
+            line += L": ";
         line += text;
+    }
     return line + L"\r\n";
 }
 

@@ -7,8 +7,8 @@
 
 namespace Velkora {
 
-// The texts of a row's cells in column order, one line as the report writes it: the texts
-// directly after one another, ended by CR LF.
+// The texts of a row's cells in column order, one line as the report writes it: the list shows
+// the bare label, so the report label's separator ": " stands between the non-empty texts; CR LF.
 std::wstring RowCopyLine(const std::vector<std::wstring>& cellTexts);
 
 // The rows Ctrl+C copies: the selected ones in display order, every row when none is selected.

@@ -55,7 +55,8 @@ TEST(ListAccessibility, RolesAndStates) {
 }
 
 TEST(ListRowText, CopyLinesAreTheReportsForm) {
-    EXPECT_EQ(RowCopyLine({L"Met", L"The processor supports SSE2."}), L"MetThe processor supports SSE2.\r\n");
+    EXPECT_EQ(RowCopyLine({L"Met", L"The processor supports SSE2."}), L"Met: The processor supports SSE2.\r\n");
+    EXPECT_EQ(RowCopyLine({L"", L"These results are a guide."}), L"These results are a guide.\r\n");
     EXPECT_EQ(RowCopyLine({L"", L""}), L"\r\n");
     EXPECT_EQ(RowsToCopy({}, 3), (std::vector<int>{0, 1, 2})) << "nothing selected: every row";
     EXPECT_EQ(RowsToCopy({2, 0}, 3), (std::vector<int>{0, 2}));

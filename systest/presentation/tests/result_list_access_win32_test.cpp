@@ -213,13 +213,13 @@ TEST_F(ResultListAccessTest, AnObjectHeldPastTheWindowAnswersDisconnected) {
 
 TEST_F(ResultListAccessTest, CtrlCCopiesTheSelectedRowsOrEveryRowInTheReportsForm) {
     FillThree();
-    const std::wstring all = L"Not metMemory: 2 GB installed\r\nWarningDisk: 20 GB free\r\nMetProcessor with SSE2\r\n";
+    const std::wstring all = L"Not met: Memory: 2 GB installed\r\nWarning: Disk: 20 GB free\r\nMet: Processor with SSE2\r\n";
     Key('C', true);
     EXPECT_EQ(ClipboardText(), all) << "nothing selected: every row";
     Click(CellCentre(2, 0));
     Click(CellCentre(0, 0), MK_CONTROL);
     Key('C', true);
-    EXPECT_EQ(ClipboardText(), L"Not metMemory: 2 GB installed\r\nMetProcessor with SSE2\r\n") << "in display order";
+    EXPECT_EQ(ClipboardText(), L"Not met: Memory: 2 GB installed\r\nMet: Processor with SSE2\r\n") << "in display order";
     Key('A', true);
     EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
 }
