@@ -52,6 +52,11 @@ severity_of() { # <id> <document>
   grep -A2 "\"id\": \"$1\"" "$2" | sed -n 's/.*"severity": \([0-9]*\).*/\1/p' | head -n1
 }
 
+# The report's rows after its header. Wine's C: and Z: are one host file system, so the disk row
+# names whichever of the two had more free bytes at that moment (other programs write meanwhile):
+# the drive letter is not compared.
+rows() { tail -n +2 "$1" | sed 's/Drive [A-Z]:/Drive ?:/'; }
+
 here_code=$(run "$program" here.txt here.json)
 there_code=$(run "$elsewhere" there.txt there.json)
 # A locale without a module of its own: the English module is the fall-back, found beside the
@@ -64,7 +69,7 @@ tail -n +2 "$elsewhere/there.txt" | tr -d '\r'
 
 [ -f "$program/here.json" ] && [ -f "$elsewhere/there.json" ] || fail "a result document is missing"
 [ ! -e "$program/there.txt" ] && [ ! -e "$program/there.json" ] || fail "outputs went to the program's folder"
-diff <(tail -n +2 "$program/here.txt") <(tail -n +2 "$elsewhere/there.txt") || fail "the rows differ"
+diff <(rows "$program/here.txt") <(rows "$elsewhere/there.txt") || fail "the rows differ"
 [ "$here_code" = "$there_code" ] || fail "exit codes $here_code and $there_code"
 here_card=$(severity_of graphicsCard "$program/here.json")
 there_card=$(severity_of graphicsCard "$elsewhere/there.json")
@@ -76,5 +81,5 @@ echo "graphics card row: severity $here_card and $there_card"
 echo "--- from another folder in French (English fall-back): exit code $french_code"
 [ "$french_code" = "$here_code" ] || fail "exit code $french_code with the English fall-back"
 grep -q '"language": "fr"' "$elsewhere/french.json" || fail "not a French run"
-diff <(tail -n +2 "$program/here.txt") <(tail -n +2 "$elsewhere/french.txt") || fail "the fall-back's rows differ"
+diff <(rows "$program/here.txt") <(rows "$elsewhere/french.txt") || fail "the fall-back's rows differ"
 echo "PASS (exit code $here_code from both folders and with the fall-back)"
