@@ -5,7 +5,7 @@ set -euo pipefail
 folder="${1:?deliverable folder}"
 objdump=x86_64-w64-mingw32-objdump
 # DLLs that every 64-bit Windows has in System32.
-allowed='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comctl32|comdlg32|msvcrt|opengl32|shlwapi|version|wbemuuid|uxtheme|imm32|winmm|ws2_32|rpcrt4|setupapi|ntdll|psapi|bcrypt|secur32)\.dll$'
+allowed='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comctl32|comdlg32|msvcrt|opengl32|shlwapi|version|wbemuuid|oleacc|uxtheme|imm32|winmm|ws2_32|rpcrt4|setupapi|ntdll|psapi|bcrypt|secur32)\.dll$'
 status=0
 count=0
 for file in "$folder"/*.exe "$folder"/*.Dll "$folder"/*.dll; do

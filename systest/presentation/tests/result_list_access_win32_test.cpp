@@ -238,7 +238,7 @@ TEST_F(ResultListAccessTest, ContextMenuFromMouseAndKeyboardCopiesAndSelectsAll)
     Mouse(WM_RBUTTONDOWN, CellCentre(1, 1), MK_RBUTTON);
     Mouse(WM_RBUTTONUP, CellCentre(1, 1));
     Pump();
-    EXPECT_EQ(ClipboardText(), L"WarningDisk: 20 GB free\r\n") << "a right click's menu, Copy";
+    EXPECT_EQ(ClipboardText(), L"Warning: Disk: 20 GB free\r\n") << "a right click's menu, Copy";
 
     PostMessageW(list.Handle(), WM_CHAR, L'a', 0);
     BYTE state[256]{};
