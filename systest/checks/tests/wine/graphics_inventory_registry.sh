@@ -34,12 +34,17 @@ expect_version() {
 }
 date8=${wmi_date:0:8}
 case_number=0
+# Writes a value of the adapter's video key; a second try when reg.exe failed once (seen once in
+# many runs, with no message, on an idle machine).
+set_video_value() { # <name> <data>
+  w reg add "$video_key" /v "$1" /d "$2" /f >/dev/null 2>&1 || w reg add "$video_key" /v "$1" /d "$2" /f >/dev/null
+}
 check() { # <what> <DriverVersion or -> <ReleaseVersion or -> <expected version before renumbering>
   case_number=$((case_number + 1))
   w reg delete "$video_key" /v DriverVersion /f >/dev/null || true
   w reg delete "$video_key" /v ReleaseVersion /f >/dev/null || true
-  [ "$2" = - ] || w reg add "$video_key" /v DriverVersion /d "$2" /f >/dev/null
-  [ "$3" = - ] || w reg add "$video_key" /v ReleaseVersion /d "$3" /f >/dev/null
+  [ "$2" = - ] || set_video_value DriverVersion "$2" || fail "$1: DriverVersion not written"
+  [ "$3" = - ] || set_video_value ReleaseVersion "$3" || fail "$1: ReleaseVersion not written"
   local got
   got=$(w "$probe" inventory)
   echo "--- $1: DriverVersion $2, ReleaseVersion $3"
