@@ -76,22 +76,24 @@ if(WIN32)
     add_executable(never_ending_program "${CMAKE_CURRENT_LIST_DIR}/tests/wine/never_ending_program_win32.cpp")
     target_link_options(never_ending_program PRIVATE -municode)
 
+    # These runs compare graphics verdicts, so they hold wine-global: the registry tests give
+    # Wine's display device other IDs and driver versions while they run.
     velkora_add_test(NAME app_wine_unattended_tests
       SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/unattended_wine_test.cpp"
       LIBS velkora_test_driver velkora_json
-      RESOURCE_LOCK report-file)
+      RESOURCE_LOCK "report-file;wine-global")
     add_dependencies(app_wine_unattended_tests VelkoraSysTest Zentoli never_ending_program diagnostics_standin
       lang_En lang_De)
     # The same texts as the main window in the user's language: the silent runs again in German.
     add_test(NAME app_wine_unattended_tests_de COMMAND app_wine_unattended_tests
       --gtest_filter=*SilentRun*:*StoppedAtTheLimit*:*ReportOnStandardOutput*)
     set_tests_properties(app_wine_unattended_tests_de PROPERTIES
-      ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300)
+      ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300 RESOURCE_LOCK "report-file;wine-global")
     # The fault table of the README: locked and over-long targets, broken data files, two runs at once.
     velkora_add_test(NAME app_wine_fault_tests
       SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/fault_table_wine_test.cpp"
       LIBS velkora_test_driver velkora_json
-      RESOURCE_LOCK report-file)
+      RESOURCE_LOCK "report-file;wine-global")
     add_dependencies(app_wine_fault_tests VelkoraSysTest Zentoli lang_En lang_De)
     target_compile_definitions(app_wine_fault_tests PRIVATE
       VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
@@ -99,7 +101,7 @@ if(WIN32)
     # In German: a broken German module beside a sound English one.
     add_test(NAME app_wine_fault_tests_de COMMAND app_wine_fault_tests --gtest_filter=*FallsBackToEnglish*)
     set_tests_properties(app_wine_fault_tests_de PROPERTIES
-      ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300 RESOURCE_LOCK report-file)
+      ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300 RESOURCE_LOCK "report-file;wine-global")
     set_tests_properties(app_wine_unattended_tests app_wine_unattended_tests_de app_wine_fault_tests
       app_wine_fault_tests_de PROPERTIES
       FIXTURES_REQUIRED json_documents_cleared FIXTURES_SETUP json_documents)
