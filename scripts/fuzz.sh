@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, libFuzzer, ASan + UBSan) in build/fuzz and runs each for the
-# given time, one after the other, on one process: a line per target with executions, coverage
-# and findings. Not part of the test command.
+# given time (or until it has run 10 million inputs), one after the other, on one process: a line
+# per target with executions, coverage and findings. Not part of the test command.
 #   scripts/fuzz.sh [SECONDS per target, default 60] [TARGET...]
 # New corpus entries collect in build/fuzz/corpus/TARGET (the seeds in fuzz/corpus stay as they
 # are); inputs that found a fault land in build/fuzz/findings/TARGET (findings counts this run's),
@@ -32,7 +32,7 @@ for t in "${targets[@]}"; do
   log="$dir/$t.log"
   before=$(find "$findings" -type f | wc -l)
   # One process, no forks: the machine is shared. Timeouts and memory limits count as findings.
-  (cd "$dir" && "$dir/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+  (cd "$dir" && "$dir/fuzz/$t" -max_total_time="$seconds" -runs=10000000 -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$findings/" "$corpus" "$root/fuzz/corpus/$t" >"$log" 2>&1) || true
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
