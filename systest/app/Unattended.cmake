@@ -111,6 +111,18 @@ if(WIN32)
       VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>"
       VELKORA_STANDIN=L"$<TARGET_FILE:diagnostics_standin>")
 
+    # The progress window of a dialog run: Cancel while the diagnostics never end, and a declined
+    # licence. Windows and focus: wine-global.
+    velkora_add_test(NAME app_wine_progress_tests
+      SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/progress_wine_test.cpp"
+      LIBS velkora_test_driver velkora_json velkora_app comctl32
+      RESOURCE_LOCK wine-global)
+    add_dependencies(app_wine_progress_tests VelkoraSysTest never_ending_program lang_En lang_De)
+    target_compile_definitions(app_wine_progress_tests PRIVATE
+      VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
+      VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}"
+      VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>")
+
     # The same rows from any folder, with Wine's adapter matched to its display device.
     add_test(NAME app_wine_unattended_any_folder
       COMMAND bash "${CMAKE_CURRENT_LIST_DIR}/tests/wine/unattended_any_folder.sh"

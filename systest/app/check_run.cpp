@@ -1,6 +1,7 @@
 #include "check_run.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "text_format.h"
 #include "text_ids.h"
@@ -75,19 +76,24 @@ private:
 } // namespace
 
 RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
-                        const AppendRowFn& appendRow, std::wstring& reportText) {
+                        const AppendRowFn& appendRow, std::wstring& reportText, const RunStepFn& stepBegins) {
     RunSummary summary;
     CRunRecorder run(texts, appendRow, reportText, summary);
+    auto begin = [&](RunStep step) {
+        if (stepBegins) stepBegins(step);
+    };
+    checks.StartGraphicsDiagnostics();
 
     using Check = void (ICheckSuite::*)(CheckResult&);
-    const std::pair<CheckId, Check> hardwareChecks[] = {
-        {CheckId::OperatingSystem, &ICheckSuite::CheckOperatingSystem},
-        {CheckId::Processor, &ICheckSuite::CheckProcessor},
-        {CheckId::Memory, &ICheckSuite::CheckMemory},
-        {CheckId::DiskSpace, &ICheckSuite::CheckDiskSpace},
-        {CheckId::Screen, &ICheckSuite::CheckScreen},
+    const std::tuple<RunStep, CheckId, Check> hardwareChecks[] = {
+        {RunStep::OperatingSystem, CheckId::OperatingSystem, &ICheckSuite::CheckOperatingSystem},
+        {RunStep::Processor, CheckId::Processor, &ICheckSuite::CheckProcessor},
+        {RunStep::Memory, CheckId::Memory, &ICheckSuite::CheckMemory},
+        {RunStep::DiskSpace, CheckId::DiskSpace, &ICheckSuite::CheckDiskSpace},
+        {RunStep::Screen, CheckId::Screen, &ICheckSuite::CheckScreen},
     };
-    for (const auto& [id, check] : hardwareChecks) {
+    for (const auto& [step, id, check] : hardwareChecks) {
+        begin(step);
         CheckResult result;
         (checks.*check)(result);
         // An operating system that could not be identified gives no row of its own.
@@ -98,6 +104,7 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         run.HandleSameText(id, std::move(result), true);
     }
 
+    begin(RunStep::Graphics);
     bool graphicsJudged = checks.RunGraphicsDiagnostics();
     run.DiagnosticsWithoutVerdict(checks);
     if (!graphicsJudged) {

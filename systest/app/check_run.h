@@ -49,9 +49,15 @@ struct RunSummary {
 // Called for every row as it is made, so the list can show it.
 using AppendRowFn = std::function<void(const ResultRow&)>;
 
+// The steps of a run in their order, for a progress display.
+enum class RunStep { OperatingSystem, Processor, Memory, DiskSpace, Screen, Graphics };
+// Called as each step begins.
+using RunStepFn = std::function<void(RunStep)>;
+
 // reportText arrives holding the header line; on return it holds every result line and the
-// summary line.
+// summary line. The diagnostics program is started first, so that it runs while the other checks
+// do; the rows are those of a run that waits for it at once.
 RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
-                        const AppendRowFn& appendRow, std::wstring& reportText);
+                        const AppendRowFn& appendRow, std::wstring& reportText, const RunStepFn& stepBegins = {});
 
 } // namespace Velkora

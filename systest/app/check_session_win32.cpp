@@ -39,8 +39,8 @@ const std::wstring& CCheckSession::Begin() {
     return header;
 }
 
-void CCheckSession::Run(const AppendRowFn& appendRow) {
-    summary = RunAllChecks(*context.checks, *context.texts, context.identity.name, appendRow, reportText);
+void CCheckSession::Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins) {
+    summary = RunAllChecks(*context.checks, *context.texts, context.identity.name, appendRow, reportText, stepBegins);
     hasRun = true;
 }
 

@@ -19,8 +19,9 @@ public:
     // Reads the computer name, the clock and the build date and makes the report's first line.
     // The language module must be current.
     const std::wstring& Begin();
-    // Every check once, after Begin; each row goes to appendRow (may be empty) as it is made.
-    void Run(const AppendRowFn& appendRow);
+    // Every check once, after Begin; each row goes to appendRow (may be empty) as it is made, and
+    // stepBegins hears of each step.
+    void Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins = {});
 
     const std::wstring& Header() const { return header; }
     const std::wstring& ReportText() const { return reportText; }

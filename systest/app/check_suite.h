@@ -23,6 +23,9 @@ public:
     virtual void CheckMemory(CheckResult& result) = 0;
     virtual void CheckDiskSpace(CheckResult& result) = 0;
     virtual void CheckScreen(CheckResult& result) = 0;
+    // Starts the diagnostics program, to run while the checks above do; RunGraphicsDiagnostics
+    // waits for it. Nothing happens when it has been started already.
+    virtual void StartGraphicsDiagnostics() = 0;
     // False: the three graphics checks are skipped.
     virtual bool RunGraphicsDiagnostics() = 0;
     virtual void CheckVideoMemory(CheckResult& result) = 0;

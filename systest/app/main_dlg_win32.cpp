@@ -68,7 +68,6 @@ void CMainDlg::OnInitDialog() {
 
     context.modules->SetCurrent(context.modules->LanguageModule());
     const ITextSource& texts = *context.texts;
-    std::wstring header = session.Begin();
 
     SetWindowTextW(Handle(), FormatTextById(texts, kTextMainCaption, {context.identity.name}).c_str());
     SetDlgItemTextW(Handle(), IDC_MAIN_REPORT, texts.Text(kTextReportButton).c_str());
@@ -79,12 +78,12 @@ void CMainDlg::OnInitDialog() {
     resultList.AppendColumn(texts.Text(kTextColumnStatus), 1, -1, false, 0, 0);
     resultList.AppendColumn(texts.Text(kTextColumnDescription), 1, -1, false, 0, 0);
 
-    session.Run([this](const ResultRow& row) { resultList.AppendRow(row); });
+    for (const RunEntry& entry : session.Summary().entries) resultList.AppendRow(entry.row);
     ShowSummary();
     resultList.FitColumnToContent(0);
     resultList.FitColumnToContent(1);
 
-    SetDlgItemTextW(Handle(), IDC_MAIN_REPORT_HEADER, header.c_str());
+    SetDlgItemTextW(Handle(), IDC_MAIN_REPORT_HEADER, session.Header().c_str());
 }
 
 void CMainDlg::LoadPictures() {

@@ -1,6 +1,6 @@
 #pragma once
-// The main window: introduction, logo, result list, summary, report header, report button.
-// Its initialisation runs every check before the window is first shown.
+// The main window: introduction, logo, result list, summary, report header, report button, for a
+// check run that has finished before the window is made.
 #include <string>
 
 #include "app_context_win32.h"
@@ -17,12 +17,7 @@ namespace Velkora {
 
 class CMainDlg : public CLoopDialog {
 public:
-    explicit CMainDlg(const AppContext& context) : context(context), session(context) {}
-
-    // The run made while the window initialised.
-    const CCheckSession& Session() const { return session; }
-    const std::wstring& ReportText() const { return session.ReportText(); }
-    const RunSummary& Summary() const { return session.Summary(); }
+    CMainDlg(const AppContext& context, const CCheckSession& session) : context(context), session(session) {}
 
 protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
@@ -37,7 +32,7 @@ private:
     const AppContext& context;
     CListUserData resultList;
     HWND introduction = nullptr;
-    CCheckSession session;
+    const CCheckSession& session;
     CBitmapHandle logo;
     CImageListHandle statusImages;
     CIconHandle summaryIcon;

@@ -17,6 +17,7 @@
 #include "process_paths_win32.h"
 #include "res/resource.h"
 #include "run_exit_code.h"
+#include "run_with_progress_win32.h"
 #include "standard_streams_win32.h"
 #include "stderr_message_boxes_win32.h"
 #include "system_check_suite_win32.h"
@@ -99,12 +100,22 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     if (unattended) suiteOptions.verbose = options.verboseVideo;
     std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(texts, context.identity, suiteOptions);
     context.checks = checks.get();
-    CMainDlg main(context);
+    // As soon as the licence is accepted: the diagnostics program runs while the other checks do.
+    checks->StartGraphicsDiagnostics();
+
+    context.modules->SetCurrent(context.modules->LanguageModule());
+    CCheckSession session(context);
+    session.Begin();
+    CProgressDlg progress(context);
+    if (!RunSessionWithProgress(instance, progress, session, *checks)) return kExitCancelledRun;
+
+    CMainDlg main(context, session);
     if (!main.Create(instance, IDD_MAINDLG, nullptr)) return 0;
     // Written once the run is complete and before the window shows, so a script need not wait for
     // someone to close it.
-    bool written = WriteRequestedOutputs(options, context, language.languageCode, main.Session(), *checks);
+    bool written = WriteRequestedOutputs(options, context, language.languageCode, session, *checks);
     ShowWindow(main.Handle(), showCommand);
+    DestroyWindow(progress.Handle()); // it closes as the main window shows
     return DialogRunExitCode(loop.Run(), written);
 }
 
@@ -121,7 +132,7 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     }
     if (HasUnattendedOptions(parse.options)) MoveToProgramFolder(parse.options);
     CComInitializer com(COINIT_APARTMENTTHREADED);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     AppModule().Init(instance);
     int result = StartUpRun(instance, showCommand, parse.options);

@@ -5,6 +5,9 @@
 
 namespace Velkora {
 
+// The user cancelled a dialog run before its window showed, as the window's Cancel answers.
+inline constexpr int kExitCancelledRun = 2;
+
 // 5 when a requested output could not be written, else 10 + the summary severity (11 not met,
 // 12 warning, 13 or 14 met, 16 nothing judged).
 int SilentRunExitCode(Severity summaryLevel, bool outputsWritten);

@@ -28,6 +28,7 @@ public:
     void CheckMemory(CheckResult& result) override { Velkora::CheckMemory(texts, result); }
     void CheckDiskSpace(CheckResult& result) override { Velkora::CheckDiskSpace(texts, result); }
     void CheckScreen(CheckResult& result) override { Velkora::CheckScreen(texts, result); }
+    void StartGraphicsDiagnostics() override { graphics.StartGraphicsDiagnostics(); }
     bool RunGraphicsDiagnostics() override { return graphics.RunGraphicsDiagnostics(); }
     void CheckVideoMemory(CheckResult& result) override { graphics.CheckVideoMemory(result); }
     void CheckCardListVerdict(CheckResult& card, CheckResult& driver) override {
@@ -43,6 +44,7 @@ public:
 
     const GraphicsCheckState& GraphicsState() const override { return graphicsState; }
     std::optional<std::int32_t> TimeLimitSeconds() const override { return timeLimit; }
+    void CancelGraphicsDiagnostics() override { platform.StopDiagnostics(); }
 
 private:
     const ITextSource& texts;

@@ -23,6 +23,9 @@ public:
     // What the graphics side found, for the machine-readable result.
     virtual const GraphicsCheckState& GraphicsState() const = 0;
     virtual std::optional<std::int32_t> TimeLimitSeconds() const = 0;
+    // Ends the diagnostics program with everything it started, and starts it no more: the user
+    // cancelled the run. Safe to call from another thread than the run's.
+    virtual void CancelGraphicsDiagnostics() = 0;
 };
 
 std::unique_ptr<CSystemCheckSuite> CreateSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity,

@@ -23,6 +23,13 @@ public:
     // or had to be stopped at the wait limit.
     virtual std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
                                        bool wait) = 0;
+    // The same launch in two halves, so that other work can run while the program does: the wait
+    // limit counts from StartProcess, and FinishProcess gives what LaunchProcess would have given
+    // when waiting, reporting a failed start only then, where a launch that waits at once would.
+    virtual void StartProcess(const std::wstring& commandLine, bool showWindow, bool newConsole) = 0;
+    virtual std::int32_t FinishProcess() = 0;
+    // A program that StartProcess started (or failed to start) and FinishProcess has not collected.
+    virtual bool HasStartedProcess() const = 0;
     virtual LaunchOutcome LastOutcome() const = 0;
 };
 

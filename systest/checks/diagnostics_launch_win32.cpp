@@ -36,24 +36,19 @@ CHandle CreateKillOnCloseJob() {
     return job;
 }
 
-} // namespace
-
-std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
-                                             bool wait) {
-    lastOutcome = LaunchOutcome::kNotStarted;
+// CreateProcessW for a command line, in the folder its program was found in, whatever folder our
+// caller started us from: the diagnostics program looks for its shaders and writes its log in its
+// current directory. Gives the error code of a failed start, or 0.
+DWORD CreateProgramProcess(const std::wstring& commandLine, bool showWindow, bool newConsole, bool suspended,
+                           PROCESS_INFORMATION& process) {
     // CreateProcessW may write into the command line.
     std::vector<wchar_t> writable;
     try {
         writable.assign(commandLine.begin(), commandLine.end());
         writable.push_back(L'\0');
     } catch (const std::bad_alloc&) {
-        return kLaunchFailed;
+        return ERROR_NOT_ENOUGH_MEMORY;
     }
-
-    // Only a limited wait needs the job; without one the program is started as it always was.
-    const bool limited = wait && waitLimit != kNoTimeLimit;
-    CHandle job = limited ? CreateKillOnCloseJob() : CHandle();
-
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!(showWindow && newConsole)) {
@@ -61,37 +56,126 @@ std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bo
         startup.wShowWindow = SW_HIDE;
     }
     DWORD flags = newConsole ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW;
-    // Suspended until it is in the job, so that it cannot start anything outside it first.
-    if (job) flags |= CREATE_SUSPENDED;
-    // Started in the folder it was found in, whatever folder our caller started us from: the
-    // diagnostics program looks for its shaders and writes its log in its current directory.
+    if (suspended) flags |= CREATE_SUSPENDED;
     std::optional<FoundProgram> found = LocateProgram(commandLine);
-    PROCESS_INFORMATION process{};
     if (!CreateProcessW(found ? found->path.c_str() : nullptr, writable.data(), nullptr, nullptr, FALSE, flags,
-                        nullptr, found ? found->folder.c_str() : nullptr, &startup, &process)) {
-        DWORD error = GetLastError();
+                        nullptr, found ? found->folder.c_str() : nullptr, &startup, &process))
+        return GetLastError();
+    return 0;
+}
+
+} // namespace
+
+std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
+                                             bool wait) {
+    if (wait) {
+        StartProcess(commandLine, showWindow, newConsole);
+        return FinishProcess();
+    }
+    lastOutcome = LaunchOutcome::kNotStarted;
+    if (stopped) return kLaunchFailed;
+    PROCESS_INFORMATION process{};
+    if (DWORD error = CreateProgramProcess(commandLine, showWindow, newConsole, false, process)) {
         boxes.ShowWide(LaunchFailureText(commandLine, error), kLaunchFailureTitle, MessageBoxStyle::kStartFailure);
         return kLaunchFailed;
     }
-    CHandle processHandle(process.hProcess);
-    CHandle threadHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
     lastOutcome = LaunchOutcome::kEnded;
-    // Where jobs cannot nest (Windows 7 inside another job) the program runs outside one; a stop
-    // then ends the program alone.
-    if (job && !AssignProcessToJobObject(job.Get(), processHandle.Get())) job.Reset();
-    if (flags & CREATE_SUSPENDED) ResumeThread(threadHandle.Get());
-    if (!wait) return 0;
+    return 0;
+}
 
-    if (WaitForSingleObject(processHandle.Get(), waitLimit) != WAIT_OBJECT_0) {
-        if (!job || !TerminateJobObject(job.Get(), static_cast<UINT>(kLaunchFailed)))
-            TerminateProcess(processHandle.Get(), static_cast<UINT>(kLaunchFailed));
-        WaitForSingleObject(processHandle.Get(), 5000);
+void CProcessLauncher::StartProcess(const std::wstring& commandLine, bool showWindow, bool newConsole) {
+    StartedProgram program;
+    program.pending = true;
+    program.commandLine = commandLine;
+    program.startedAt = GetTickCount64();
+    std::lock_guard<std::mutex> lock(mutex);
+    if (stopped) {
+        started = std::move(program);
+        return; // FinishProcess reports the stop
+    }
+    program.job = CreateKillOnCloseJob();
+    PROCESS_INFORMATION process{};
+    // Suspended until it is in the job, so that it cannot start anything outside it first.
+    const bool suspended = static_cast<bool>(program.job);
+    program.startError = CreateProgramProcess(commandLine, showWindow, newConsole, suspended, process);
+    if (program.startError == 0) {
+        program.process.Reset(process.hProcess);
+        CHandle thread(process.hThread);
+        // Where jobs cannot nest (Windows 7 inside another job) the program runs outside one; a
+        // stop then ends the program alone.
+        if (program.job && !AssignProcessToJobObject(program.job.Get(), program.process.Get())) program.job.Reset();
+        if (suspended) ResumeThread(thread.Get());
+    }
+    started = std::move(program);
+}
+
+std::int32_t CProcessLauncher::FinishProcess() {
+    HANDLE process = nullptr;
+    std::uint64_t startedAt = 0;
+    std::wstring failedCommandLine;
+    std::uint32_t startError = 0;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!started.pending || (!started.process && stopped)) {
+            lastOutcome = started.pending ? LaunchOutcome::kStopped : LaunchOutcome::kNotStarted;
+            started = StartedProgram{};
+            return kLaunchFailed;
+        }
+        if (!started.process) {
+            failedCommandLine = std::move(started.commandLine);
+            startError = started.startError;
+            started = StartedProgram{};
+        } else {
+            process = started.process.Get(); // stays open until this call takes it below
+            startedAt = started.startedAt;
+        }
+    }
+    if (!process) {
+        // Outside the lock: a stop from another thread must not wait for someone to close the box.
+        lastOutcome = LaunchOutcome::kNotStarted;
+        boxes.ShowWide(LaunchFailureText(failedCommandLine, startError), kLaunchFailureTitle,
+                       MessageBoxStyle::kStartFailure);
+        return kLaunchFailed;
+    }
+
+    DWORD wait = INFINITE;
+    if (waitLimit != kNoTimeLimit) {
+        std::uint64_t elapsed = GetTickCount64() - startedAt;
+        wait = elapsed >= waitLimit ? 0 : static_cast<DWORD>(waitLimit - elapsed);
+    }
+    const bool ended = WaitForSingleObject(process, wait) == WAIT_OBJECT_0;
+
+    std::lock_guard<std::mutex> lock(mutex);
+    StartedProgram program = std::move(started);
+    started = StartedProgram{};
+    if (!ended) {
+        if (!program.job || !TerminateJobObject(program.job.Get(), static_cast<UINT>(kLaunchFailed)))
+            TerminateProcess(program.process.Get(), static_cast<UINT>(kLaunchFailed));
+        WaitForSingleObject(program.process.Get(), 5000);
+    }
+    if (!ended || stopped) {
         lastOutcome = LaunchOutcome::kStopped;
         return kLaunchFailed;
     }
+    lastOutcome = LaunchOutcome::kEnded;
     DWORD exitCode = 0;
-    if (!GetExitCodeProcess(processHandle.Get(), &exitCode)) return kLaunchFailed;
+    if (!GetExitCodeProcess(program.process.Get(), &exitCode)) return kLaunchFailed;
     return static_cast<std::int32_t>(exitCode);
+}
+
+bool CProcessLauncher::HasStartedProcess() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return started.pending;
+}
+
+void CProcessLauncher::StopProcess() {
+    std::lock_guard<std::mutex> lock(mutex);
+    stopped = true;
+    if (!started.process) return;
+    if (!started.job || !TerminateJobObject(started.job.Get(), static_cast<UINT>(kLaunchFailed)))
+        TerminateProcess(started.process.Get(), static_cast<UINT>(kLaunchFailed));
 }
 
 } // namespace Velkora

@@ -31,6 +31,8 @@ public:
     CGraphicsPlatform& operator=(const CGraphicsPlatform&) = delete;
 
     GraphicsServices Services();
+    // See CProcessLauncher::StopProcess.
+    void StopDiagnostics() { launcher.StopProcess(); }
 
 private:
     CMessageBoxes realBoxes;

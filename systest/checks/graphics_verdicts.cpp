@@ -1,5 +1,6 @@
 #include "graphics_verdicts.h"
 
+#include "deferred_message_boxes.h"
 #include "diagnostics_code.h"
 
 #include "graphics_verbose.h"
@@ -26,21 +27,33 @@ CGraphicsChecks::CGraphicsChecks(GraphicsCheckState& state, const GraphicsServic
                                  const ITextSource& texts, std::wstring productName)
     : state(state), services(services), texts(texts), productName(std::move(productName)) {}
 
+void CGraphicsChecks::StartGraphicsDiagnostics() {
+    if (!services.launcher.HasStartedProcess()) services.launcher.StartProcess(kDiagnosticsCommandLine, false, true);
+}
+
 bool CGraphicsChecks::RunGraphicsDiagnostics() {
-    state.diagnosticsExitCode = services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true);
+    // A program started early runs while the inventory is taken; the inventory's boxes wait until
+    // the program's return value has been shown, since they always came after it.
+    const bool startedEarly = services.launcher.HasStartedProcess();
+    CDeferredMessageBoxes inventoryBoxes;
+    std::int32_t r = 0;
+    if (startedEarly) r = CollectGraphicsAdapterInfo(state.info, services.facts, services.verbose ? &inventoryBoxes : nullptr);
+
+    state.diagnosticsExitCode = startedEarly ? services.launcher.FinishProcess()
+                                             : services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true);
     state.diagnosticsOutcome = services.launcher.LastOutcome();
     state.diagnosticsCode = DiagnosticsCodeOf(state.diagnosticsOutcome, state.diagnosticsExitCode);
     if (services.verbose) {
         services.boxes.ShowNarrow(NarrowAsciiText(FormatText(L"Return value: %d", {state.diagnosticsCode})),
                                   "ZenToli.exe");
     }
-    state.noDriverVersion = false;
-    std::int32_t r = CollectGraphicsAdapterInfo(state.info, services.facts, VerboseBoxes());
-    if (r == kInventoryNoDriverVersion) {
-        state.noDriverVersion = true;
-        return true;
+    if (startedEarly) {
+        inventoryBoxes.ShowAll(services.boxes);
+    } else {
+        r = CollectGraphicsAdapterInfo(state.info, services.facts, VerboseBoxes());
     }
-    return r >= 0;
+    state.noDriverVersion = r == kInventoryNoDriverVersion;
+    return r >= 0 || state.noDriverVersion;
 }
 
 void CGraphicsChecks::CheckVideoMemory(CheckResult& result) const {

@@ -45,7 +45,11 @@ public:
     CGraphicsChecks(GraphicsCheckState& state, const GraphicsServices& services, const ITextSource& texts,
                     std::wstring productName);
 
-    // False: the inventory failed and the three checks below are skipped.
+    // Starts the diagnostics program so that it runs while other checks do; RunGraphicsDiagnostics
+    // then waits for it. Nothing happens when it has been started already.
+    void StartGraphicsDiagnostics();
+    // Runs the diagnostics program (or waits for the one started early) and takes the adapter
+    // inventory. False: the inventory failed and the three checks below are skipped.
     bool RunGraphicsDiagnostics();
     void CheckVideoMemory(CheckResult& result) const;
     void CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const;

@@ -96,4 +96,14 @@ inline constexpr TextId kTextResultListName = 1100; // what assistive technology
 inline constexpr TextId kTextMenuCopy = 1101;       // the list's context menu, with access key and Ctrl+C
 inline constexpr TextId kTextMenuSelectAll = 1102;  // the list's context menu, with access key and Ctrl+A
 
+// The progress window: the step that is running, and its button (with access key).
+inline constexpr TextId kTextStepOperatingSystem = 1103;
+inline constexpr TextId kTextStepProcessor = 1104;
+inline constexpr TextId kTextStepMemory = 1105;
+inline constexpr TextId kTextStepDiskSpace = 1106;
+inline constexpr TextId kTextStepScreen = 1107;
+inline constexpr TextId kTextStepGraphics = 1108; // waits for the diagnostics program
+inline constexpr TextId kTextProgressCancel = 1109;
+inline constexpr TextId kTextProgressCaption = 1110; // F: product name
+
 } // namespace Velkora

@@ -20,6 +20,15 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
     return search.found;
 }
 
+HWND WindowHoldingControlOf(DWORD processId, const std::wstring& controlClass) {
+    for (HWND window : TopLevelWindowsOf(processId)) {
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (ClassNameOf(child) == controlClass) return window;
+        }
+    }
+    return nullptr;
+}
+
 std::wstring ClassNameOf(HWND window) {
     wchar_t name[256] = {};
     GetClassNameW(window, name, 256);

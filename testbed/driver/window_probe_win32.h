@@ -9,6 +9,9 @@ namespace VelkoraTest {
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly = true);
 std::wstring ClassNameOf(HWND window);
+// The first visible top-level window of the process that holds a control of this class (a
+// window told apart from others of its process by what it contains, whatever its title).
+HWND WindowHoldingControlOf(DWORD processId, const std::wstring& controlClass);
 std::wstring TextOf(HWND window); // WM_GETTEXT, so it works for edit controls too
 HWND ControlOf(HWND dialog, int id);
 // A static or button by its visible text among a dialog's children, for controls without ID.

@@ -6,6 +6,7 @@
 #define IDD_MAINDLG 129
 #define IDD_LICDLG 130
 #define IDB_LOGO 131
+#define IDD_PROGRESSDLG 132
 
 // The About box's command: no control or key sends it.
 #define IDC_APP_ABOUT 57664
@@ -24,3 +25,7 @@
 #define IDC_LIC_INSTRUCTIONS -1
 #define IDC_LIC_TEXT 1001
 #define IDC_LIC_CONSENT 1006
+
+// Progress window
+#define IDC_PROGRESS_STEP 1010
+#define IDC_PROGRESS_BAR 1011

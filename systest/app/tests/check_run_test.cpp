@@ -20,6 +20,7 @@ public:
     void CheckMemory(CheckResult& r) override { Give("memory", memory, r); }
     void CheckDiskSpace(CheckResult& r) override { Give("disk", disk, r); }
     void CheckScreen(CheckResult& r) override { Give("screen", screen, r); }
+    void StartGraphicsDiagnostics() override { calls.push_back("start"); }
     bool RunGraphicsDiagnostics() override {
         calls.push_back("graphics");
         return graphicsRuns;
@@ -77,11 +78,13 @@ Outcome RunChecks(FakeCheckSuite& checks) {
     return out;
 }
 
+// The diagnostics program starts before everything else, so that it runs while the other checks
+// do; the graphics checks wait for it in their old place.
 TEST(CheckRun, CallsEveryCheckInOrder) {
     FakeCheckSuite checks;
     RunChecks(checks);
-    EXPECT_EQ(checks.calls, (std::vector<std::string>{"os", "processor", "memory", "disk", "screen", "graphics",
-                                                      "video", "card", "identical", "replace"}));
+    EXPECT_EQ(checks.calls, (std::vector<std::string>{"start", "os", "processor", "memory", "disk", "screen",
+                                                      "graphics", "video", "card", "identical", "replace"}));
 }
 
 TEST(CheckRun, SkipsTheGraphicsChecksButNotTheReplacement) {
@@ -89,7 +92,19 @@ TEST(CheckRun, SkipsTheGraphicsChecksButNotTheReplacement) {
     checks.graphicsRuns = false;
     RunChecks(checks);
     EXPECT_EQ(checks.calls,
-              (std::vector<std::string>{"os", "processor", "memory", "disk", "screen", "graphics", "replace"}));
+              (std::vector<std::string>{"start", "os", "processor", "memory", "disk", "screen", "graphics", "replace"}));
+}
+
+// A progress display hears of each step just before its check, the graphics step once.
+TEST(CheckRun, TellsEachStepAsItBegins) {
+    FakeCheckSuite checks;
+    FakeTextSource texts = Texts();
+    std::wstring report;
+    RunAllChecks(checks, texts, L"Velkora 2018", {}, report,
+                 [&](RunStep step) { checks.calls.push_back("step " + std::to_string(static_cast<int>(step))); });
+    EXPECT_EQ(checks.calls, (std::vector<std::string>{"start", "step 0", "os", "step 1", "processor", "step 2",
+                                                      "memory", "step 3", "disk", "step 4", "screen", "step 5",
+                                                      "graphics", "video", "card", "identical", "replace"}));
 }
 
 TEST(CheckRun, AllMetButTheClosingNoteSumsUpAsMet) {

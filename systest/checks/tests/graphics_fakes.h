@@ -46,7 +46,24 @@ public:
         if (exitCodes.size() > 1) exitCodes.erase(exitCodes.begin());
         return lastOutcome == LaunchOutcome::kStopped ? kLaunchFailed : code;
     }
+    // Started early, the program "runs" until FinishProcess collects it: the same answers.
+    void StartProcess(const std::wstring& commandLine, bool showWindow, bool newConsole) override {
+        started = true;
+        startedCommandLine = commandLine;
+        startedShowWindow = showWindow;
+        startedNewConsole = newConsole;
+        ++startCalls;
+    }
+    std::int32_t FinishProcess() override {
+        started = false;
+        return LaunchProcess(startedCommandLine, startedShowWindow, startedNewConsole, true);
+    }
+    bool HasStartedProcess() const override { return started; }
     LaunchOutcome LastOutcome() const override { return lastOutcome; }
+    bool started = false;
+    int startCalls = 0;
+    std::wstring startedCommandLine;
+    bool startedShowWindow = false, startedNewConsole = false;
     std::vector<std::int32_t> exitCodes; // one per run; the last repeats
     LaunchOutcome outcome = LaunchOutcome::kEnded; // of every run that has an exit code
     LaunchOutcome lastOutcome = LaunchOutcome::kEnded;

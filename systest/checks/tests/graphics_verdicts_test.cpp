@@ -287,6 +287,69 @@ TEST(RunGraphicsDiagnostics, KeepsTheWholeExitCodeAndHowTheRunEnded) {
     }
 }
 
+// Started early, the diagnostics program is waited for where a one-step run would start it: the
+// same codes, the same adapter, the same boxes in the same order (the program's return value
+// before the inventory's), the same verdicts; for every way the program can end.
+TEST(RunGraphicsDiagnostics, StartedEarlyGivesWhatAWaitedRunGives) {
+    struct Case {
+        const char* name;
+        std::vector<std::int32_t> exitCodes;
+        LaunchOutcome outcome;
+    } cases[] = {
+        {"verdict", {11}, LaunchOutcome::kEnded},
+        {"old driver", {2}, LaunchOutcome::kEnded},
+        {"crashed", {static_cast<std::int32_t>(0xC0000374)}, LaunchOutcome::kEnded},
+        {"not started", {}, LaunchOutcome::kEnded},
+        {"stopped at the limit", {3}, LaunchOutcome::kStopped},
+    };
+    struct Seen {
+        bool judged;
+        GraphicsCheckState state;
+        std::vector<ShownBox> boxes;
+        CheckResult memory, card, driver;
+    };
+    for (const Case& c : cases) {
+        for (bool verbose : {false, true}) {
+            auto run = [&](bool early) {
+                GraphicsChecksFixture f;
+                f.launcher.exitCodes = c.exitCodes;
+                f.launcher.outcome = c.outcome;
+                f.files.files[L"GraphicsCardGBList.txt"] = {L"AMD Radeon RX 580,20.0,20200101,GL"};
+                CGraphicsChecks checks = f.Checks(verbose);
+                if (early) {
+                    checks.StartGraphicsDiagnostics();
+                    checks.StartGraphicsDiagnostics(); // a second start changes nothing
+                    EXPECT_EQ(f.launcher.startCalls, 1);
+                    EXPECT_FALSE(f.launcher.startedShowWindow);
+                    EXPECT_TRUE(f.launcher.startedNewConsole);
+                }
+                Seen seen{checks.RunGraphicsDiagnostics(), {}, {}, {}, {}, {}};
+                EXPECT_FALSE(f.launcher.HasStartedProcess());
+                checks.CheckVideoMemory(seen.memory);
+                checks.CheckCardListVerdict(seen.card, seen.driver);
+                seen.state = f.state;
+                seen.boxes = f.boxes.shown;
+                return seen;
+            };
+            const Seen waited = run(false), early = run(true);
+            SCOPED_TRACE(std::string(c.name) + (verbose ? ", verbose" : ""));
+            EXPECT_EQ(early.judged, waited.judged);
+            EXPECT_EQ(early.state.diagnosticsExitCode, waited.state.diagnosticsExitCode);
+            EXPECT_EQ(early.state.diagnosticsCode, waited.state.diagnosticsCode);
+            EXPECT_EQ(early.state.diagnosticsOutcome, waited.state.diagnosticsOutcome);
+            EXPECT_EQ(early.state.info.caption, waited.state.info.caption);
+            EXPECT_EQ(early.state.info.driverVersion, waited.state.info.driverVersion);
+            EXPECT_EQ(early.boxes, waited.boxes);
+            for (auto [a, b] : {std::pair{&early.memory, &waited.memory}, {&early.card, &waited.card},
+                                {&early.driver, &waited.driver}}) {
+                EXPECT_EQ(a->severity, b->severity);
+                EXPECT_EQ(a->text, b->text);
+                EXPECT_EQ(a->reportText, b->reportText);
+            }
+        }
+    }
+}
+
 TEST(ReplaceCardListForOlderWindows, NothingAfterAStoppedRun) {
     GraphicsChecksFixture f;
     f.launcher.exitCodes = {3};

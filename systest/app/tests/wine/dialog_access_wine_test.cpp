@@ -48,7 +48,7 @@ class DialogAccess : public DialogProgram {
 protected:
     HWND WaitForMain() {
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(licence); }, kWait));
-        return program.WaitForWindow(L"#32770", L"", kWait);
+        return WaitForMainWindow();
     }
 };
 
@@ -94,7 +94,7 @@ TEST_F(DialogAccess, AccessKeyOnEveryButtonWorksWhereverTheFocusIs) {
 
 TEST_F(DialogAccess, RunTimeTextsShowAmpersandsAsTheyAre) {
     Launch(L"-accepteula");
-    HWND main = program.WaitForWindow(L"#32770", L"", kWait);
+    HWND main = WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     // the report header (it carries the computer's name), the summary label and text
     for (HWND text : {GetDlgItem(main, -1), ControlOf(main, 1004), ControlOf(main, 1005)}) {
@@ -110,7 +110,7 @@ TEST_F(DialogAccess, RunTimeTextsShowAmpersandsAsTheyAre) {
 TEST_F(DialogAccess, ScreenReaderReadsEveryRowOfTheMainWindow) {
     std::wstring jsonPath = folder.Path() + L"result.json";
     Launch(L"-accepteula -json \"" + jsonPath + L"\"");
-    HWND main = program.WaitForWindow(L"#32770", L"", kWait);
+    HWND main = WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     nlohmann::json result = nlohmann::json::parse(ReadFileBytes(jsonPath).value_or(""), nullptr, false);
     ASSERT_FALSE(result.is_discarded());

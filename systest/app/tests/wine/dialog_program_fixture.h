@@ -98,7 +98,15 @@ protected:
         ClickButton(ControlOf(licence, 1006));
         EXPECT_TRUE(WaitUntil([&] { return IsEnabledControl(ControlOf(licence, IDOK)); }, 5000));
         PressKey(licence, VK_RETURN);
-        return program.WaitForWindow(L"#32770", L"Velkora 2018 System Check", kWait);
+        return WaitForMainWindow();
+    }
+
+    // The main window, whatever the language: the window with the result list (the progress window
+    // may show before it).
+    HWND WaitForMainWindow() {
+        HWND main = nullptr;
+        WaitUntil([&] { return (main = WindowHoldingControlOf(program.ProcessId(), L"UserList")) != nullptr; }, kWait);
+        return main;
     }
 
     DWORD ExitCode() {

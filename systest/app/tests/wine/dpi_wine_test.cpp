@@ -63,7 +63,9 @@ void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
 
 TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     int dpi = ScreenDpi();
-    if (const char* expected = std::getenv("VELKORA_EXPECTED_DPI")) EXPECT_EQ(dpi, std::atoi(expected));
+    if (const char* expected = std::getenv("VELKORA_EXPECTED_DPI")) {
+        EXPECT_EQ(dpi, std::atoi(expected));
+    }
     std::wstring suffix = L"-" + std::to_wstring(dpi) + L"dpi.bmp";
     WriteBytes(licencePath, "Licence text line one\r\nLine two\r\n");
     Start();

@@ -73,6 +73,58 @@ TEST(LaunchProcess, WaitLimitEndsAProgramThatDoesNotFinish) {
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kEnded);
 }
 
+// Started early, the program's time limit counts from its start: a wait that begins after the
+// limit has passed stops it at once instead of waiting a whole limit more.
+TEST(StartProcess, TimeLimitCountsFromTheStart) {
+    FakeMessageBoxes boxes;
+    constexpr std::uint32_t kLimit = 2000;
+    CProcessLauncher launcher(boxes, kLimit);
+    launcher.StartProcess(L"diagnostics_standin.exe hang", false, false);
+    EXPECT_TRUE(launcher.HasStartedProcess());
+    Sleep(kLimit + 500);
+    const ULONGLONG before = GetTickCount64();
+    EXPECT_EQ(launcher.FinishProcess(), -1);
+    EXPECT_LT(GetTickCount64() - before, kLimit) << "waited a second limit";
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kStopped);
+    EXPECT_FALSE(launcher.HasStartedProcess());
+
+    // A program that ends in time gives its code, however long the work beside it took.
+    launcher.StartProcess(L"diagnostics_standin.exe 11", false, false);
+    EXPECT_EQ(launcher.FinishProcess(), 11);
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kEnded);
+}
+
+// A failed early start is reported when the run waits for the program, where a launch that waits
+// at once reports it.
+TEST(StartProcess, FailedStartIsReportedWhenFinished) {
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes, kTestWaitLimit);
+    launcher.StartProcess(L"VelkoraNoSuchProgram.exe", false, true);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(launcher.FinishProcess(), -1);
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kNotStarted);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, L"lsystem");
+}
+
+// A cancelled run: the stop from another thread ends the program that is being waited for (with
+// what it started, as the time limit does), and nothing is started after it.
+TEST(StartProcess, StopFromAnotherThreadEndsTheWaitAndStartsNothingMore) {
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes); // no time limit: only the stop ends the wait
+    launcher.StartProcess(L"diagnostics_standin.exe hang", false, false);
+    std::thread canceller([&] {
+        Sleep(500);
+        launcher.StopProcess();
+    });
+    EXPECT_EQ(launcher.FinishProcess(), -1);
+    canceller.join();
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kStopped);
+    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe 11", false, false, true), -1);
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kStopped);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 // The real box of our own process with the given title, if it is showing.
 HWND FindOwnDialog(const std::wstring& title) {
     struct Search {

@@ -1,0 +1,85 @@
+#include "run_with_progress_win32.h"
+
+#include <exception>
+
+#include "com_objects_win32.h"
+#include "res/resource.h"
+#include "run_exit_code.h"
+#include "scoped_handle_win32.h"
+
+namespace Velkora {
+namespace {
+
+// How long a cancelled run may take to wind down (a WMI query may not return) before the
+// process ends without it.
+constexpr DWORD kCancelGraceMilliseconds = 5000;
+
+struct RunOnThread {
+    CCheckSession& session;
+    HWND progress;
+    std::exception_ptr failure;
+};
+
+DWORD WINAPI RunChecks(void* parameter) {
+    auto* run = static_cast<RunOnThread*>(parameter);
+    CComInitializer com(COINIT_APARTMENTTHREADED);
+    HWND progress = run->progress;
+    try {
+        run->session.Run({}, [progress](RunStep step) {
+            PostMessageW(progress, kMessageRunStep, static_cast<WPARAM>(step), 0);
+        });
+    } catch (...) {
+        run->failure = std::current_exception();
+    }
+    return 0;
+}
+
+// Dispatches this thread's messages until thread ends, stop() says so or timeout passes; false on
+// the timeout.
+template <class Stop>
+bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, Stop stop, DWORD timeout) {
+    const ULONGLONG started = GetTickCount64();
+    for (;;) {
+        DWORD waited = static_cast<DWORD>(GetTickCount64() - started);
+        if (timeout != INFINITE && waited >= timeout) return false;
+        DWORD wait = timeout == INFINITE ? INFINITE : timeout - waited;
+        if (MsgWaitForMultipleObjects(1, &thread, FALSE, wait, QS_ALLINPUT) == WAIT_OBJECT_0) return true;
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam)); // for the loop that owns it
+                return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+            }
+            if (progress.Handle() && IsDialogMessageW(progress.Handle(), &message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (stop()) return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+    }
+}
+
+} // namespace
+
+bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSession& session,
+                            CSystemCheckSuite& checks) {
+    progress.Create(program, IDD_PROGRESSDLG, nullptr);
+    RunOnThread run{session, progress.Handle(), nullptr};
+    CHandle thread(CreateThread(nullptr, 0, RunChecks, &run, 0, nullptr));
+    if (!thread) {
+        // No thread to be had: the run as it always was, without a window that could not answer.
+        session.Run({});
+        return true;
+    }
+    PumpUntilEnded(thread.Get(), progress, [&] { return progress.Cancelled(); }, INFINITE);
+    if (progress.Cancelled()) {
+        checks.CancelGraphicsDiagnostics();
+        // The run's thread still uses the session and the checks: nothing may be freed under it.
+        if (!PumpUntilEnded(thread.Get(), progress, [] { return false; }, kCancelGraceMilliseconds))
+            ExitProcess(kExitCancelledRun);
+        return false;
+    }
+    if (run.failure) std::rethrow_exception(run.failure);
+    return true;
+}
+
+} // namespace Velkora
