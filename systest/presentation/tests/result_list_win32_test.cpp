@@ -106,6 +106,46 @@ TEST_F(ResultListTest, EmptyListShowsHeaderAndBackgroundWithoutBars) {
     EXPECT_EQ(picture.At(picture.width - 3, header / 2), GetSysColor(COLOR_BTNFACE));
 }
 
+// A switch to a high-contrast scheme reaches the list as WM_SYSCOLORCHANGE (forwarded by its
+// dialog): it paints at once in the new system colours, nothing in the old ones.
+TEST_F(ResultListTest, SystemColourChangeRepaintsInTheNewColours) {
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
+    COLORREF saved[std::size(elements)];
+    for (std::size_t i = 0; i < std::size(elements); ++i) saved[i] = GetSysColor(elements[i]);
+    // Colours no scheme of the test bed uses, so that a stale brush cannot pass for a new one.
+    const COLORREF contrast[] = {RGB(0, 0, 1), RGB(255, 255, 1), RGB(1, 0, 128), RGB(0, 255, 1), RGB(1, 0, 0)};
+    struct Restore {
+        const int* elements;
+        const COLORREF* colours;
+        HWND list;
+        ~Restore() {
+            SetSysColors(5, elements, colours);
+            SendMessageW(list, WM_SYSCOLORCHANGE, 0, 0);
+        }
+    } restore{elements, saved, list.Handle()};
+
+    AddColumns();
+    ASSERT_EQ(list.AppendRow({kImageGreenTick, L"Met", L"Processor: 8 cores"}), 0);
+    ASSERT_EQ(list.AppendRow({kImageWarning, L"Warning", L"Screen: 1280 x 720"}), 1);
+    list.FitColumnToContent(0);
+    list.FitColumnToContent(1);
+    Render(list.Handle()); // painted once in the old colours
+
+    ASSERT_TRUE(SetSysColors(5, elements, contrast));
+    SendMessageW(list.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    Picture picture = Render(list.Handle());
+    picture.Save("result_list_high_contrast.bmp");
+    const int header = list.HeaderHeight();
+    ListRect below{0, header + 2 * list.RowHeight(), picture.width, picture.height};
+    EXPECT_EQ(picture.CountOther(below, contrast[0]), 0) << "background";
+    EXPECT_EQ(picture.At(picture.width - 3, header / 2), contrast[2]) << "header";
+    for (int row = 0; row < 2; ++row) {
+        CellLayout layout = LayOutCell(CellRect(row, 1), false, false, false);
+        EXPECT_GT(picture.Count(layout.text, contrast[1]), 5) << "text of row " << row;
+        EXPECT_EQ(picture.Count(layout.text, saved[1]), 0) << "old text colour in row " << row;
+    }
+}
+
 TEST_F(ResultListTest, WheelAndScrollBarMoveWholeRows) {
     FillLongList();
     EXPECT_TRUE(HasStyle(list.Handle(), WS_VSCROLL));

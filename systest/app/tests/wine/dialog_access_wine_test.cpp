@@ -176,4 +176,37 @@ TEST_F(DialogAccess, HelpWritesTheUsageAndStartsNothing) {
     }
 }
 
+// Started from Explorer there is no standard output and no console to write to: the usage shows
+// in a message box instead, and the program ends with 0 once it is closed.
+TEST_F(DialogAccess, HelpWithoutStandardOutputShowsTheUsageInABox) {
+    std::wstring commandLine = L"\"" + folder.Path() + L"VelkoraSysTest.exe\" -?";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES; // and no handles at all
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                               folder.Path().c_str(), &startup, &process));
+    CloseHandle(process.hThread);
+    HWND box = nullptr;
+    bool shown = WaitUntil([&] { return (box = WindowHoldingControlOf(process.dwProcessId, L"Static")) != nullptr; }, kWait);
+    if (shown) {
+        // The box's text is the usage (the box may wrap it, but keeps every word).
+        std::wstring shownText;
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (ClassNameOf(child) == L"Static" && TextOf(child).size() > shownText.size()) shownText = TextOf(child);
+        }
+        EXPECT_EQ(TextOf(box), L"VelkoraSysTest");
+        EXPECT_NE(shownText.find(L"-accepteula"), std::wstring::npos) << Utf8Of(shownText);
+        EXPECT_EQ(shownText.size(), Velkora::HelpText().size()) << Utf8Of(shownText);
+        PostCommand(box, IDOK);
+    }
+    EXPECT_TRUE(shown) << "no message box";
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, kWait), WAIT_OBJECT_0);
+    DWORD code = 0xBAD;
+    GetExitCodeProcess(process.hProcess, &code);
+    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(code, 0u);
+}
+
 } // namespace
