@@ -3,11 +3,11 @@
 //                                              window is visible
 //   systest_bench_dialog zentoli DELIVERABLE   the diagnostics program alone, started as the dialog
 //                                              program starts it, until it ends
-// DELIVERABLE is the Unix path of the folder. Prints the milliseconds (and, for the diagnostics
-// program, its exit code); exit code 1 and a line on standard error when the run went wrong.
+// DELIVERABLE is the Unix path of the folder. Prints the milliseconds and the program's exit code; exit code 1 and a line on standard error when the run went wrong.
 #include <windows.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "deliverable_copy_win32.h"
@@ -72,8 +72,9 @@ int TimeAccept(const std::wstring& deliverable) {
     if (!main) return Fail("no main window");
 
     PostCommand(main, IDCANCEL);
-    if (!program.WaitForExit(60000)) return Fail("the program did not end after the main window was closed");
-    std::printf("%.1f\n", milliseconds);
+    const std::optional<DWORD> code = program.WaitForExit(60000);
+    if (!code) return Fail("the program did not end after the main window was closed");
+    std::printf("%.1f %lu\n", milliseconds, static_cast<unsigned long>(*code));
     return 0;
 }
 

@@ -10,51 +10,12 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${1:-$root/build/windows}"
 runs="${2:-5}"
 cmake --build "$build" --target Zentoli zentoli_bench_empty >/dev/null
-eval "$("$root/testbed/wine-testbed" start)"
-
-work="$(mktemp -d)"
-enum_key='HKLM\System\CurrentControlSet\Enum\PCI\VEN_0000&DEV_0000&SUBSYS_00000000&REV_00\00000000'
-video_key=""
-cleanup() {
-  if [ -n "$video_key" ]; then
-    wine reg add "$enum_key" /v HardwareID /t REG_MULTI_SZ /d 'PCI\VEN_0000&DEV_0000&SUBSYS_00000000&REV_00' /f >/dev/null 2>&1 || true
-    wine reg delete "$video_key" /v DriverVersion /f >/dev/null 2>&1 || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=../../testbed/bench-runs.sh
+. "$root/testbed/bench-runs.sh"
+open_bench_folder
 cp "$build/deliverable/Zentoli.exe" "$build/deliverable/"*.vert "$build/deliverable/"*.frag "$work/"
 cp "$build/zentoli/bench/zentoli_bench_empty.exe" "$work/"
 cd "$work"
-
-# Wine undoes the match whenever its desktop process starts again, so it is made before each run.
-match_adapter() {
-  local guid
-  wine reg add "$enum_key" /v HardwareID /t REG_MULTI_SZ /d 'PCI\VEN_10DE&DEV_06CD&SUBSYS_00000000&REV_00' /f >/dev/null 2>&1
-  guid=$(wine reg query "$enum_key\\Device Parameters" /v VideoID 2>/dev/null | tr -d '\r' | awk '/VideoID/{print $3}')
-  video_key="HKLM\\System\\CurrentControlSet\\Control\\Video\\$guid\\0000"
-  wine reg add "$video_key" /v DriverVersion /d 31.0.15.1659 /f >/dev/null 2>&1
-}
-
-# Prints the seconds one run took; its exit code goes to the file "code".
-time_run() {
-  local start end
-  start=$(date +%s.%N)
-  set +e
-  timeout 120 wine "$@" >/dev/null 2>&1
-  echo $? >code
-  set -e
-  end=$(date +%s.%N)
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f\n", b - a }'
-}
-
-summary() { # label, then the times
-  local label="$1"; shift
-  printf '%-44s' "$label"
-  printf '%s\n' "$@" | sort -n | awk -v code="$(cat code)" '
-    { t[NR] = $1; sum += $1 }
-    END { printf "min %6.3f s  median %6.3f s  mean %6.3f s  (exit code %s)\n", t[1], t[int((NR + 1) / 2)], sum / NR, code }'
-}
 
 time_run zentoli_bench_empty.exe >/dev/null # the first start of a session pays for more
 empty=() plain=() full=()
