@@ -13,6 +13,7 @@
 #include "deliverable_copy_win32.h"
 #include "diagnostics_launch_win32.h"
 #include "driven_process_win32.h"
+#include "file_contents_win32.h"
 #include "graphics_verdicts.h"
 #include "no_message_boxes.h"
 #include "resource.h"
@@ -58,8 +59,24 @@ int TimeAccept(const std::wstring& deliverable) {
     if (!program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\"", folder.Path(), {}}))
         return Fail("VelkoraSysTest.exe did not start");
     HWND licence = nullptr;
-    WaitUntil([&] { return (licence = LicenceWindowOf(program.ProcessId())) != nullptr; }, kWindowWait);
-    if (!licence) return Fail("no licence window");
+    std::optional<DWORD> ended;
+    WaitUntil(
+        [&] {
+            licence = LicenceWindowOf(program.ProcessId());
+            return licence || (ended = program.WaitForExit(0));
+        },
+        kWindowWait);
+    if (ended) {
+        std::fprintf(stderr, "exit code %lu, standard error: %s\n", static_cast<unsigned long>(*ended),
+                     program.Errors().c_str());
+        return Fail("the program ended without a licence window");
+    }
+    if (!licence) {
+        for (HWND window : TopLevelWindowsOf(program.ProcessId(), false))
+            std::fprintf(stderr, "window \"%s\" of class %s%s\n", Utf8Of(TextOf(window)).c_str(),
+                         Utf8Of(ClassNameOf(window)).c_str(), IsWindowVisible(window) ? "" : " (hidden)");
+        return Fail("no licence window");
+    }
     ClickButton(ControlOf(licence, IDC_LIC_CONSENT));
     if (!WaitUntil([&] { return IsEnabledControl(ControlOf(licence, IDOK)); }, 5000))
         return Fail("Accept stayed disabled after the consent was ticked");
