@@ -4,6 +4,7 @@
 
 #include "com_objects_win32.h"
 #include "scoped_handle_win32.h"
+#include "trace_marks_win32.h"
 
 namespace Zentoli {
 
@@ -97,6 +98,7 @@ std::wstring ReadRegistryText(HKEY key, const wchar_t* name) {
 
 bool CWin32AdapterPlatform::QueryVideoControllers(std::size_t maxCount,
                                                   std::vector<VideoControllerRecord>& records) {
+    Velkora::TraceMark(L"Zentoli: video controller query");
     CComInitializer com(COINIT_MULTITHREADED);
     HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                                       RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
@@ -134,6 +136,7 @@ bool CWin32AdapterPlatform::QueryVideoControllers(std::size_t maxCount,
         object->Release();
         records.push_back(std::move(record));
     }
+    Velkora::TraceMark(L"Zentoli: video controllers read");
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "gl_extensions.h"
 #include "shader_test.h"
+#include "trace_marks_win32.h"
 
 namespace Zentoli {
 namespace {
@@ -137,6 +138,7 @@ bool CWin32GlDevice::SetPixelFormat(int format) {
 }
 
 bool CWin32GlDevice::CreateCurrentContext() {
+    Velkora::TraceMark(L"Zentoli: GL context");
     context = wglCreateContext(dc);
     if (!context)
         return false;

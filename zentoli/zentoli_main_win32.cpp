@@ -2,8 +2,12 @@
 #include <windows.h>
 
 #include "diag_platform_win32.h"
+#include "trace_marks_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    Velkora::TraceMark(L"Zentoli: start");
     Zentoli::CWin32DiagPlatform platform;
-    return Zentoli::RunDiagnostics(platform);
+    const int code = Zentoli::RunDiagnostics(platform);
+    Velkora::TraceMark(L"Zentoli: end");
+    return code;
 }

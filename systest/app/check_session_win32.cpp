@@ -4,6 +4,7 @@
 
 #include "report_header_win32.h"
 #include "report_text.h"
+#include "trace_marks_win32.h"
 
 namespace Velkora {
 namespace {
@@ -28,6 +29,15 @@ LocalDateTime ReadLocalDateTime() {
 }
 
 } // namespace
+
+void TraceRunStep(RunStep step) {
+    static const wchar_t* const kMarks[] = {
+        L"VelkoraSysTest: operating system", L"VelkoraSysTest: processor", L"VelkoraSysTest: memory",
+        L"VelkoraSysTest: disk space",       L"VelkoraSysTest: screen",    L"VelkoraSysTest: graphics",
+    };
+    const auto index = static_cast<std::size_t>(step);
+    if (index < std::size(kMarks)) TraceMark(kMarks[index]);
+}
 
 const std::wstring& CCheckSession::Begin() {
     computerName = ReadComputerName();

@@ -10,6 +10,9 @@
 
 namespace Velkora {
 
+// A trace mark as each step of a run begins (see trace_marks_win32.h).
+void TraceRunStep(RunStep step);
+
 class CCheckSession {
 public:
     explicit CCheckSession(const AppContext& context) : context(context) {}

@@ -78,12 +78,14 @@ void CMainDlg::OnInitDialog() {
     resultList.AppendColumn(texts.Text(kTextColumnStatus), 1, -1, false, 0, 0);
     resultList.AppendColumn(texts.Text(kTextColumnDescription), 1, -1, false, 0, 0);
 
+    SetDlgItemTextW(Handle(), IDC_MAIN_REPORT_HEADER, session.Header().c_str());
+}
+
+void CMainDlg::ShowRun() {
     for (const RunEntry& entry : session.Summary().entries) resultList.AppendRow(entry.row);
     ShowSummary();
     resultList.FitColumnToContent(0);
     resultList.FitColumnToContent(1);
-
-    SetDlgItemTextW(Handle(), IDC_MAIN_REPORT_HEADER, session.Header().c_str());
 }
 
 void CMainDlg::LoadPictures() {

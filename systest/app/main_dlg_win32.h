@@ -1,6 +1,6 @@
 #pragma once
-// The main window: introduction, logo, result list, summary, report header, report button, for a
-// check run that has finished before the window is made.
+// The main window: introduction, logo, result list, summary, report header, report button. It can
+// be made (hidden) while the checks run; ShowRun fills it once they are done.
 #include <string>
 
 #include "app_context_win32.h"
@@ -17,7 +17,11 @@ namespace Velkora {
 
 class CMainDlg : public CLoopDialog {
 public:
+    // session: begun; its run may still be going on while the window is made.
     CMainDlg(const AppContext& context, const CCheckSession& session) : context(context), session(session) {}
+
+    // The rows and the summary of the finished run.
+    void ShowRun();
 
 protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;

@@ -21,6 +21,7 @@
 #include "standard_streams_win32.h"
 #include "stderr_message_boxes_win32.h"
 #include "system_check_suite_win32.h"
+#include "trace_marks_win32.h"
 #include "unattended_run_win32.h"
 
 namespace Velkora {
@@ -87,41 +88,59 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     CMessageLoop loop;
     CLoopRegistration registration(loop);
 
-    CLicDlg licence(context, language.licencePath);
-    if (!options.acceptEula) {
-        if (!licence.Create(instance, IDD_LICDLG, nullptr)) return 0;
-        ShowWindow(licence.Handle(), showCommand);
-        int result = loop.Run();
-        if (result != 1) return result;
-    }
-
     CheckSuiteOptions suiteOptions;
     suiteOptions.timeLimitSeconds = EffectiveTimeout(options);
     if (unattended) suiteOptions.verbose = options.verboseVideo;
     std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(texts, context.identity, suiteOptions);
     context.checks = checks.get();
-    // As soon as the licence is accepted: the diagnostics program runs while the other checks do.
-    checks->StartGraphicsDiagnostics();
+    // The diagnostics program writes its log and settings: it starts only with consent. What
+    // writes nothing starts as soon as the licence shows, so that it is done by the time the
+    // licence is accepted.
+    if (options.acceptEula) {
+        checks->StartGraphicsDiagnostics();
+        checks->PrepareFacts();
+    }
+
+    CLicDlg licence(context, language.licencePath);
+    if (!options.acceptEula) {
+        if (!licence.Create(instance, IDD_LICDLG, nullptr)) return 0;
+        ShowWindow(licence.Handle(), showCommand);
+        UpdateWindow(licence.Handle());
+        TraceMark(L"VelkoraSysTest: licence shown");
+        checks->PrepareFacts();
+        int result = loop.Run();
+        if (result != 1) return result;
+        TraceMark(L"VelkoraSysTest: licence accepted");
+    }
+
+    checks->StartGraphicsDiagnostics(); // nothing when it started at once
 
     context.modules->SetCurrent(context.modules->LanguageModule());
     CCheckSession session(context);
     session.Begin();
     CProgressDlg progress(context);
-    if (!RunSessionWithProgress(instance, progress, session, *checks)) return kExitCancelledRun;
-
     CMainDlg main(context, session);
-    if (!main.Create(instance, IDD_MAINDLG, nullptr)) return 0;
+    bool created = false;
+    if (!RunSessionWithProgress(instance, progress, session, *checks,
+                                [&] { created = main.Create(instance, IDD_MAINDLG, nullptr) != nullptr; }))
+        return kExitCancelledRun;
+    if (!created) return 0;
+    main.ShowRun();
     // Written once the run is complete and before the window shows, so a script need not wait for
     // someone to close it.
     bool written = WriteRequestedOutputs(options, context, language.languageCode, session, *checks);
+    // The progress window closes as the main window shows; first, so that the keyboard focus
+    // cannot stay behind in it.
+    DestroyWindow(progress.Handle());
     ShowWindow(main.Handle(), showCommand);
-    DestroyWindow(progress.Handle()); // it closes as the main window shows
+    TraceMark(L"VelkoraSysTest: main window shown");
     return DialogRunExitCode(loop.Run(), written);
 }
 
 } // namespace
 
 int RunProgram(HINSTANCE instance, int showCommand) {
+    TraceMark(L"VelkoraSysTest: start");
     CommandLineParse parse = ParseCommandLine(CommandLineWords());
     if (parse.options.help) return ShowHelp();
     if (HasUnattendedOptions(parse.options) || !parse.ok) PrepareStandardStreams();

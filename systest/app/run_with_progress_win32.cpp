@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "run_exit_code.h"
 #include "scoped_handle_win32.h"
+#include "trace_marks_win32.h"
 
 namespace Velkora {
 namespace {
@@ -26,8 +27,10 @@ DWORD WINAPI RunChecks(void* parameter) {
     HWND progress = run->progress;
     try {
         run->session.Run({}, [progress](RunStep step) {
+            TraceRunStep(step);
             PostMessageW(progress, kMessageRunStep, static_cast<WPARAM>(step), 0);
         });
+        TraceMark(L"VelkoraSysTest: checks done");
     } catch (...) {
         run->failure = std::current_exception();
     }
@@ -61,15 +64,17 @@ bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, Stop stop, DWORD time
 } // namespace
 
 bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSession& session,
-                            CSystemCheckSuite& checks) {
+                            CSystemCheckSuite& checks, const std::function<void()>& meanwhile) {
     progress.Create(program, IDD_PROGRESSDLG, nullptr);
     RunOnThread run{session, progress.Handle(), nullptr};
     CHandle thread(CreateThread(nullptr, 0, RunChecks, &run, 0, nullptr));
     if (!thread) {
         // No thread to be had: the run as it always was, without a window that could not answer.
         session.Run({});
+        meanwhile();
         return true;
     }
+    meanwhile();
     PumpUntilEnded(thread.Get(), progress, [&] { return progress.Cancelled(); }, INFINITE);
     if (progress.Cancelled()) {
         checks.CancelGraphicsDiagnostics();

@@ -45,6 +45,7 @@ public:
     const GraphicsCheckState& GraphicsState() const override { return graphicsState; }
     std::optional<std::int32_t> TimeLimitSeconds() const override { return timeLimit; }
     void CancelGraphicsDiagnostics() override { platform.StopDiagnostics(); }
+    void PrepareFacts() override { platform.PrefetchFacts(); }
 
 private:
     const ITextSource& texts;

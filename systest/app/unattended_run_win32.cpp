@@ -5,6 +5,7 @@
 #include "result_json.h"
 #include "run_exit_code.h"
 #include "stderr_message_boxes_win32.h"
+#include "trace_marks_win32.h"
 
 namespace Velkora {
 namespace {
@@ -55,12 +56,17 @@ int RunSilently(const CommandLineOptions& options, AppContext& context, const st
     CheckSuiteOptions suiteOptions{&boxes, EffectiveTimeout(options), options.verboseVideo};
     std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(*context.texts, context.identity, suiteOptions);
     context.checks = checks.get();
+    // The diagnostics program first: the rest of the run happens while it runs.
+    checks->StartGraphicsDiagnostics();
+    checks->PrepareFacts();
     // As the main window does once its own images are loaded: every text from the language module.
     context.modules->SetCurrent(context.modules->LanguageModule());
     CCheckSession session(context);
     session.Begin();
-    session.Run({});
+    session.Run({}, TraceRunStep);
+    TraceMark(L"VelkoraSysTest: checks done");
     bool written = WriteRequestedOutputs(options, context, languageCode, session, *checks);
+    TraceMark(L"VelkoraSysTest: outputs written");
     context.checks = nullptr;
     return SilentRunExitCode(session.Summary().level, written);
 }

@@ -1,12 +1,16 @@
 // Times what a user waits for in the dialog program, from a copy of the deliverable folder:
-//   systest_bench_dialog accept  DELIVERABLE   Accept pressed in the licence window until the main
-//                                              window is visible
+//   systest_bench_dialog accept  DELIVERABLE [READ]
+//                                              Accept pressed in the licence window until the main
+//                                              window is visible; READ milliseconds after the
+//                                              licence showed (a user reads before accepting;
+//                                              default 0, at once)
 //   systest_bench_dialog zentoli DELIVERABLE   the diagnostics program alone, started as the dialog
 //                                              program starts it, until it ends
 // DELIVERABLE is the Unix path of the folder. Prints the milliseconds and the program's exit code; exit code 1 and a line on standard error when the run went wrong.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <optional>
 #include <string>
 
@@ -51,7 +55,7 @@ HWND LicenceWindowOf(DWORD processId) {
     return WindowWithControls(processId, IDC_LIC_CONSENT, IDOK, IDC_MAIN_SUMMARY_TEXT);
 }
 
-int TimeAccept(const std::wstring& deliverable) {
+int TimeAccept(const std::wstring& deliverable, DWORD readMilliseconds) {
     CTempFolder folder(L"velkora-bench");
     if (!folder.IsValid() || !CopyDeliverable(deliverable, folder.Path(), true).empty())
         return Fail("the deliverable could not be copied");
@@ -77,6 +81,7 @@ int TimeAccept(const std::wstring& deliverable) {
                          Utf8Of(ClassNameOf(window)).c_str(), IsWindowVisible(window) ? "" : " (hidden)");
         return Fail("no licence window");
     }
+    Sleep(readMilliseconds);
     ClickButton(ControlOf(licence, IDC_LIC_CONSENT));
     if (!WaitUntil([&] { return IsEnabledControl(ControlOf(licence, IDOK)); }, 5000))
         return Fail("Accept stayed disabled after the consent was ticked");
@@ -118,11 +123,12 @@ int TimeDiagnostics(const std::wstring& deliverable) {
 } // namespace VelkoraBench
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3) return VelkoraBench::Fail("usage: systest_bench_dialog accept|zentoli DELIVERABLE");
+    if (argc != 3 && !(argc == 4 && std::wstring(argv[1]) == L"accept"))
+        return VelkoraBench::Fail("usage: systest_bench_dialog accept DELIVERABLE [READ] | zentoli DELIVERABLE");
     const std::wstring mode = argv[1];
     const std::wstring deliverable = VelkoraTest::WinePathOf(argv[2]) + L"\\";
     int code = 1;
-    if (mode == L"accept") code = VelkoraBench::TimeAccept(deliverable);
+    if (mode == L"accept") code = VelkoraBench::TimeAccept(deliverable, argc == 4 ? std::wcstoul(argv[3], nullptr, 10) : 0);
     else if (mode == L"zentoli") code = VelkoraBench::TimeDiagnostics(deliverable);
     else code = VelkoraBench::Fail("the mode is accept or zentoli");
     std::fflush(stdout);

@@ -9,6 +9,7 @@
 #include "process_paths_win32.h"
 #include "program_search.h"
 #include "scoped_handle_win32.h"
+#include "trace_marks_win32.h"
 
 namespace Velkora {
 namespace {
@@ -95,6 +96,7 @@ void CProcessLauncher::StartProcess(const std::wstring& commandLine, bool showWi
         started = std::move(program);
         return; // FinishProcess reports the stop
     }
+    TraceMark(L"VelkoraSysTest: diagnostics program starts");
     program.job = CreateKillOnCloseJob();
     PROCESS_INFORMATION process{};
     // Suspended until it is in the job, so that it cannot start anything outside it first.
@@ -146,6 +148,7 @@ std::int32_t CProcessLauncher::FinishProcess() {
         wait = elapsed >= waitLimit ? 0 : static_cast<DWORD>(waitLimit - elapsed);
     }
     const bool ended = WaitForSingleObject(process, wait) == WAIT_OBJECT_0;
+    TraceMark(L"VelkoraSysTest: diagnostics program waited for");
 
     std::lock_guard<std::mutex> lock(mutex);
     StartedProgram program = std::move(started);

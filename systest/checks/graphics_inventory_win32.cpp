@@ -8,7 +8,6 @@
 
 #include "com_objects_win32.h"
 #include "scoped_handle_win32.h"
-#include "time_limited_call.h"
 
 namespace Velkora {
 namespace {
@@ -127,15 +126,18 @@ std::vector<DisplayDeviceFacts> CGraphicsFacts::EnumerateDisplayDevices() {
     return devices;
 }
 
-VideoControllerQuery CTimeLimitedGraphicsFacts::QueryVideoControllers() {
+void CBackgroundGraphicsFacts::Prefetch() {
     std::shared_ptr<CGraphicsFacts> shared = facts;
-    std::optional<VideoControllerQuery> query = CallWithinTimeLimit<VideoControllerQuery>(
-        [shared] {
-            CComInitializer com(COINIT_MULTITHREADED);
-            return shared->QueryVideoControllers();
-        },
-        limit);
-    return query.value_or(VideoControllerQuery{}); // not succeeded: the inventory fails with -1
+    query.Start([shared] {
+        CComInitializer com(COINIT_MULTITHREADED);
+        return shared->QueryVideoControllers();
+    });
+}
+
+VideoControllerQuery CBackgroundGraphicsFacts::QueryVideoControllers() {
+    if (!query.Started()) Prefetch();
+    // Not succeeded (no answer in time, or no thread): the inventory fails with -1.
+    return query.Wait(limit).value_or(VideoControllerQuery{});
 }
 
 } // namespace Velkora

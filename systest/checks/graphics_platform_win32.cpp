@@ -15,14 +15,14 @@ std::optional<WindowsVersionNumber> CWindowsVersionQuery::QueryWindowsVersion() 
 }
 
 CGraphicsPlatform::CGraphicsPlatform(IMessageBoxes* boxes, std::uint32_t waitLimit, std::optional<bool> verbose)
-    : boxes(boxes ? *boxes : realBoxes), launcher(this->boxes, waitLimit), verbose(verbose) {
-    // A run with a time limit does not wait for WMI without one either.
-    if (waitLimit != CProcessLauncher::kNoTimeLimit) limitedFacts.emplace(std::chrono::milliseconds(waitLimit));
-}
+    : boxes(boxes ? *boxes : realBoxes), launcher(this->boxes, waitLimit),
+      // A run with a time limit does not wait for WMI without one either.
+      facts(waitLimit == CProcessLauncher::kNoTimeLimit ? std::nullopt
+                                                         : std::optional(std::chrono::milliseconds(waitLimit))),
+      verbose(verbose) {}
 
 GraphicsServices CGraphicsPlatform::Services() {
-    IGraphicsFacts& inventory = limitedFacts ? static_cast<IGraphicsFacts&>(*limitedFacts) : facts;
-    return GraphicsServices{boxes, launcher, inventory, files, version, verbose.value_or(IsVerboseVideo())};
+    return GraphicsServices{boxes, launcher, facts, files, version, verbose.value_or(IsVerboseVideo())};
 }
 
 } // namespace Velkora

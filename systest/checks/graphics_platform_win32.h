@@ -33,13 +33,14 @@ public:
     GraphicsServices Services();
     // See CProcessLauncher::StopProcess.
     void StopDiagnostics() { launcher.StopProcess(); }
+    // Starts the adapter query of WMI, which writes nothing, ahead of the run that needs it.
+    void PrefetchFacts() { facts.Prefetch(); }
 
 private:
     CMessageBoxes realBoxes;
     IMessageBoxes& boxes;
     CProcessLauncher launcher;
-    CGraphicsFacts facts;
-    std::optional<CTimeLimitedGraphicsFacts> limitedFacts; // with a wait limit
+    CBackgroundGraphicsFacts facts;
     CCardListFiles files;
     CWindowsVersionQuery version;
     std::optional<bool> verbose;

@@ -36,5 +36,30 @@ TEST(TimeLimitedCall, AThrowingCallGivesNothing) {
     EXPECT_EQ(CallWithinTimeLimit<int>([]() -> int { throw std::runtime_error("no"); }, 10s), std::nullopt);
 }
 
+// Started well before its answer is needed: the answer waits for the caller, and the caller
+// waits for an answer that is still coming, with no limit at all if it says so.
+TEST(BackgroundCall, StartedEarlyTheAnswerIsTakenLater) {
+    CBackgroundCall<int> early;
+    ASSERT_TRUE(early.Start([] { return 7; }));
+    EXPECT_TRUE(early.Started());
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(early.Wait(std::nullopt), std::optional<int>(7));
+    EXPECT_FALSE(early.Started()) << "one answer per start";
+    EXPECT_EQ(early.Wait(10s), std::nullopt);
+
+    auto release = std::make_shared<std::promise<void>>();
+    std::shared_future<void> released = release->get_future().share();
+    CBackgroundCall<int> slow;
+    ASSERT_TRUE(slow.Start([released] {
+        released.wait();
+        return 8;
+    }));
+    std::thread([release] {
+        std::this_thread::sleep_for(50ms);
+        release->set_value();
+    }).detach();
+    EXPECT_EQ(slow.Wait(std::nullopt), std::optional<int>(8));
+}
+
 } // namespace
 } // namespace Velkora
