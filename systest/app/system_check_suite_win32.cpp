@@ -3,6 +3,7 @@
 #include "graphics_platform_win32.h"
 #include "hardware_checks_win32.h"
 #include "os_display_string_win32.h"
+#include "time_limited_call.h"
 
 namespace Velkora {
 namespace {
@@ -23,7 +24,12 @@ public:
         if (timeLimit) Utilities::SetOSQueryTimeLimit(WaitLimitOf(timeLimit));
     }
 
-    void CheckOperatingSystem(CheckResult& result) override { Velkora::CheckOperatingSystem(texts, result); }
+    void CheckOperatingSystem(CheckResult& result) override {
+        // A query started ahead has left its answer in the cache (or failed, and the check asks
+        // once more); either way the check does not run beside it.
+        osQuery.Wait(std::nullopt);
+        Velkora::CheckOperatingSystem(texts, result);
+    }
     void CheckProcessor(CheckResult& result) override { Velkora::CheckProcessor(texts, result); }
     void CheckMemory(CheckResult& result) override { Velkora::CheckMemory(texts, result); }
     void CheckDiskSpace(CheckResult& result) override { Velkora::CheckDiskSpace(texts, result); }
@@ -45,7 +51,13 @@ public:
     const GraphicsCheckState& GraphicsState() const override { return graphicsState; }
     std::optional<std::int32_t> TimeLimitSeconds() const override { return timeLimit; }
     void CancelGraphicsDiagnostics() override { platform.StopDiagnostics(); }
-    void PrepareFacts() override { platform.PrefetchFacts(); }
+    void PrepareFacts() override {
+        platform.PrefetchFacts();
+        if (!osQuery.Started()) osQuery.Start([] {
+            Utilities::WindowsOSVersionInfo info;
+            return Utilities::QueryOSVersionInfo(info);
+        });
+    }
 
 private:
     const ITextSource& texts;
@@ -53,6 +65,7 @@ private:
     GraphicsCheckState graphicsState;
     CGraphicsPlatform platform;
     CGraphicsChecks graphics;
+    CBackgroundCall<bool> osQuery; // the operating system query of WMI, started ahead
 };
 
 } // namespace

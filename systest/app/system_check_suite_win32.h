@@ -26,8 +26,8 @@ public:
     // Ends the diagnostics program with everything it started, and starts it no more: the user
     // cancelled the run. Safe to call from another thread than the run's.
     virtual void CancelGraphicsDiagnostics() = 0;
-    // Starts the queries that write nothing (the adapter query of WMI) so that their answers are
-    // there when the run needs them; they may run while the licence is shown.
+    // Starts the queries that write nothing (the operating system and adapter queries of WMI) so
+    // that their answers are there when the run needs them; they may run while the licence shows.
     virtual void PrepareFacts() = 0;
 };
 
