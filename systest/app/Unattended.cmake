@@ -63,7 +63,6 @@ endif()
 if(WIN32)
   velkora_deliver_files("${VELKORA_RESULT_SCHEMA}")
   target_sources(VelkoraSysTest PRIVATE
-    "${CMAKE_CURRENT_LIST_DIR}/check_session_win32.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/standard_streams_win32.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/stderr_message_boxes_win32.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/output_files_win32.cpp"
