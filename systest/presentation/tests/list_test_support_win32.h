@@ -61,6 +61,33 @@ struct Picture {
     }
 };
 
+// System colours a test changes, put back when it ends, pass or fail; the window that hears of
+// changes (the list, or its dialog) is told again then.
+class CSystemColoursChange {
+public:
+    CSystemColoursChange(std::vector<int> elements, HWND told) : elements(std::move(elements)), told(told) {
+        for (int element : this->elements) saved.push_back(GetSysColor(element));
+    }
+    ~CSystemColoursChange() {
+        SetSysColors(static_cast<int>(elements.size()), elements.data(), saved.data());
+        SendMessageW(told, WM_SYSCOLORCHANGE, 0, 0);
+    }
+    CSystemColoursChange(const CSystemColoursChange&) = delete;
+    CSystemColoursChange& operator=(const CSystemColoursChange&) = delete;
+
+    // One colour per element, in their order.
+    bool Set(const std::vector<COLORREF>& colours) const {
+        return colours.size() == elements.size() &&
+               SetSysColors(static_cast<int>(elements.size()), elements.data(), colours.data());
+    }
+    COLORREF Saved(std::size_t index) const { return saved[index]; }
+
+private:
+    std::vector<int> elements;
+    std::vector<COLORREF> saved;
+    HWND told;
+};
+
 enum class PictureSource {
     PrintClient, // as the window paints it for WM_PRINTCLIENT
     Screen,      // as the screen shows it now

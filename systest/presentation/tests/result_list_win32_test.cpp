@@ -109,20 +109,11 @@ TEST_F(ResultListTest, EmptyListShowsHeaderAndBackgroundWithoutBars) {
 // A switch to a high-contrast scheme reaches the list as WM_SYSCOLORCHANGE (forwarded by its
 // dialog): it paints at once in the new system colours, nothing in the old ones.
 TEST_F(ResultListTest, SystemColourChangeRepaintsInTheNewColours) {
-    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
-    COLORREF saved[std::size(elements)];
-    for (std::size_t i = 0; i < std::size(elements); ++i) saved[i] = GetSysColor(elements[i]);
+    CSystemColoursChange colours({COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
+                                 list.Handle());
     // Colours no scheme of the test bed uses, so that a stale brush cannot pass for a new one.
-    const COLORREF contrast[] = {RGB(0, 0, 1), RGB(255, 255, 1), RGB(1, 0, 128), RGB(0, 255, 1), RGB(1, 0, 0)};
-    struct Restore {
-        const int* elements;
-        const COLORREF* colours;
-        HWND list;
-        ~Restore() {
-            SetSysColors(5, elements, colours);
-            SendMessageW(list, WM_SYSCOLORCHANGE, 0, 0);
-        }
-    } restore{elements, saved, list.Handle()};
+    const std::vector<COLORREF> contrast = {RGB(0, 0, 1), RGB(255, 255, 1), RGB(1, 0, 128), RGB(0, 255, 1),
+                                            RGB(1, 0, 0)};
 
     AddColumns();
     ASSERT_EQ(list.AppendRow({kImageGreenTick, L"Met", L"Processor: 8 cores"}), 0);
@@ -131,7 +122,7 @@ TEST_F(ResultListTest, SystemColourChangeRepaintsInTheNewColours) {
     list.FitColumnToContent(1);
     Render(list.Handle()); // painted once in the old colours
 
-    ASSERT_TRUE(SetSysColors(5, elements, contrast));
+    ASSERT_TRUE(colours.Set(contrast));
     SendMessageW(list.Handle(), WM_SYSCOLORCHANGE, 0, 0);
     Picture picture = Render(list.Handle());
     picture.Save("result_list_high_contrast.bmp");
@@ -142,7 +133,7 @@ TEST_F(ResultListTest, SystemColourChangeRepaintsInTheNewColours) {
     for (int row = 0; row < 2; ++row) {
         CellLayout layout = LayOutCell(CellRect(row, 1), false, false, false);
         EXPECT_GT(picture.Count(layout.text, contrast[1]), 5) << "text of row " << row;
-        EXPECT_EQ(picture.Count(layout.text, saved[1]), 0) << "old text colour in row " << row;
+        EXPECT_EQ(picture.Count(layout.text, colours.Saved(1)), 0) << "old text colour in row " << row;
     }
 }
 

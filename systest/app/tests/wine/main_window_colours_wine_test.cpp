@@ -3,7 +3,7 @@
 // system tells top-level windows only, reaches the result list through its dialog.
 #include <windows.h>
 
-#include <iterator>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -69,22 +69,11 @@ TEST(MainWindowColours, ASystemColourChangeReachesTheList) {
     HWND list = GetDlgItem(main.Handle(), IDC_MAIN_LIST);
     ASSERT_NE(list, nullptr);
 
-    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE};
-    COLORREF saved[std::size(elements)];
-    for (std::size_t i = 0; i < std::size(elements); ++i) saved[i] = GetSysColor(elements[i]);
-    const COLORREF contrast[] = {RGB(0, 0, 1), RGB(255, 255, 1), RGB(1, 0, 128)};
-    struct Restore {
-        const int* elements;
-        const COLORREF* colours;
-        HWND main;
-        ~Restore() {
-            SetSysColors(3, elements, colours);
-            SendMessageW(main, WM_SYSCOLORCHANGE, 0, 0);
-        }
-    } restore{elements, saved, main.Handle()};
+    ListTest::CSystemColoursChange colours({COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE}, main.Handle());
+    const std::vector<COLORREF> contrast = {RGB(0, 0, 1), RGB(255, 255, 1), RGB(1, 0, 128)};
 
     ListTest::Render(list); // painted once in the old colours
-    ASSERT_TRUE(SetSysColors(3, elements, contrast));
+    ASSERT_TRUE(colours.Set(contrast));
     // As the system tells every top-level window; the list is a child and hears it from its dialog.
     SendMessageW(main.Handle(), WM_SYSCOLORCHANGE, 0, 0);
     ListTest::Picture after = ListTest::Render(list);
