@@ -35,16 +35,23 @@ private:
 
 class CBstr {
 public:
+    CBstr() = default;
     explicit CBstr(const wchar_t* text) : text(SysAllocString(text)) {}
     ~CBstr() { SysFreeString(text); }
     CBstr(const CBstr&) = delete;
     CBstr& operator=(const CBstr&) = delete;
     BSTR Get() const { return text; }
-    // False when the string could not be allocated.
+    // For the out-parameter of a call that hands out a string.
+    BSTR* Receive() {
+        SysFreeString(text);
+        text = nullptr;
+        return &text;
+    }
+    // False when the string could not be allocated (or none was handed out).
     explicit operator bool() const { return text != nullptr; }
 
 private:
-    BSTR text;
+    BSTR text = nullptr;
 };
 
 class CVariant {

@@ -122,18 +122,19 @@ bool CWin32AdapterPlatform::QueryVideoControllers(std::size_t maxCount,
                                    enumerator.Receive())))
         return false;
     std::vector<IWbemClassObject*> objects(maxCount, nullptr);
+    std::vector<CComPtr<IWbemClassObject>> owners(maxCount); // made before the call, so taking them over cannot fail
     ULONG returned = 0;
     if (FAILED(enumerator->Next(WBEM_INFINITE, static_cast<ULONG>(maxCount), objects.data(), &returned)))
         return false;
+    for (ULONG i = 0; i < returned && i < maxCount; ++i) *owners[i].Receive() = objects[i];
     for (ULONG i = 0; i < returned && i < maxCount; ++i) {
-        IWbemClassObject* object = objects[i];
+        IWbemClassObject* object = owners[i].Get();
         VideoControllerRecord record;
         ReadText(object, L"Caption", record.caption, record.readFailed);
         ReadAdapterRam(object, record.adapterRam, record.readFailed);
         ReadText(object, L"DriverDate", record.driverDate, record.readFailed);
         ReadText(object, L"DriverVersion", record.driverVersion, record.readFailed);
         ReadText(object, L"PNPDeviceID", record.pnpDeviceId, record.readFailed);
-        object->Release();
         records.push_back(std::move(record));
     }
     Velkora::TraceMark(L"Zentoli: video controllers read");

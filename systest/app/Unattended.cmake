@@ -74,6 +74,7 @@ if(WIN32)
     # never ends either: the time limit must stop both.
     add_executable(never_ending_program "${CMAKE_CURRENT_LIST_DIR}/tests/wine/never_ending_program_win32.cpp")
     target_link_options(never_ending_program PRIVATE -municode)
+    target_link_libraries(never_ending_program PRIVATE velkora_common)
 
     # These runs compare graphics verdicts, so they hold wine-global: the registry tests give
     # Wine's display device other IDs and driver versions while they run.

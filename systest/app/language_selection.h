@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text_ids.h"
+
 namespace Velkora {
 
 inline constexpr std::wstring_view kFatalErrorTitle = L"Fatal Error";
@@ -13,7 +15,7 @@ inline constexpr std::wstring_view kEnglishModuleName = L"VelkoraSystest_En.Dll"
 inline constexpr std::wstring_view kEnglishLicenceName = L"Lic_En.Txt";
 // A text every language module holds (the list's "Status" heading). A module file without it
 // is not taken: it counts as missing.
-inline constexpr std::uint16_t kModuleProbeTextId = 901;
+inline constexpr std::uint16_t kModuleProbeTextId = kTextColumnStatus;
 
 enum class LanguageOutcome {
     LocaleModule,    // the locale's module beside the program

@@ -2,6 +2,7 @@
 
 #include "language_selection.h"
 #include "process_paths_win32.h"
+#include "scoped_handle_win32.h"
 
 namespace Velkora {
 namespace {
@@ -12,11 +13,10 @@ constexpr DWORD kDataOnly = LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RES
 // another program's would otherwise give a run whose rows and report have no words at all.
 bool IsUsableModule(const std::wstring& path) {
     if (!IsFilePath(path)) return false;
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, kDataOnly);
+    CModule module(LoadLibraryExW(path.c_str(), nullptr, kDataOnly));
     if (!module) return false;
     bool found = false;
-    LoadTextFromModule(module, kModuleProbeTextId, &found);
-    FreeLibrary(module);
+    LoadTextFromModule(module.Get(), kModuleProbeTextId, &found);
     return found;
 }
 

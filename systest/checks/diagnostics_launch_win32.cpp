@@ -80,8 +80,7 @@ std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bo
         boxes.ShowWide(LaunchFailureText(commandLine, error), kLaunchFailureTitle, MessageBoxStyle::kStartFailure);
         return kLaunchFailed;
     }
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    CHandle startedProcess(process.hProcess), startedThread(process.hThread); // not waited for
     lastOutcome = LaunchOutcome::kEnded;
     return 0;
 }

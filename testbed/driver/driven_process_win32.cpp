@@ -2,10 +2,13 @@
 
 #include <map>
 
+#include "scoped_handle_win32.h"
 #include "window_probe_win32.h"
 
 namespace VelkoraTest {
 namespace {
+
+using Velkora::CHandle;
 
 // The driver's environment with the given entries added or replaced, as a CreateProcessW block.
 std::wstring BuildEnvironment(const std::vector<std::wstring>& overrides) {
@@ -36,51 +39,50 @@ std::wstring BuildEnvironment(const std::vector<std::wstring>& overrides) {
 // Reads what is in the pipe without blocking, until the process has ended and the pipe is
 // empty. A blocking read could wait forever: a process the child starts (Wine's desktop, for
 // one) may inherit the pipe and keep it open long after the child has ended.
-void ReadAll(HANDLE pipe, HANDLE process, std::string* into) {
+void ReadAll(CHandle pipe, HANDLE process, std::string* into) {
     char buffer[4096];
     for (;;) {
         bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
         DWORD available = 0;
-        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) break; // every writer closed it
+        if (!PeekNamedPipe(pipe.Get(), nullptr, 0, nullptr, &available, nullptr)) break; // every writer closed it
         if (available > 0) {
             DWORD got = 0;
-            if (!ReadFile(pipe, buffer, available < sizeof buffer ? available : sizeof buffer, &got, nullptr)) break;
+            if (!ReadFile(pipe.Get(), buffer, available < sizeof buffer ? available : sizeof buffer, &got, nullptr)) break;
             into->append(buffer, got);
             continue;
         }
         if (ended) break;
         Sleep(10);
     }
-    CloseHandle(pipe);
 }
 
 } // namespace
 
+bool ProcessEndsWithin(DWORD processId, DWORD timeoutMs) {
+    CHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    return !process || WaitForSingleObject(process.Get(), timeoutMs) == WAIT_OBJECT_0;
+}
+
 CDrivenProcess::~CDrivenProcess() {
     if (!process) return;
-    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) Terminate();
-    JoinReaders(); // the readers use the process handle
-    CloseHandle(process);
+    if (WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT) Terminate();
+    JoinReaders(); // the readers use the process handle, so it is closed after them
 }
 
 bool CDrivenProcess::Start(const LaunchOptions& options) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
-    if (!CreatePipe(&outRead, &outWrite, &inherit, 0)) return false;
-    if (!CreatePipe(&errRead, &errWrite, &inherit, 0)) {
-        CloseHandle(outRead);
-        CloseHandle(outWrite);
-        return false;
-    }
-    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+    CHandle outRead, outWrite, errRead, errWrite;
+    if (!CreatePipe(outRead.Receive(), outWrite.Receive(), &inherit, 0)) return false;
+    if (!CreatePipe(errRead.Receive(), errWrite.Receive(), &inherit, 0)) return false;
+    SetHandleInformation(outRead.Get(), HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errRead.Get(), HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = outWrite;
-    startup.hStdError = errWrite;
+    startup.hStdOutput = outWrite.Get();
+    startup.hStdError = errWrite.Get();
     std::wstring commandLine = options.commandLine;
     std::wstring environment = BuildEnvironment(options.environment);
     PROCESS_INFORMATION info{};
@@ -88,18 +90,15 @@ bool CDrivenProcess::Start(const LaunchOptions& options) {
                                   environment.data(),
                                   options.workingDirectory.empty() ? nullptr : options.workingDirectory.c_str(),
                                   &startup, &info);
-    CloseHandle(outWrite);
-    CloseHandle(errWrite);
-    if (!started) {
-        CloseHandle(outRead);
-        CloseHandle(errRead);
-        return false;
-    }
-    CloseHandle(info.hThread);
-    process = info.hProcess;
+    // Only the child may hold the writing ends: the readers see the end when it lets go.
+    outWrite.Reset();
+    errWrite.Reset();
+    if (!started) return false;
+    CHandle thread(info.hThread);
+    process.Reset(info.hProcess);
     processId = info.dwProcessId;
-    outputReader = std::thread(ReadAll, outRead, process, &output);
-    errorReader = std::thread(ReadAll, errRead, process, &errors);
+    outputReader = std::thread(ReadAll, std::move(outRead), process.Get(), &output);
+    errorReader = std::thread(ReadAll, std::move(errRead), process.Get(), &errors);
     return true;
 }
 
@@ -113,24 +112,24 @@ HWND CDrivenProcess::WaitForWindow(const std::wstring& className, const std::wst
                     return true;
                 }
             }
-            return process != nullptr && WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+            return process && WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
         },
         timeoutMs);
     return found;
 }
 
 std::optional<DWORD> CDrivenProcess::WaitForExit(DWORD timeoutMs) {
-    if (!process || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    if (!process || WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
     DWORD code = 0;
-    GetExitCodeProcess(process, &code);
+    GetExitCodeProcess(process.Get(), &code);
     JoinReaders();
     return code;
 }
 
 void CDrivenProcess::Terminate() {
     if (!process) return;
-    TerminateProcess(process, 0xDEAD);
-    WaitForSingleObject(process, 5000);
+    TerminateProcess(process.Get(), 0xDEAD);
+    WaitForSingleObject(process.Get(), 5000);
 }
 
 std::string CDrivenProcess::Output() {
@@ -144,7 +143,7 @@ std::string CDrivenProcess::Errors() {
 }
 
 void CDrivenProcess::JoinReaders() {
-    if (process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT) return;
+    if (process && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT) return;
     if (outputReader.joinable()) outputReader.join();
     if (errorReader.joinable()) errorReader.join();
 }

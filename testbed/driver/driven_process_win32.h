@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "scoped_handle_win32.h"
+
 namespace VelkoraTest {
 
 struct LaunchOptions {
@@ -15,6 +17,10 @@ struct LaunchOptions {
     std::wstring workingDirectory;          // empty: the driver's own
     std::vector<std::wstring> environment;  // "NAME=value" entries added to or replacing the driver's
 };
+
+// True when the process with this id has ended, or ends within the time (an id that names no
+// running process counts as ended).
+bool ProcessEndsWithin(DWORD processId, DWORD timeoutMs);
 
 class CDrivenProcess {
 public:
@@ -39,7 +45,7 @@ public:
 private:
     void JoinReaders();
 
-    HANDLE process = nullptr;
+    Velkora::CHandle process;
     DWORD processId = 0;
     std::string output, errors;
     std::thread outputReader, errorReader;

@@ -6,6 +6,8 @@
 
 #include <oleacc.h>
 
+#include "com_objects_win32.h"
+
 namespace Velkora {
 namespace {
 
@@ -54,12 +56,10 @@ protected:
         return v;
     }
     static std::wstring Name(IAccessible* accessible, long id) {
-        BSTR name = nullptr;
-        if (FAILED(accessible->get_accName(Child(id), &name)) || !name)
+        Velkora::CBstr name;
+        if (FAILED(accessible->get_accName(Child(id), name.Receive())) || !name)
             return L"<none>";
-        std::wstring text(name, SysStringLen(name));
-        SysFreeString(name);
-        return text;
+        return std::wstring(name.Get(), SysStringLen(name.Get()));
     }
     static long IntOf(HRESULT result, const VARIANT& v) { return SUCCEEDED(result) && v.vt == VT_I4 ? v.lVal : -999; }
     static long Role(IAccessible* accessible, long id) {

@@ -55,7 +55,7 @@ protected:
 // In the user's language (the test runs again in German): Alt and the key work while the focus is
 // in the licence text or in the result list, which keeps Tab and letters for itself.
 TEST_F(DialogAccess, AccessKeyOnEveryButtonWorksWhereverTheFocusIs) {
-    WriteBytes(licencePath, "Line one\r\nLine two\r\n");
+    WriteFileBytes(licencePath, "Line one\r\nLine two\r\n");
     Launch(L"");
     licence = program.WaitForWindow(L"#32770", L"", kWait);
     ASSERT_NE(licence, nullptr);
@@ -134,11 +134,9 @@ TEST_F(DialogAccess, ScreenReaderReadsEveryRowOfTheMainWindow) {
             return v;
         };
         auto name = [&](long id) {
-            BSTR text = nullptr;
-            if (FAILED(accessible->get_accName(child(id), &text)) || !text) return std::string("<none>");
-            std::string utf8 = Utf8Of(std::wstring(text, SysStringLen(text)));
-            SysFreeString(text);
-            return utf8;
+            Velkora::CBstr text;
+            if (FAILED(accessible->get_accName(child(id), text.Receive())) || !text) return std::string("<none>");
+            return Utf8Of(std::wstring(text.Get(), SysStringLen(text.Get())));
         };
         VARIANT role;
         ASSERT_EQ(accessible->get_accRole(child(CHILDID_SELF), &role), S_OK);
@@ -186,7 +184,7 @@ TEST_F(DialogAccess, HelpWithoutStandardOutputShowsTheUsageInABox) {
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
                                folder.Path().c_str(), &startup, &process));
-    CloseHandle(process.hThread);
+    Velkora::CHandle thread(process.hThread), started(process.hProcess);
     HWND box = nullptr;
     bool shown = WaitUntil([&] { return (box = WindowHoldingControlOf(process.dwProcessId, L"Static")) != nullptr; }, kWait);
     if (shown) {
@@ -201,11 +199,10 @@ TEST_F(DialogAccess, HelpWithoutStandardOutputShowsTheUsageInABox) {
         PostCommand(box, IDOK);
     }
     EXPECT_TRUE(shown) << "no message box";
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, kWait), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(started.Get(), kWait), WAIT_OBJECT_0);
     DWORD code = 0xBAD;
-    GetExitCodeProcess(process.hProcess, &code);
-    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(started.Get(), &code);
+    if (code == STILL_ACTIVE) TerminateProcess(started.Get(), 1);
     EXPECT_EQ(code, 0u);
 }
 

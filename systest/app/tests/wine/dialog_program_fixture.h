@@ -23,13 +23,6 @@ inline const std::wstring kDeliverable = WinePathOf(VELKORA_DELIVERABLE_DIR) + L
 inline const std::wstring kScreenshots = WinePathOf(VELKORA_SCREENSHOT_DIR) + L"\\";
 inline constexpr DWORD kWait = 60000;
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 // Points the shell's "open" for .txt files at a command that records the path it was given, and
 // puts back what was there before. A user's machine opens the report in its text editor.
 class CTextOpenRecorder {

@@ -17,7 +17,7 @@ TEST_F(DialogProgram, LicenceLinesInFileOrderFromUtf16) {
     std::wstring text = L"Erste Zeile \x00e4\x00f6\x00fc\r\n\r\nDritte Zeile\r\n";
     std::string bytes = "\xFF\xFE";
     bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-    WriteBytes(licencePath, bytes);
+    WriteFileBytes(licencePath, bytes);
     Start();
     EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, 1001)),
               (std::vector<std::wstring>{L"Erste Zeile \x00e4\x00f6\x00fc", L"", L"Dritte Zeile", L""}));
@@ -26,7 +26,7 @@ TEST_F(DialogProgram, LicenceLinesInFileOrderFromUtf16) {
 }
 
 TEST_F(DialogProgram, LicenceConsentEnablesAcceptAndEnterDoesNotAcceptBefore) {
-    WriteBytes(licencePath, "\xEF\xBB\xBFLine one\nLine \xC3\xA4 two");
+    WriteFileBytes(licencePath, "\xEF\xBB\xBFLine one\nLine \xC3\xA4 two");
     Start();
     EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, 1001)), (std::vector<std::wstring>{L"Line one", L"Line \x00e4 two"}));
     HWND accept = ControlOf(licence, IDOK);

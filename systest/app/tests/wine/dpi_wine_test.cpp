@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "com_objects_win32.h"
+#include "gdi_objects_win32.h"
 #include "dialog_program_fixture.h"
 
 namespace {
@@ -16,10 +17,8 @@ namespace {
 using namespace DialogTest;
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    Velkora::CWindowDc screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
 int Scaled(int value, int dpi) { return MulDiv(value, dpi, 96); }
@@ -32,10 +31,11 @@ std::wstring WithoutAccessKey(std::wstring caption) {
 
 // The text in the dialogs' font (8-point MS Shell Dlg at this DPI) fits the control's client area.
 void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
-    HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                             L"MS Shell Dlg");
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    Velkora::CFontHandle font(CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                          0, 0, 0, 0, L"MS Shell Dlg"));
+    Velkora::CWindowDc screen(nullptr);
+    Velkora::CSelection selected(screen.Get(), font.Get());
+    HDC dc = screen.Get();
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         std::wstring cls = ClassNameOf(child);
         LONG style = GetWindowLongW(child, GWL_STYLE);
@@ -56,9 +56,6 @@ void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
             EXPECT_GE(client.bottom, size.cy) << Utf8Of(text);
         }
     }
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
 }
 
 TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
@@ -67,7 +64,7 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
         EXPECT_EQ(dpi, std::atoi(expected));
     }
     std::wstring suffix = L"-" + std::to_wstring(dpi) + L"dpi.bmp";
-    WriteBytes(licencePath, "Licence text line one\r\nLine two\r\n");
+    WriteFileBytes(licencePath, "Licence text line one\r\nLine two\r\n");
     Start();
     Sleep(300);
     SaveWindowScreenshot(licence, kScreenshots + L"licence" + suffix);

@@ -7,12 +7,6 @@ namespace {
 
 using namespace VelkoraTest;
 
-bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
-}
-
 // Bytes without any structure, the same in every run.
 std::string Garbage(std::size_t size) {
     std::string bytes(size, '\0');
@@ -46,11 +40,11 @@ protected:
 TEST_F(FaultTable, TargetLockedByAnotherProcessStaysUntouched) {
     for (const wchar_t* option : {L"-report", L"-json"}) {
         const std::wstring target = out + L"locked.txt";
-        ASSERT_TRUE(WriteBytes(target, "old contents"));
-        HANDLE lock = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        ASSERT_TRUE(WriteFileBytes(target, "old contents"));
+        Velkora::CFile lock(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
         RunOutcome run = Run(std::wstring(L"-accepteula -silent ") + option + L" \"" + target + L"\"");
-        CloseHandle(lock);
+        lock.Reset();
         ASSERT_TRUE(run.exitCode);
         EXPECT_EQ(*run.exitCode, 5u) << Utf8Of(option);
         EXPECT_NE(run.errors.find("could not be written to"), std::string::npos) << run.errors;
@@ -91,7 +85,7 @@ TEST_F(FaultTable, BrokenCardListsDecideLikeTheEntriesTheyHold) {
     ASSERT_TRUE(shipped);
     RunOutcome run;
     const json asShipped = CheckById(SilentRun(run), "graphicsCard");
-    ASSERT_TRUE(WriteBytes(list, ""));
+    ASSERT_TRUE(WriteFileBytes(list, ""));
     const json empty = CheckById(SilentRun(run), "graphicsCard");
 
     std::wstring utf16;
@@ -119,7 +113,7 @@ TEST_F(FaultTable, BrokenCardListsDecideLikeTheEntriesTheyHold) {
         {"200 MB", std::move(huge), asShipped},
     };
     for (Case& c : cases) {
-        ASSERT_TRUE(WriteBytes(list, c.bytes)) << c.name;
+        ASSERT_TRUE(WriteFileBytes(list, c.bytes)) << c.name;
         c.bytes = std::string();
         json document = SilentRun(run);
         ASSERT_TRUE(run.exitCode) << c.name;
@@ -147,7 +141,7 @@ TEST_F(FaultTable, BrokenLanguageModuleCountsAsMissing) {
             if (std::string(kind) == "folder") {
                 ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
             } else {
-                ASSERT_TRUE(WriteBytes(path, std::string(kind) == "truncated" ? module->substr(0, module->size() / 3)
+                ASSERT_TRUE(WriteFileBytes(path, std::string(kind) == "truncated" ? module->substr(0, module->size() / 3)
                                                                                : Garbage(module->size())));
             }
         }
@@ -165,7 +159,7 @@ TEST_F(FaultTable, BrokenLanguageModuleCountsAsMissing) {
 // as when the user's module is missing.
 TEST_F(FaultTable, BrokenLocaleModuleFallsBackToEnglish) {
     if (UserLanguageCode() == L"en") GTEST_SKIP() << "the user's module is the English one here";
-    ASSERT_TRUE(WriteBytes(folder.Path() + L"VelkoraSystest_" + UserLanguageCode() + L".Dll", Garbage(40000)));
+    ASSERT_TRUE(WriteFileBytes(folder.Path() + L"VelkoraSystest_" + UserLanguageCode() + L".Dll", Garbage(40000)));
     RunOutcome run;
     json document = SilentRun(run);
     ASSERT_TRUE(run.exitCode);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "scoped_handle_win32.h"
+
 int wmain(int argc, wchar_t** argv) {
     if (argc > 1 && std::wcscmp(argv[1], L"child") == 0) {
         Sleep(600000);
@@ -23,8 +25,7 @@ int wmain(int argc, wchar_t** argv) {
     if (CreateProcessW(nullptr, commandLine, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
                        &child)) {
         childId = child.dwProcessId;
-        CloseHandle(child.hThread);
-        CloseHandle(child.hProcess);
+        Velkora::CHandle thread(child.hThread), process(child.hProcess); // left to run on its own
     }
     if (FILE* file = _wfopen(L"never-ending-pids.txt", L"wb")) {
         std::fprintf(file, "%lu %lu\n", GetCurrentProcessId(), childId);

@@ -14,7 +14,9 @@
 #include "hardware_checks.h"
 #include "hardware_checks_win32.h"
 #include "hardware_facts_win32.h"
+#include "file_contents_win32.h"
 #include "resource_modules_win32.h"
+#include "scoped_handle_win32.h"
 #include "temp_folder_win32.h"
 
 namespace {
@@ -48,22 +50,10 @@ Lines ParseLines(const std::string& output) {
     return lines;
 }
 
-std::string ReadWhole(const std::wstring& path) {
-    std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-HANDLE CreateInheritableFile(const std::wstring& path) {
+Velkora::CFile CreateInheritableFile(const std::wstring& path) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS, 0,
-                       nullptr);
+    return Velkora::CFile(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                      CREATE_ALWAYS, 0, nullptr));
 }
 
 // Runs a program with its output going to files rather than pipes: winecfg and anything that
@@ -74,31 +64,30 @@ RunOutput RunProgram(const std::wstring& commandLine) {
     VelkoraTest::CTempFolder folder(L"velkora-hw");
     EXPECT_TRUE(folder.IsValid());
     const std::wstring outPath = folder.Path() + L"out.txt", errPath = folder.Path() + L"err.txt";
-    HANDLE outFile = CreateInheritableFile(outPath), errFile = CreateInheritableFile(errPath);
+    Velkora::CFile outFile = CreateInheritableFile(outPath), errFile = CreateInheritableFile(errPath);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = outFile;
-    startup.hStdError = errFile;
+    startup.hStdOutput = outFile.Get();
+    startup.hStdError = errFile.Get();
     PROCESS_INFORMATION info{};
     std::wstring line = commandLine;
     const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
-    CloseHandle(outFile);
-    CloseHandle(errFile);
+    outFile.Reset();
+    errFile.Reset();
     EXPECT_TRUE(started) << "cannot start the program";
     if (!started) return out;
-    if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
+    Velkora::CHandle process(info.hProcess), thread(info.hThread);
+    if (WaitForSingleObject(process.Get(), 60000) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "did not end in time";
-        TerminateProcess(info.hProcess, 1);
-        WaitForSingleObject(info.hProcess, 5000);
+        TerminateProcess(process.Get(), 1);
+        WaitForSingleObject(process.Get(), 5000);
     }
-    GetExitCodeProcess(info.hProcess, &out.exitCode);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    out.output = ReadWhole(outPath);
+    GetExitCodeProcess(process.Get(), &out.exitCode);
+    out.output = VelkoraTest::ReadFileBytes(outPath).value_or("");
     out.lines = ParseLines(out.output);
-    out.errors = ReadWhole(errPath);
+    out.errors = VelkoraTest::ReadFileBytes(errPath).value_or("");
     return out;
 }
 
@@ -220,30 +209,21 @@ INSTANTIATE_TEST_SUITE_P(Steps, OSQueryFailureUnderWine, testing::Values(
 // The English texts, as the program shows them.
 class EnglishTexts {
 public:
-    EnglishTexts() : module(LoadLibraryExW(kLanguageModule.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)), modules(module) {}
-    ~EnglishTexts() {
-        if (module) FreeLibrary(module);
-    }
+    EnglishTexts()
+        : module(LoadLibraryExW(kLanguageModule.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)), modules(module.Get()) {}
     EnglishTexts(const EnglishTexts&) = delete;
     EnglishTexts& operator=(const EnglishTexts&) = delete;
-    bool Loaded() const { return module != nullptr; }
+    bool Loaded() const { return static_cast<bool>(module); }
     const Velkora::ITextSource& Source() const { return texts; }
 
 private:
-    HMODULE module;
+    Velkora::CModule module;
     Velkora::CResourceModules modules;
     Velkora::CModuleTextSource texts{modules};
 };
 
-std::string Utf8(const std::wstring& text) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
-    return bytes;
-}
-
 void Show(const char* check, const Velkora::CheckResult& result) {
-    std::printf("  %s: severity %d, \"%s\"\n", check, result.severity, Utf8(result.text).c_str());
+    std::printf("  %s: severity %d, \"%s\"\n", check, result.severity, VelkoraTest::Utf8Of(result.text).c_str());
 }
 
 // The five checks on Wine's facts: each gives the verdict its rules give for the facts read a
