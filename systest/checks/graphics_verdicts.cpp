@@ -64,7 +64,14 @@ void CGraphicsChecks::CheckVideoMemory(CheckResult& result) const {
     std::wstring lowerRequirement = FormatTextById(texts, kTextRequirementMinimum, {512});
     std::wstring higherRequirement = FormatTextById(texts, kTextRequirementRecommended, {1});
     result = CheckResult{};
-    if (state.info.memoryBytes == 0) return;
+    if (state.info.memoryBytes == 0) {
+        // WMI named the adapter but gave no memory: a row that says so, never silence that lets
+        // the summary read "met". Without a caption the card row already says that the adapter
+        // could not be named.
+        if (!state.info.caption.empty())
+            SetResult(result, kSeverityWarning, FormatTextById(texts, kTextVideoMemoryUnknown, {state.info.caption}));
+        return;
+    }
     std::uint32_t mebibytes = state.info.memoryBytes >> 20;
     const std::wstring& caption = state.info.caption;
     if (mebibytes < 500) {

@@ -106,4 +106,7 @@ inline constexpr TextId kTextStepGraphics = 1108; // waits for the diagnostics p
 inline constexpr TextId kTextProgressCancel = 1109;
 inline constexpr TextId kTextProgressCaption = 1110; // F: product name
 
+// The video memory of a named adapter that WMI gives no size for. F: adapter caption.
+inline constexpr TextId kTextVideoMemoryUnknown = 1111;
+
 } // namespace Velkora
