@@ -20,6 +20,14 @@ std::wstring OptionName(const std::wstring& word) {
     return Lower(word.substr(1));
 }
 
+constexpr wchar_t kSameFileRefusal[] = L"-report and -json name the same file";
+
+// File names are compared as Windows does for the usual letters: without regard to case.
+bool NameTheSameFile(const CommandLineOptions& o) {
+    return o.reportPath && o.jsonPath && !IsStandardOutputTarget(*o.reportPath) &&
+           Lower(*o.reportPath) == Lower(*o.jsonPath);
+}
+
 bool IsHelpOption(const std::wstring& name) { return name == L"?" || name == L"h" || name == L"help"; }
 
 bool IsNewOption(const std::wstring& name) {
@@ -87,9 +95,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
     if (o.silent && !o.acceptEula) return fail(L"-silent requires -accepteula");
     if (o.reportPath && o.jsonPath && *o.reportPath == L"-" && *o.jsonPath == L"-")
         return fail(L"-report and -json cannot both write to standard output");
-    // File names are compared as Windows does for the usual letters: without regard to case.
-    if (o.reportPath && o.jsonPath && Lower(*o.reportPath) == Lower(*o.jsonPath))
-        return fail(L"-report and -json name the same file");
+    if (NameTheSameFile(o)) return fail(kSameFileRefusal);
     return parse;
 }
 
@@ -97,12 +103,14 @@ bool HasUnattendedOptions(const CommandLineOptions& o) {
     return o.acceptEula || o.silent || o.reportPath || o.jsonPath || o.timeoutSeconds;
 }
 
-void ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve) {
+std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve) {
     for (std::optional<std::wstring>* path : {&options.reportPath, &options.jsonPath}) {
         if (!*path || IsStandardOutputTarget(**path)) continue;
         std::wstring full = resolve(**path);
         if (!full.empty()) **path = std::move(full);
     }
+    if (NameTheSameFile(options)) return std::wstring(kSameFileRefusal);
+    return std::nullopt;
 }
 
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options) {

@@ -48,8 +48,11 @@ bool HasUnattendedOptions(const CommandLineOptions& options);
 // diagnostics program), whatever folder it was started from; its output paths mean what they
 // meant to the caller, so they are made full paths first. resolve gives the full path of a path
 // as seen from the caller's folder, or empty when it cannot (the path then stays as given).
+// Answers why the command line is refused after all, or nothing: two spellings of one file
+// ("out.txt" and ".\OUT.TXT") only show as one once both are full paths, and the second output
+// would overwrite the first.
 using PathResolver = std::function<std::wstring(const std::wstring&)>;
-void ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve);
+std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve);
 
 // The limit the diagnostics program gets: the option, else 120 s in silent mode, else none.
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options);

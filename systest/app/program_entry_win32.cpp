@@ -49,13 +49,16 @@ std::vector<std::wstring> CommandLineWords() {
 
 // An unattended run takes its output paths from the caller's folder and then works in the
 // program's own folder, so that deployment tools that start it from elsewhere (System32, say)
-// get the same verdict. A run without the options keeps the folder it was given.
-void MoveToProgramFolder(CommandLineOptions& options) {
-    ResolveOutputPaths(options, [](const std::wstring& path) {
+// get the same verdict. A run without the options keeps the folder it was given. Answers why the
+// command line is refused after all (and then stays where it is), or nothing.
+std::optional<std::wstring> MoveToProgramFolder(CommandLineOptions& options) {
+    std::optional<std::wstring> refused = ResolveOutputPaths(options, [](const std::wstring& path) {
         return ReadSizedText([&](wchar_t* b, DWORD n) { return GetFullPathNameW(path.c_str(), n, b, nullptr); });
     });
+    if (refused) return refused;
     std::wstring folder = ProgramFolderOf(ReadProgramPath());
     if (!folder.empty()) SetCurrentDirectoryW(folder.c_str());
+    return std::nullopt;
 }
 
 // The usage on standard output (a script's pipe, or the console it was started from), else in a
@@ -143,13 +146,19 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     TraceMark(L"VelkoraSysTest: start");
     CommandLineParse parse = ParseCommandLine(CommandLineWords());
     if (parse.options.help) return ShowHelp();
-    if (HasUnattendedOptions(parse.options) || !parse.ok) PrepareStandardStreams();
+    const bool unattended = HasUnattendedOptions(parse.options);
+    if (unattended || !parse.ok) PrepareStandardStreams();
+    if (parse.ok && unattended) {
+        if (std::optional<std::wstring> refused = MoveToProgramFolder(parse.options)) {
+            parse.ok = false;
+            parse.error = *refused;
+        }
+    }
     if (!parse.ok) {
         WriteErrorLine(L"VelkoraSysTest: " + parse.error);
         WriteErrorLine(kUsageLine);
         return kExitBadCommandLine;
     }
-    if (HasUnattendedOptions(parse.options)) MoveToProgramFolder(parse.options);
     CComInitializer com(COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);

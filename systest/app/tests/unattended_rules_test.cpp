@@ -1,4 +1,6 @@
 // The small rules of unattended runs: exit codes, message lines, temporary output files.
+#include <cwchar>
+
 #include <gtest/gtest.h>
 
 #include "command_line.h"
@@ -44,11 +46,44 @@ TEST(CommandLine, OutputPathsAreResolvedAgainstTheCallersFolder) {
         CommandLineOptions options;
         options.reportPath = c.report;
         options.jsonPath = c.json;
-        ResolveOutputPaths(options, [](const std::wstring& path) {
-            return path == L"unresolvable" ? std::wstring() : L"C:\\Caller\\" + path;
-        });
+        EXPECT_EQ(ResolveOutputPaths(options, [](const std::wstring& path) {
+                      return path == L"unresolvable" ? std::wstring() : L"C:\\Caller\\" + path;
+                  }),
+                  std::nullopt);
         EXPECT_EQ(options.reportPath, c.reportAfter);
         EXPECT_EQ(options.jsonPath, c.jsonAfter);
+    }
+}
+
+// Two spellings of one file pass the command line's own check, and would have the document
+// overwrite the report: once both are full paths they are refused like the same name.
+TEST(CommandLine, TwoSpellingsOfOneOutputFileAreRefusedOnceResolved) {
+    struct Case {
+        const wchar_t* report;
+        const wchar_t* json;
+        bool refused;
+    };
+    const Case cases[] = {
+        {L"out.txt", L".\\OUT.TXT", true},
+        {L"sub\\..\\r.txt", L"r.txt", true},
+        {L"C:\\Caller\\r.txt", L"r.txt", true},
+        {L"r.txt", L"r.json", false},
+        {L"-", L"r.json", false},
+    };
+    // Makes full paths as GetFullPathNameW would for these: against C:\Caller, "." and ".." gone.
+    auto resolve = [](const std::wstring& path) -> std::wstring {
+        if (path.rfind(L"C:\\", 0) == 0) return path;
+        std::wstring name = path;
+        for (const wchar_t* step : {L".\\", L"sub\\..\\"})
+            if (name.rfind(step, 0) == 0) name.erase(0, std::wcslen(step));
+        return L"C:\\Caller\\" + name;
+    };
+    for (const Case& c : cases) {
+        CommandLineParse parse = ParseCommandLine({L"-accepteula", L"-silent", L"-report", c.report, L"-json", c.json});
+        ASSERT_TRUE(parse.ok) << "the words alone differ";
+        std::optional<std::wstring> refused = ResolveOutputPaths(parse.options, resolve);
+        EXPECT_EQ(refused.has_value(), c.refused) << c.report << L" / " << c.json;
+        if (refused) EXPECT_EQ(*refused, L"-report and -json name the same file");
     }
 }
 

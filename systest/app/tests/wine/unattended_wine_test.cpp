@@ -254,6 +254,7 @@ TEST_F(UnattendedProgram, BadCommandLinesGiveThreeAndTheUsage) {
         L"-accepteula -silent -timeout soon",        // not a number
         L"-accepteula -silent -report - -json -",    // both on standard output
         L"-accepteula -silent -json a.json -json b", // given twice
+        L"-accepteula -silent -report out.txt -json .\\OUT.TXT", // one file, two spellings
     };
     for (const wchar_t* arguments : commandLines) {
         RunOutcome run = Run(arguments);
