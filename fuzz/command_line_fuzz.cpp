@@ -1,5 +1,6 @@
 // The dialog program's command line: the words after the program name, one per input line.
-// A parse either fails with a reason or gives options that are consistent with each other.
+// A parse either fails with a reason or gives options that are consistent with each other, and
+// once its output paths are made full they still name two different files.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -9,6 +10,16 @@
 #include "fuzz_input.h"
 
 using namespace Velkora;
+
+namespace {
+
+std::wstring LowerAscii(std::wstring text) {
+    for (wchar_t& c : text)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    return text;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CFuzzInput input(data, size);
@@ -26,5 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<int> limit = EffectiveTimeout(o);
     if (limit && (*limit < 1 || *limit > kMaxTimeoutSeconds)) std::abort();
     (void)HasUnattendedOptions(o);
+
+    // Made full against a caller's folder, the two outputs are never one file.
+    CommandLineOptions resolved = o;
+    const std::optional<std::wstring> refused =
+        ResolveOutputPaths(resolved, [](const std::wstring& path) { return L"C:\\Caller\\" + path; });
+    if (refused) {
+        if (refused->empty()) std::abort();
+    } else if (resolved.reportPath && resolved.jsonPath && *resolved.reportPath != L"-" &&
+               LowerAscii(*resolved.reportPath) == LowerAscii(*resolved.jsonPath)) {
+        std::abort();
+    }
     return 0;
 }
