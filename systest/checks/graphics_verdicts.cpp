@@ -65,11 +65,12 @@ void CGraphicsChecks::CheckVideoMemory(CheckResult& result) const {
     std::wstring higherRequirement = FormatTextById(texts, kTextRequirementRecommended, {1});
     result = CheckResult{};
     if (state.info.memoryBytes == 0) {
-        // WMI named the adapter but gave no memory: a row that says so, never silence that lets
-        // the summary read "met". Without a caption the card row already says that the adapter
-        // could not be named.
-        if (!state.info.caption.empty())
-            SetResult(result, kSeverityWarning, FormatTextById(texts, kTextVideoMemoryUnknown, {state.info.caption}));
+        // No size from WMI, or no adapter on the primary display found at all (remote and virtual
+        // display drivers): a row that says so, never silence that lets the summary read "met".
+        const std::wstring& caption = state.info.caption;
+        SetResult(result, kSeverityWarning,
+                  caption.empty() ? texts.Text(kTextVideoMemoryUnknownUnnamed)
+                                  : FormatTextById(texts, kTextVideoMemoryUnknown, {caption}));
         return;
     }
     std::uint32_t mebibytes = state.info.memoryBytes >> 20;

@@ -106,7 +106,9 @@ inline constexpr TextId kTextStepGraphics = 1108; // waits for the diagnostics p
 inline constexpr TextId kTextProgressCancel = 1109;
 inline constexpr TextId kTextProgressCaption = 1110; // F: product name
 
-// The video memory of a named adapter that WMI gives no size for. F: adapter caption.
+// Video memory that could not be determined: of a named adapter that WMI gives no size for
+// (F: adapter caption), or of an adapter that was not found on the primary display.
 inline constexpr TextId kTextVideoMemoryUnknown = 1111;
+inline constexpr TextId kTextVideoMemoryUnknownUnnamed = 1112;
 
 } // namespace Velkora

@@ -16,7 +16,7 @@ FakeTextSource Texts() {
     return FakeTextSource{{940, L"940 %s / %s"}, {941, L"941 %s / %s"}, {980, L"980 %s"},       {981, L"981"},
                           {982, L"982 %s"},      {983, L"983 %d.%d %d.%d"}, {984, L"984 %d.%d %d.%d"},
                           {985, L"985"},         {987, L"987"},       {988, L"988"},          {989, L"989"},
-                          {992, L"992(%d)"},     {993, L"993(%d)"},   {999, L"999"},          {1111, L"1111 %s"}};
+                          {992, L"992(%d)"},     {993, L"993(%d)"},   {999, L"999"},          {1111, L"1111 %s"},     {1112, L"1112"}};
 }
 
 // The graphics checks over fakes: one AMD adapter on the primary display, driver 27.20.100.8681.
@@ -203,22 +203,22 @@ INSTANTIATE_TEST_SUITE_P(
                     MemoryCase{4294967295u, 3, L"941 AMD Radeon RX 580 / 992(1)"},
                     MemoryCase{0, 2, L"1111 AMD Radeon RX 580"}));
 
-// Without memory and without a caption (no display device belongs to the adapter) there is
-// nothing to name: no memory row, and the card row says that the card could not be named.
-TEST(CheckVideoMemory, UnnamedAdapterWithoutMemoryGivesNoRow) {
-    GraphicsChecksFixture f;
-    f.launcher.exitCodes = {2};
-    f.facts.query.controllers[0].adapterRam = WmiValue::Number(0);
-    f.facts.devices = {Device(kPrimary, L"PCI\\VEN_10DE")};
-    CGraphicsChecks checks = f.Checks();
-    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
-    CheckResult memory{9, L"stale", L"stale"}, card, driver;
-    checks.CheckVideoMemory(memory);
-    checks.CheckCardListVerdict(card, driver);
-    EXPECT_EQ(memory.severity, 0);
-    EXPECT_EQ(memory.text, L"");
-    EXPECT_EQ(card.severity, 2);
-    EXPECT_EQ(card.text, L"999");
+// No display device belongs to the adapter (remote and virtual display drivers): nothing is
+// known of it, so its memory is a warning of its own whatever the diagnostics said, also when
+// they call the card supported.
+TEST(CheckVideoMemory, AdapterNotFoundOnTheDisplayIsAWarningWhateverTheDiagnosticsSay) {
+    for (std::int32_t code : {2, 3, 4}) {
+        GraphicsChecksFixture f;
+        f.launcher.exitCodes = {code};
+        f.facts.devices = {Device(kPrimary, L"PCI\\VEN_10DE")};
+        CGraphicsChecks checks = f.Checks();
+        ASSERT_TRUE(checks.RunGraphicsDiagnostics());
+        CheckResult memory{9, L"stale", L"stale"};
+        checks.CheckVideoMemory(memory);
+        EXPECT_EQ(memory.severity, 2) << code;
+        EXPECT_EQ(memory.text, L"1112") << code;
+        EXPECT_EQ(memory.reportText, L"1112") << code;
+    }
 }
 
 TEST(CheckAdaptersIdentical, WarnsOnlyForDifferentAdapters) {
