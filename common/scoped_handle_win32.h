@@ -47,6 +47,11 @@ struct FileHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { CloseHandle(h); }
 };
+// FindFirstFileW answers INVALID_HANDLE_VALUE too, and its handle is closed by FindClose.
+struct FindHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { FindClose(h); }
+};
 struct ModuleTraits {
     static HMODULE Invalid() { return nullptr; }
     static void Close(HMODULE h) { FreeLibrary(h); }
@@ -60,6 +65,8 @@ struct RegistryKeyTraits {
 using CHandle = CScopedHandle<HANDLE, KernelHandleTraits>;
 // Files opened with CreateFileW.
 using CFile = CScopedHandle<HANDLE, FileHandleTraits>;
+// A search of FindFirstFileW.
+using CFindHandle = CScopedHandle<HANDLE, FindHandleTraits>;
 using CModule = CScopedHandle<HMODULE, ModuleTraits>;
 using CRegKey = CScopedHandle<HKEY, RegistryKeyTraits>;
 

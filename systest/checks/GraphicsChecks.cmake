@@ -58,7 +58,7 @@ if(WIN32)
 
     velkora_add_test(NAME graphics_wine_tests
       SOURCES tests/wine/graphics_launch_wine_test.cpp tests/wine/graphics_inventory_wine_test.cpp
-      LIBS velkora_graphics_win32 velkora_test_support
+      LIBS velkora_graphics_win32 velkora_test_support velkora_test_driver
       RESOURCE_LOCK wine-global) # the registry tests below change what the inventory reads
     add_dependencies(graphics_wine_tests diagnostics_standin)
 

@@ -2,10 +2,7 @@
 
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
+#include "file_contents_win32.h"
 #include "scoped_handle_win32.h"
 
 namespace Zentoli {
@@ -17,18 +14,6 @@ std::wstring DeliverablePath() {
     return VelkoraTest::WinePathOf(L"" ZENTOLI_DELIVERABLE_DIR) + L"\\";
 }
 
-std::string ReadWholeFile(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool WriteWholeFile(const std::wstring& path, const std::string& text) {
-    std::ofstream out(std::filesystem::path(path), std::ios::binary);
-    out << text;
-    return static_cast<bool>(out);
-}
 
 CZentoliFolder::CZentoliFolder() : folder(L"zentoli-run") {
     valid = folder.IsValid();
@@ -72,14 +57,7 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
                                const std::vector<std::wstring>& environment) {
     std::wstring directory = workingDirectory.empty() ? folder.Path() : workingDirectory;
     // Logs of earlier runs would be taken for this one's.
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((directory + L"zentoli_*.txt").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do
-            DeleteFileW((directory + found.cFileName).c_str());
-        while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
+    for (const std::wstring& log : VelkoraTest::FilesIn(directory, L"zentoli_*.txt")) DeleteFileW((directory + log).c_str());
     ZentoliRun run;
     // Standard output goes to a file, not a pipe: the desktop process Wine starts for the first
     // window inherits the handles and would keep a pipe open long after Zentoli has ended.
@@ -114,12 +92,11 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
     DWORD code = 0;
     GetExitCodeProcess(process.Get(), &code);
     run.exitCode = code;
-    run.output = ReadWholeFile(outputPath);
-    search = FindFirstFileW((directory + L"zentoli_*.txt").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        run.logName = found.cFileName;
-        run.log = ReadWholeFile(directory + run.logName);
-        FindClose(search);
+    run.output = VelkoraTest::ReadFileBytes(outputPath).value_or("");
+    std::vector<std::wstring> logs = VelkoraTest::FilesIn(directory, L"zentoli_*.txt");
+    if (!logs.empty()) {
+        run.logName = logs.front();
+        run.log = VelkoraTest::ReadFileBytes(directory + run.logName).value_or("");
     }
     return run;
 }

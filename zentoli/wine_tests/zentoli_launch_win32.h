@@ -33,8 +33,5 @@ class CZentoliFolder {
 };
 
 std::wstring DeliverablePath();
-// The whole content of a file; empty when it cannot be read.
-std::string ReadWholeFile(const std::wstring& path);
-bool WriteWholeFile(const std::wstring& path, const std::string& text);
 
 } // namespace Zentoli

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "hidden_window_win32.h"
+#include "file_contents_win32.h"
 #include "matched_adapter_patch_win32.h"
 #include "zentoli_launch_win32.h"
 
@@ -47,9 +48,9 @@ TEST(ZentoliUnmatched, FirstRunCreatesTheSettingsFileAndASecondKeepsWhatItFinds)
     ASSERT_TRUE(folder.IsValid());
     ZentoliRun first = folder.Run();
     ASSERT_TRUE(first.exitCode);
-    EXPECT_EQ(Lines(ReadWholeFile(folder.Path() + L"Zentoli.ini")), kDefaultSettingsFile);
+    EXPECT_EQ(Lines(VelkoraTest::ReadFileBytes(folder.Path() + L"Zentoli.ini").value_or("")), kDefaultSettingsFile);
 
-    ASSERT_TRUE(WriteWholeFile(folder.Path() + L"Zentoli.ini",
+    ASSERT_TRUE(VelkoraTest::WriteFileBytes(folder.Path() + L"Zentoli.ini",
                                "[other]\r\nkeep=me\r\n[zentoli]\r\nversion=7\r\nAllow Intel=yes\r\n"));
     ZentoliRun second = folder.Run();
     ASSERT_TRUE(second.exitCode);
@@ -57,7 +58,7 @@ TEST(ZentoliUnmatched, FirstRunCreatesTheSettingsFileAndASecondKeepsWhatItFinds)
     std::vector<std::string> expected = {"[other]", "keep=me"};
     expected.insert(expected.end(), kDefaultSettingsFile.begin(), kDefaultSettingsFile.end());
     expected[3] = "version=7";
-    EXPECT_EQ(Lines(ReadWholeFile(folder.Path() + L"Zentoli.ini")), expected);
+    EXPECT_EQ(Lines(VelkoraTest::ReadFileBytes(folder.Path() + L"Zentoli.ini").value_or("")), expected);
 }
 
 TEST(ZentoliUnmatched, NoActiveAdapterEndsWithZeroAfterTheAdapterLine) {
@@ -162,7 +163,7 @@ TEST_F(ZentoliMatched, DirectoryAndMinusOneWriteTheLogAndReadShadersFromTheDirec
 }
 
 TEST_F(ZentoliMatched, BrokenShaderFailsTheRunWithTheCompilersMessage) {
-    ASSERT_TRUE(WriteWholeFile(folder.Path() + L"HiddenEdges.frag",
+    ASSERT_TRUE(VelkoraTest::WriteFileBytes(folder.Path() + L"HiddenEdges.frag",
                                "#version 120\nvoid main() { gl_FragColor = 1; }\n"));
     ZentoliRun run = folder.Run();
     ASSERT_TRUE(run.exitCode);

@@ -42,20 +42,6 @@ inline void KeepForSchemaCheck(const std::string& text) {
         << text;
 }
 
-inline std::vector<std::wstring> FilesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // The report's lines without their CR LF; empty when a line end is not CR LF.
 inline std::vector<std::string> ReportLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "temp_folder_win32.h"
+
 namespace Velkora {
 
 inline std::wstring TestProgramFolder() {
@@ -18,38 +20,21 @@ inline std::wstring TestProgramFolder() {
 class CTemporaryWorkingDirectory {
 public:
     CTemporaryWorkingDirectory() {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
         wchar_t previousDir[MAX_PATH] = {};
         GetCurrentDirectoryW(MAX_PATH, previousDir);
         previous = previousDir;
-        folder = std::wstring(temp) + L"velkora-graphics-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                 std::to_wstring(GetTickCount64());
-        CreateDirectoryW(folder.c_str(), nullptr);
-        SetCurrentDirectoryW(folder.c_str());
+        SetCurrentDirectoryW(folder.Path().c_str());
     }
-    ~CTemporaryWorkingDirectory() {
-        SetCurrentDirectoryW(previous.c_str());
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                    DeleteFileW((folder + L"\\" + found.cFileName).c_str());
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
+    ~CTemporaryWorkingDirectory() { SetCurrentDirectoryW(previous.c_str()); } // the folder goes after this
     CTemporaryWorkingDirectory(const CTemporaryWorkingDirectory&) = delete;
     CTemporaryWorkingDirectory& operator=(const CTemporaryWorkingDirectory&) = delete;
 
-    const std::wstring& Path() const { return folder; }
+    // Without its final backslash.
+    std::wstring Path() const { return folder.Path().substr(0, folder.Path().size() - 1); }
 
 private:
+    VelkoraTest::CTempFolder folder{L"velkora-graphics"};
     std::wstring previous;
-    std::wstring folder;
 };
 
 } // namespace Velkora
