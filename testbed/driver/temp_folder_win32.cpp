@@ -10,9 +10,8 @@ namespace {
 // Wine gives out process ids again soon, and a folder a crashed test left behind keeps its name.
 constexpr int kNameAttempts = 100;
 
-// The path in the form that is not held to MAX_PATH.
+// The full path (see IsDeletableFolder) in the form that is not held to MAX_PATH.
 std::wstring LongForm(const std::wstring& path) {
-    if (path.rfind(L"\\\\?\\", 0) == 0) return path;
     if (path.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + path.substr(2);
     return L"\\\\?\\" + path;
 }
