@@ -39,9 +39,8 @@ public:
     void NotChecked(CheckId id, std::wstring text) { Warning(id, std::move(text), true); }
 
     // One warning when the diagnostics program gave no verdict: not started, stopped at the time
-    // limit, or ended abnormally. Reported once, for the first run that gave none.
+    // limit, or ended abnormally.
     void DiagnosticsWithoutVerdict(ICheckSuite& checks) {
-        if (diagnosticsReported) return;
         const DiagnosticsRunFacts run = checks.LastDiagnosticsRun();
         switch (run.end) {
         case DiagnosticsEnd::kVerdict: return;
@@ -57,7 +56,6 @@ public:
                        FormatTextById(texts, kTextDiagnosticsEndedAbnormally, {HexExitCode(run.exitCode)}));
             break;
         }
-        diagnosticsReported = true;
     }
 
 private:
@@ -70,17 +68,21 @@ private:
     const AppendRowFn& appendRow;
     std::wstring& reportText;
     RunSummary& summary;
-    bool diagnosticsReported = false;
 };
 
 } // namespace
 
 RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
-                        const AppendRowFn& appendRow, std::wstring& reportText, const RunStepFn& stepBegins) {
+                        const AppendRowFn& appendRow, std::wstring& reportText, const RunStepFn& stepBegins,
+                        const RunCancelledFn& cancelled) {
     RunSummary summary;
     CRunRecorder run(texts, appendRow, reportText, summary);
     auto begin = [&](RunStep step) {
         if (stepBegins) stepBegins(step);
+    };
+    auto stopped = [&] {
+        if (cancelled && cancelled()) summary.cancelled = true;
+        return summary.cancelled;
     };
     checks.StartGraphicsDiagnostics();
 
@@ -93,6 +95,7 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         {RunStep::Screen, CheckId::Screen, &ICheckSuite::CheckScreen},
     };
     for (const auto& [step, id, check] : hardwareChecks) {
+        if (stopped()) return summary;
         begin(step);
         CheckResult result;
         (checks.*check)(result);
@@ -104,8 +107,11 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         run.HandleSameText(id, std::move(result), true);
     }
 
+    if (stopped()) return summary;
     begin(RunStep::Graphics);
     bool graphicsJudged = checks.RunGraphicsDiagnostics();
+    // A cancel while the diagnostics ran stopped them: what they left is no result.
+    if (stopped()) return summary;
     run.DiagnosticsWithoutVerdict(checks);
     if (!graphicsJudged) {
         run.NotChecked(CheckId::AdapterNotIdentified, texts.Text(kTextAdapterNotIdentified));
@@ -124,8 +130,12 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         run.Handle(CheckId::AdaptersIdentical, std::move(identical), true);
     }
 
-    if (checks.ReplaceCardListForOlderWindows()) run.Note(CheckId::ListReplaced, kTextListReplacedNote);
-    run.DiagnosticsWithoutVerdict(checks); // the repeat may have given none instead
+    // The rows above and the diagnostics row come from the first run; the repeat only decides
+    // whether the note is due.
+    if (stopped()) return summary;
+    const bool listReplaced = checks.ReplaceCardListForOlderWindows();
+    if (stopped()) return summary;
+    if (listReplaced) run.Note(CheckId::ListReplaced, kTextListReplacedNote);
     run.Note(CheckId::ClosingNote, kTextClosingNote);
 
     SummaryEntry entry = LookUpSummary(summary.level);

@@ -44,6 +44,7 @@ struct RunSummary {
     std::wstring label; // the bare word, as the window shows it
     std::wstring text;
     std::vector<RunEntry> entries; // every handled result, in list order
+    bool cancelled = false;        // the run stopped early: nothing of it may be shown or written
 };
 
 // Called for every row as it is made, so the list can show it.
@@ -53,11 +54,15 @@ using AppendRowFn = std::function<void(const ResultRow&)>;
 enum class RunStep { OperatingSystem, Processor, Memory, DiskSpace, Screen, Graphics };
 // Called as each step begins.
 using RunStepFn = std::function<void(RunStep)>;
+// Asked after every step: true once the user has cancelled the run, which then stops where it is.
+using RunCancelledFn = std::function<bool()>;
 
 // reportText arrives holding the header line; on return it holds every result line and the
 // summary line. The diagnostics program is started first, so that it runs while the other checks
-// do; the rows are those of a run that waits for it at once.
+// do; the rows are those of a run that waits for it at once. Once cancelled answers true, no
+// further check, list swap or repeat of the diagnostics happens.
 RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
-                        const AppendRowFn& appendRow, std::wstring& reportText, const RunStepFn& stepBegins = {});
+                        const AppendRowFn& appendRow, std::wstring& reportText, const RunStepFn& stepBegins = {},
+                        const RunCancelledFn& cancelled = {});
 
 } // namespace Velkora

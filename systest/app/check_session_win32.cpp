@@ -49,8 +49,9 @@ const std::wstring& CCheckSession::Begin() {
     return header;
 }
 
-void CCheckSession::Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins) {
-    summary = RunAllChecks(*context.checks, *context.texts, context.identity.name, appendRow, reportText, stepBegins);
+void CCheckSession::Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins, const RunCancelledFn& cancelled) {
+    summary = RunAllChecks(*context.checks, *context.texts, context.identity.name, appendRow, reportText, stepBegins,
+                           cancelled);
     hasRun = true;
 }
 

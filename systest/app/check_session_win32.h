@@ -22,9 +22,9 @@ public:
     // Reads the computer name, the clock and the build date and makes the report's first line.
     // The language module must be current.
     const std::wstring& Begin();
-    // Every check once, after Begin; each row goes to appendRow (may be empty) as it is made, and
-    // stepBegins hears of each step.
-    void Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins = {});
+    // Every check once, after Begin; each row goes to appendRow (may be empty) as it is made,
+    // stepBegins hears of each step, and the run stops early once cancelled answers true.
+    void Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins = {}, const RunCancelledFn& cancelled = {});
 
     const std::wstring& Header() const { return header; }
     const std::wstring& ReportText() const { return reportText; }

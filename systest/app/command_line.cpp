@@ -52,6 +52,9 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
     CommandLineParse parse;
     if (std::any_of(args.begin(), args.end(), [](const auto& a) { return IsHelpOption(OptionName(a)); })) {
         parse.options.help = true;
+        // The one other word help listens to: a silent run shows no box, not even the usage.
+        parse.options.helpWithoutBox =
+            std::any_of(args.begin(), args.end(), [](const auto& a) { return OptionName(a) == L"silent"; });
         return parse;
     }
     bool anyNew = std::any_of(args.begin(), args.end(), [](const auto& a) { return IsNewOption(OptionName(a)); });

@@ -12,13 +12,16 @@ namespace Velkora {
 // Exit codes of unattended runs beside the dialog's -1, 0, 1, 2.
 inline constexpr int kExitBadCommandLine = 3;
 inline constexpr int kExitOutputNotWritten = 5;
+// Something failed inside the program (an exception no part of it handled); never abort()'s 3.
+inline constexpr int kExitInternalError = 6;
 inline constexpr int kExitSilentBase = 10; // plus the summary severity
 inline constexpr int kDefaultSilentTimeoutSeconds = 120;
 // Longer limits are taken as this: the wait must fit a 32-bit millisecond count.
 inline constexpr int kMaxTimeoutSeconds = 86400;
 
 struct CommandLineOptions {
-    bool help = false; // -? /? -h -help: the usage, no check, no window
+    bool help = false;           // -? /? -h -help: the usage, no check, no window
+    bool helpWithoutBox = false; // -silent beside it: the usage never shows in a box
     bool acceptEula = false;
     bool silent = false;
     bool verboseVideo = false;

@@ -16,11 +16,14 @@
 #include "main_dlg_win32.h"
 #include "process_paths_win32.h"
 #include "res/resource.h"
+#include "progress_owned_boxes_win32.h"
 #include "run_exit_code.h"
+#include "run_guard.h"
 #include "run_with_progress_win32.h"
 #include "standard_streams_win32.h"
 #include "stderr_message_boxes_win32.h"
 #include "system_check_suite_win32.h"
+#include "text_ids.h"
 #include "trace_marks_win32.h"
 #include "unattended_run_win32.h"
 
@@ -61,15 +64,25 @@ std::optional<std::wstring> MoveToProgramFolder(CommandLineOptions& options) {
     return std::nullopt;
 }
 
+// The help text after the usage line in the user's language, or nothing when no language module
+// can be had (the built-in English text shows then).
+std::wstring TranslatedHelpBody(HINSTANCE instance) {
+    CResourceModules modules(instance);
+    LanguageSelection language;
+    if (!SelectLanguage(modules, language, [](const std::wstring&, const std::wstring&) {})) return {};
+    modules.SetCurrent(modules.LanguageModule());
+    return CModuleTextSource(modules).Text(kTextHelp);
+}
+
 // The usage on standard output (a script's pipe, or the console it was started from), else in a
-// message box; no check runs and no window opens.
-int ShowHelp() {
+// message box unless -silent was given too; no check runs and no window opens.
+int ShowHelp(HINSTANCE instance, bool withoutBox) {
     PrepareStandardStreams();
-    std::wstring text = HelpText();
+    std::wstring text = HelpText(TranslatedHelpBody(instance));
     std::string bytes;
     bool replaced = false;
     WideToMultiByte(kCodePageUtf8, text, 0, bytes, replaced);
-    if (!WriteStandardOutput(bytes, text))
+    if (!WriteStandardOutput(bytes, text) && !withoutBox)
         MessageBoxW(nullptr, text.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONINFORMATION);
     return 0;
 }
@@ -91,7 +104,11 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     CMessageLoop loop;
     CLoopRegistration registration(loop);
 
+    // Every box of the checks belongs to the progress window while it exists.
+    CProgressDlg progress(context);
+    CProgressOwnedBoxes boxes(progress);
     CheckSuiteOptions suiteOptions;
+    suiteOptions.boxes = &boxes;
     suiteOptions.timeLimitSeconds = EffectiveTimeout(options);
     if (unattended) suiteOptions.verbose = options.verboseVideo;
     std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(texts, context.identity, suiteOptions);
@@ -121,21 +138,20 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     context.modules->SetCurrent(context.modules->LanguageModule());
     CCheckSession session(context);
     session.Begin();
-    CProgressDlg progress(context);
     CMainDlg main(context, session);
     bool created = false;
     if (!RunSessionWithProgress(instance, progress, session, *checks,
                                 [&] { created = main.Create(instance, IDD_MAINDLG, nullptr) != nullptr; }))
         return kExitCancelledRun;
-    if (!created) return 0;
-    main.ShowRun();
     // Written once the run is complete and before the window shows, so a script need not wait for
-    // someone to close it.
+    // someone to close it; also when the window could not be made.
+    if (!created) return DialogRunExitCode(0, WriteRequestedOutputs(options, context, language.languageCode, session, *checks));
+    main.ShowRun();
     bool written = WriteRequestedOutputs(options, context, language.languageCode, session, *checks);
-    // The progress window closes as the main window shows; first, so that the keyboard focus
-    // cannot stay behind in it.
-    DestroyWindow(progress.Handle());
+    // The main window takes the activation from the progress window before that closes: closed
+    // first, Windows would hand the foreground to another program and open ours behind it.
     ShowWindow(main.Handle(), showCommand);
+    DestroyWindow(progress.Handle());
     TraceMark(L"VelkoraSysTest: main window shown");
     return DialogRunExitCode(loop.Run(), written);
 }
@@ -145,7 +161,7 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
 int RunProgram(HINSTANCE instance, int showCommand) {
     TraceMark(L"VelkoraSysTest: start");
     CommandLineParse parse = ParseCommandLine(CommandLineWords());
-    if (parse.options.help) return ShowHelp();
+    if (parse.options.help) return ShowHelp(instance, parse.options.helpWithoutBox);
     const bool unattended = HasUnattendedOptions(parse.options);
     if (unattended || !parse.ok) PrepareStandardStreams();
     if (parse.ok && unattended) {
@@ -163,7 +179,15 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     AppModule().Init(instance);
-    int result = StartUpRun(instance, showCommand, parse.options);
+    const bool silent = parse.options.silent;
+    int result = RunGuarded([&] { return StartUpRun(instance, showCommand, parse.options); },
+                            [silent](const std::wstring& message) {
+                                if (silent) {
+                                    WriteErrorLine(message);
+                                } else {
+                                    MessageBoxW(nullptr, message.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONERROR);
+                                }
+                            });
     AppModule().Term();
     return result;
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/window_placement_win32.h"
+#include "graphics_message_boxes_win32.h"
 #include "res/resource.h"
 #include "run_progress.h"
 #include "text_format.h"
@@ -14,7 +15,7 @@ constexpr UINT_PTR kShowTimer = 1;
 
 } // namespace
 
-bool CProgressDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+bool CProgressDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
     case WM_INITDIALOG:
         OnInitDialog();
@@ -23,19 +24,37 @@ bool CProgressDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& 
     case WM_TIMER:
         if (wParam != kShowTimer) return false;
         KillTimer(Handle(), kShowTimer);
-        if (!cancelled) ShowWindow(Handle(), SW_SHOW);
+        // A box already up keeps the activation: the window shows behind it, disabled.
+        if (!cancelled) ShowWindow(Handle(), openBoxes > 0 ? SW_SHOWNA : SW_SHOW);
+        return true;
+    case kMessageShowBox:
+        ShowBox(*reinterpret_cast<const ProgressBoxRequest*>(lParam));
         return true;
     case kMessageRunStep:
         ShowStep(static_cast<RunStep>(wParam));
         return true;
     case WM_COMMAND:
         if (LOWORD(wParam) != IDCANCEL || cancelled) return false;
-        cancelled = true;
-        // Nothing more to press while the run is stopped.
-        EnableWindow(GetDlgItem(Handle(), IDCANCEL), FALSE);
+        Cancel();
         return true;
     }
     return false;
+}
+
+void CProgressDlg::Cancel() {
+    if (cancelled.exchange(true)) return;
+    // Nothing more to press while the run is stopped.
+    if (Handle()) EnableWindow(GetDlgItem(Handle(), IDCANCEL), FALSE);
+}
+
+// Modal to this window, so that Enter or Escape meant for the box can never reach Cancel; after
+// a cancel the run shows nothing more.
+void CProgressDlg::ShowBox(const ProgressBoxRequest& request) {
+    if (cancelled) return;
+    ++openBoxes;
+    CMessageBoxes owned(Handle());
+    request.show(owned);
+    --openBoxes;
 }
 
 void CProgressDlg::OnInitDialog() {

@@ -17,19 +17,22 @@ constexpr DWORD kCancelGraceMilliseconds = 5000;
 
 struct RunOnThread {
     CCheckSession& session;
-    HWND progress;
+    CProgressDlg& progress;
     std::exception_ptr failure;
 };
 
 DWORD WINAPI RunChecks(void* parameter) {
     auto* run = static_cast<RunOnThread*>(parameter);
     CComInitializer com(COINIT_APARTMENTTHREADED);
-    HWND progress = run->progress;
+    HWND progress = run->progress.Handle();
     try {
-        run->session.Run({}, [progress](RunStep step) {
-            TraceRunStep(step);
-            PostMessageW(progress, kMessageRunStep, static_cast<WPARAM>(step), 0);
-        });
+        run->session.Run(
+            {},
+            [progress](RunStep step) {
+                TraceRunStep(step);
+                PostMessageW(progress, kMessageRunStep, static_cast<WPARAM>(step), 0);
+            },
+            [run] { return run->progress.Cancelled(); });
         TraceMark(L"VelkoraSysTest: checks done");
     } catch (...) {
         run->failure = std::current_exception();
@@ -37,12 +40,16 @@ DWORD WINAPI RunChecks(void* parameter) {
     return 0;
 }
 
-// Dispatches this thread's messages until thread ends, stop() says so or timeout passes; false on
-// the timeout.
-template <class Stop>
-bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, Stop stop, DWORD timeout) {
+enum class PumpUntil { kThreadEnds, kThreadEndsOrCancel };
+
+// Dispatches this thread's messages until the run's thread ends (or, with kThreadEndsOrCancel,
+// the user cancels) or the timeout passes; false on the timeout. A quit message while the run
+// goes on (a WM_CLOSE that reached the hidden main window, or a WM_QUIT from outside) is a
+// cancel: the run's thread still appends to what would be written and uses what would be freed.
+bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, PumpUntil until, DWORD timeout) {
     const ULONGLONG started = GetTickCount64();
     for (;;) {
+        if (until == PumpUntil::kThreadEndsOrCancel && progress.Cancelled()) return true;
         DWORD waited = static_cast<DWORD>(GetTickCount64() - started);
         if (timeout != INFINITE && waited >= timeout) return false;
         DWORD wait = timeout == INFINITE ? INFINITE : timeout - waited;
@@ -50,14 +57,13 @@ bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, Stop stop, DWORD time
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(message.wParam)); // for the loop that owns it
-                return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+                progress.Cancel();
+                continue;
             }
             if (progress.Handle() && IsDialogMessageW(progress.Handle(), &message)) continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        if (stop()) return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
     }
 }
 
@@ -66,7 +72,7 @@ bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, Stop stop, DWORD time
 bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSession& session,
                             CSystemCheckSuite& checks, const std::function<void()>& meanwhile) {
     progress.Create(program, IDD_PROGRESSDLG, nullptr);
-    RunOnThread run{session, progress.Handle(), nullptr};
+    RunOnThread run{session, progress, nullptr};
     CHandle thread(CreateThread(nullptr, 0, RunChecks, &run, 0, nullptr));
     if (!thread) {
         // No thread to be had: the run as it always was, without a window that could not answer.
@@ -75,11 +81,11 @@ bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSes
         return true;
     }
     meanwhile();
-    PumpUntilEnded(thread.Get(), progress, [&] { return progress.Cancelled(); }, INFINITE);
+    PumpUntilEnded(thread.Get(), progress, PumpUntil::kThreadEndsOrCancel, INFINITE);
     if (progress.Cancelled()) {
         checks.CancelGraphicsDiagnostics();
         // The run's thread still uses the session and the checks: nothing may be freed under it.
-        if (!PumpUntilEnded(thread.Get(), progress, [] { return false; }, kCancelGraceMilliseconds))
+        if (!PumpUntilEnded(thread.Get(), progress, PumpUntil::kThreadEnds, kCancelGraceMilliseconds))
             ExitProcess(kExitCancelledRun);
         return false;
     }

@@ -107,7 +107,13 @@ void CProcessLauncher::StartProcess(const std::wstring& commandLine, bool showWi
         // Where jobs cannot nest (Windows 7 inside another job) the program runs outside one; a
         // stop then ends the program alone.
         if (program.job && !AssignProcessToJobObject(program.job.Get(), program.process.Get())) program.job.Reset();
-        if (suspended) ResumeThread(thread.Get());
+        // A program left suspended would be waited for without end: it counts as not started.
+        if (suspended && ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
+            program.startError = GetLastError();
+            if (program.startError == 0) program.startError = ERROR_GEN_FAILURE;
+            TerminateProcess(program.process.Get(), static_cast<UINT>(kLaunchFailed));
+            program.process.Reset();
+        }
     }
     started = std::move(program);
 }

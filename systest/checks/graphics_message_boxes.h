@@ -14,7 +14,7 @@ enum class MessageBoxStyle {
 class IMessageBoxes {
 public:
     virtual ~IMessageBoxes() = default;
-    // A box without owner; returns when it has been dismissed.
+    // A box; returns when it has been dismissed.
     virtual void ShowWide(const std::wstring& text, const std::wstring& title,
                           MessageBoxStyle style = MessageBoxStyle::kInformation) = 0;
     // The same for the 8-bit boxes (OK button only).

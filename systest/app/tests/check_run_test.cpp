@@ -271,24 +271,57 @@ TEST(CheckRun, StoppedDiagnosticsGiveOneCountedWarningBeforeTheGraphicsRows) {
     EXPECT_FALSE(out.summary.entries[3].counts);
 }
 
-TEST(CheckRun, ARepeatWithoutVerdictIsReportedAfterTheReplacement) {
+// The rows shown come from the first run of the diagnostics; a repeat after the list swap that
+// gives no verdict must not add a diagnostics row that contradicts them.
+TEST(CheckRun, ARepeatWithoutVerdictAddsNoRow) {
+    const DiagnosticsRunFacts repeats[] = {
+        Stopped(5),
+        {DiagnosticsEnd::kEndedAbnormally, -1, {}},
+        {DiagnosticsEnd::kNotStarted, -1, {}},
+        {},
+    };
+    for (const DiagnosticsRunFacts& repeat : repeats) {
+        FakeCheckSuite checks;
+        checks.os = Met(L"os");
+        checks.card = {4, L"card supported", L"card supported"};
+        checks.repeat = repeat;
+        Outcome out = RunChecks(checks);
+        EXPECT_EQ(out.report, L"header\r\n[+] os\r\n[+] card supported\r\n[!] closing note\r\n"
+                              L"[+] Velkora 2018 ready\r\n");
+    }
+}
+
+// A cancel stops the run where it is: no further step, no list swap, no repeat, no row.
+TEST(CheckRun, ACancelStopsTheRunAtTheNextStep) {
     struct Case {
-        DiagnosticsRunFacts repeat;
-        std::wstring row;
+        const char* cancelAfter; // the last call before the user cancels
+        std::vector<std::string> calls;
+        std::size_t rows;
     };
     const Case cases[] = {
-        {Stopped(5), L"[!] stopped after 5 s\r\n"},
-        {{DiagnosticsEnd::kEndedAbnormally, -1, {}}, L"[!] ended with 0xffffffff\r\n"},
-        {{DiagnosticsEnd::kNotStarted, -1, {}}, L"[!] not started\r\n"},
-        {{}, L""},
+        {"start", {"start"}, 0},
+        {"memory", {"start", "os", "processor", "memory"}, 3},
+        // Cancelled while the diagnostics ran: what they left is not judged.
+        {"graphics", {"start", "os", "processor", "memory", "disk", "screen", "graphics"}, 5},
+        {"replace",
+         {"start", "os", "processor", "memory", "disk", "screen", "graphics", "video", "card", "identical", "replace"},
+         5},
     };
     for (const Case& c : cases) {
         FakeCheckSuite checks;
-        checks.os = Met(L"os");
-        checks.repeat = c.repeat;
-        Outcome out = RunChecks(checks);
-        const std::wstring summary = c.row.empty() ? L"[+] Velkora 2018 ready" : L"[!] Velkora 2018 usable";
-        EXPECT_EQ(out.report, L"header\r\n[+] os\r\n" + c.row + L"[!] closing note\r\n" + summary + L"\r\n");
+        for (CheckResult* r : {&checks.os, &checks.processor, &checks.memory, &checks.disk, &checks.screen})
+            *r = Met(L"met");
+        checks.listReplaced = true;
+        std::wstring report;
+        FakeTextSource texts = Texts();
+        std::size_t rows = 0;
+        RunSummary summary = RunAllChecks(
+            checks, texts, L"Velkora 2018", [&](const ResultRow&) { ++rows; }, report, {},
+            [&] { return !checks.calls.empty() && checks.calls.back() == c.cancelAfter; });
+        EXPECT_TRUE(summary.cancelled) << c.cancelAfter;
+        EXPECT_EQ(checks.calls, c.calls) << c.cancelAfter;
+        EXPECT_EQ(rows, c.rows) << c.cancelAfter;
+        EXPECT_EQ(summary.entries.size(), c.rows) << c.cancelAfter;
     }
 }
 

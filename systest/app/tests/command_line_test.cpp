@@ -74,6 +74,8 @@ TEST(CommandLine, HelpWinsOverEverythingElse) {
     }
     for (const auto& args : std::vector<std::vector<std::wstring>>{{L"-hh"}, {L"?"}, {L"help"}, {L"-helpme"}})
         EXPECT_FALSE(ParseCommandLine(args).options.help);
+    EXPECT_TRUE(ParseCommandLine({L"/SILENT", L"-?"}).options.helpWithoutBox) << "no box for the usage either";
+    EXPECT_FALSE(ParseCommandLine({L"-?"}).options.helpWithoutBox);
 }
 
 TEST(HelpText, UsageEveryOptionAndExitCodeInCrLfLines) {
@@ -82,12 +84,14 @@ TEST(HelpText, UsageEveryOptionAndExitCodeInCrLfLines) {
     for (const wchar_t* option : {L"-accepteula", L"-silent", L"-report PATH", L"-json PATH", L"-timeout SECONDS",
                                   L"-verbosevideo", L"-?", L"-help"})
         EXPECT_NE(help.find(std::wstring(L" ") + option), std::wstring::npos) << std::wstring(option).size();
-    for (int code : {11, 12, 13, 16, kExitBadCommandLine, kExitOutputNotWritten, -1})
+    for (int code : {11, 12, 13, 16, kExitBadCommandLine, kExitOutputNotWritten, kExitInternalError, -1})
         EXPECT_NE(help.find(L"\n  " + std::to_wstring(code)), std::wstring::npos) << code;
     ASSERT_GE(help.size(), 2u);
     EXPECT_EQ(help.substr(help.size() - 2), L"\r\n");
     for (std::size_t at = 0; (at = help.find(L'\n', at)) != std::wstring::npos; ++at)
         ASSERT_EQ(help[at - 1], L'\r') << at;
+    // A language module's text follows the same usage line.
+    EXPECT_EQ(HelpText(L"Optionen:\r\n"), std::wstring(kUsageLine) + L"\r\n\r\nOptionen:\r\n");
 }
 
 TEST(CommandLine, TimeoutDefaultsToTwoMinutesOnlyWhenSilent) {
