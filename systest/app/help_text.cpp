@@ -5,7 +5,8 @@
 namespace Velkora {
 namespace {
 
-// The same text as the English language module's; the Wine tests compare the two.
+// After the usage line, the same text as the English language module's; the Wine tests compare
+// the two.
 constexpr wchar_t kBuiltInBody[] =
     L"Checks this workstation against the requirements of the CAD product. Options start with - or /,\r\n"
     L"in any letter case. Without options the licence and the main window are shown.\r\n"
@@ -32,8 +33,9 @@ constexpr wchar_t kBuiltInBody[] =
 
 } // namespace
 
-std::wstring HelpText(const std::wstring& body) {
-    return std::wstring(kUsageLine) + L"\r\n\r\n" + (body.empty() ? std::wstring(kBuiltInBody) : body);
+std::wstring HelpText(const std::wstring& translated) {
+    if (!translated.empty()) return translated;
+    return std::wstring(kUsageLine) + L"\r\n\r\n" + kBuiltInBody;
 }
 
 } // namespace Velkora

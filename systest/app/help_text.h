@@ -4,9 +4,9 @@
 
 namespace Velkora {
 
-// The usage line, then body: the language module's text of the options and exit codes, or the
-// built-in English one when body is empty (no module, or one made before the help was in it).
+// The usage line, every option and the exit codes: translated, the language module's text, or the
+// built-in English one when that is empty (no module, or one made before the help was in it).
 // Lines ended by CR LF, as standard output and a message box both show them.
-std::wstring HelpText(const std::wstring& body = {});
+std::wstring HelpText(const std::wstring& translated = {});
 
 } // namespace Velkora

@@ -64,9 +64,9 @@ std::optional<std::wstring> MoveToProgramFolder(CommandLineOptions& options) {
     return std::nullopt;
 }
 
-// The help text after the usage line in the user's language, or nothing when no language module
-// can be had (the built-in English text shows then).
-std::wstring TranslatedHelpBody(HINSTANCE instance) {
+// The help text in the user's language, or nothing when no language module can be had (the
+// built-in English text shows then).
+std::wstring TranslatedHelp(HINSTANCE instance) {
     CResourceModules modules(instance);
     LanguageSelection language;
     if (!SelectLanguage(modules, language, [](const std::wstring&, const std::wstring&) {})) return {};
@@ -78,7 +78,7 @@ std::wstring TranslatedHelpBody(HINSTANCE instance) {
 // message box unless -silent was given too; no check runs and no window opens.
 int ShowHelp(HINSTANCE instance, bool withoutBox) {
     PrepareStandardStreams();
-    std::wstring text = HelpText(TranslatedHelpBody(instance));
+    std::wstring text = HelpText(TranslatedHelp(instance));
     std::string bytes;
     bool replaced = false;
     WideToMultiByte(kCodePageUtf8, text, 0, bytes, replaced);

@@ -111,7 +111,7 @@ inline constexpr TextId kTextProgressCaption = 1110; // F: product name
 inline constexpr TextId kTextVideoMemoryUnknown = 1111;
 inline constexpr TextId kTextVideoMemoryUnknownUnnamed = 1112;
 
-// What "-?" shows after the usage line: the options and exit codes, lines ended by CR LF.
+// What "-?" shows: the usage line, the options and exit codes, lines ended by CR LF.
 inline constexpr TextId kTextHelp = 1120;
 
 } // namespace Velkora
