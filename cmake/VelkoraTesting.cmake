@@ -35,9 +35,14 @@ function(velkora_add_test)
 endfunction()
 
 # velkora_deliver(target): put a program or module into the folder a user unpacks.
+# The target `deliverable` builds exactly what the folder holds (the run command builds only that).
 function(velkora_deliver target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${VELKORA_DELIVERABLE_DIR}")
   install(TARGETS ${target} RUNTIME DESTINATION .)
+  if(NOT TARGET deliverable)
+    add_custom_target(deliverable)
+  endif()
+  add_dependencies(deliverable ${target})
 endfunction()
 
 # velkora_deliver_files(file...): copy data files into the deliverable folder at build time.
