@@ -4,9 +4,9 @@
 # silent check and the diagnostics program alone, then no mark file may exist.
 #   planted-dlls.sh <wine-exec> <deliverable folder> <planted_dll.dll>
 set -euo pipefail
-wine_exec="$1"
-deliverable="$2"
-planted="$3"
+wine_exec="$(realpath "$1")"
+deliverable="$(realpath "$2")"
+planted="$(realpath "$3")"
 dir="$(mktemp -d /tmp/velkora-planted.XXXXXXXX)"
 trap 'rm -rf -- "$dir"' EXIT # only the folder this test made
 cp "$deliverable"/* "$dir/"
