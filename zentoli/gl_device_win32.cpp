@@ -5,6 +5,7 @@
 
 #include "gl_extensions.h"
 #include "shader_test.h"
+#include "system_library_win32.h"
 #include "trace_marks_win32.h"
 
 namespace Zentoli {
@@ -20,6 +21,23 @@ PIXELFORMATDESCRIPTOR PixelFormatRequest() {
     pfd.cDepthBits = 16;
     pfd.iLayerType = PFD_MAIN_PLANE;
     return pfd;
+}
+
+// opengl32.dll from the system folder, loaded before the first pixel-format call: gdi32 asks for
+// it by its bare name then, and is given the one already loaded.
+struct OpenGlFunctions {
+    Velkora::CSystemLibrary library{L"opengl32.dll"};
+    decltype(&glGetString) getString = library.Find<decltype(&glGetString)>("glGetString");
+    decltype(&wglGetProcAddress) getProcAddress = library.Find<decltype(&wglGetProcAddress)>("wglGetProcAddress");
+    decltype(&wglCreateContext) createContext = library.Find<decltype(&wglCreateContext)>("wglCreateContext");
+    decltype(&wglMakeCurrent) makeCurrent = library.Find<decltype(&wglMakeCurrent)>("wglMakeCurrent");
+    decltype(&wglDeleteContext) deleteContext = library.Find<decltype(&wglDeleteContext)>("wglDeleteContext");
+    bool IsComplete() const { return getString && getProcAddress && createContext && makeCurrent && deleteContext; }
+};
+
+const OpenGlFunctions& OpenGl() {
+    static const OpenGlFunctions functions;
+    return functions;
 }
 
 template <class Proc> Proc Entry(const GlEntryPoints& entryPoints, const char* name) {
@@ -115,11 +133,15 @@ class CArbShaderApi : public IShaderApi {
 } // namespace
 
 const char* CWin32GlDevice::GetString(unsigned name) {
-    return reinterpret_cast<const char*>(glGetString(name));
+    if (!OpenGl().IsComplete())
+        return nullptr;
+    return reinterpret_cast<const char*>(OpenGl().getString(name));
 }
 
 void* CWin32GlDevice::GetProcAddress(const char* name) {
-    PROC address = wglGetProcAddress(name);
+    if (!OpenGl().IsComplete())
+        return nullptr;
+    PROC address = OpenGl().getProcAddress(name);
     // Some drivers answer a missing function with a small number instead of null.
     auto value = reinterpret_cast<std::intptr_t>(address);
     if (value == 1 || value == 2 || value == 3 || value == -1)
@@ -128,6 +150,9 @@ void* CWin32GlDevice::GetProcAddress(const char* name) {
 }
 
 int CWin32GlDevice::ChoosePixelFormat() {
+    // Without the system's opengl32.dll there is no format to choose (and none loaded by its bare name).
+    if (!OpenGl().IsComplete())
+        return 0;
     PIXELFORMATDESCRIPTOR pfd = PixelFormatRequest();
     return ::ChoosePixelFormat(dc, &pfd);
 }
@@ -139,13 +164,15 @@ bool CWin32GlDevice::SetPixelFormat(int format) {
 
 bool CWin32GlDevice::CreateCurrentContext() {
     Velkora::TraceMark(L"Zentoli: GL context");
-    context = wglCreateContext(dc);
+    if (!OpenGl().IsComplete())
+        return false;
+    context = OpenGl().createContext(dc);
     if (!context)
         return false;
-    if (wglMakeCurrent(dc, context))
+    if (OpenGl().makeCurrent(dc, context))
         return true;
     // A context that is not current is of no use to anything that follows.
-    wglDeleteContext(context);
+    OpenGl().deleteContext(context);
     context = nullptr;
     return false;
 }
@@ -153,8 +180,8 @@ bool CWin32GlDevice::CreateCurrentContext() {
 void CWin32GlDevice::ReleaseContext() {
     if (!context)
         return;
-    wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(context);
+    OpenGl().makeCurrent(nullptr, nullptr);
+    OpenGl().deleteContext(context);
     context = nullptr;
 }
 

@@ -23,6 +23,7 @@
 #include "standard_streams_win32.h"
 #include "stderr_message_boxes_win32.h"
 #include "system_check_suite_win32.h"
+#include "system_library_win32.h"
 #include "text_ids.h"
 #include "trace_marks_win32.h"
 #include "unattended_run_win32.h"
@@ -96,6 +97,9 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     CResourceModules modules(instance);
     LanguageSelection language;
     if (!SelectLanguage(modules, language, options.silent ? WriteFatalMessageLine : ShowFatalMessageBox)) return -1;
+    // After the language module, whose English fallback is still loaded (as data) by its bare name
+    // from the working folder.
+    LimitDllSearchToSystemFolder();
     CModuleTextSource texts(modules);
     context.modules = &modules;
     context.texts = &texts;

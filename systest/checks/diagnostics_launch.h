@@ -18,7 +18,7 @@ enum class LaunchOutcome {
 class IProcessLauncher {
 public:
     virtual ~IProcessLauncher() = default;
-    // The program is the first word of the command line, searched for as Windows does. Returns
+    // The program is the first word of the command line, taken from our own folder only. Returns
     // its exit code when waiting, 0 when not, -1 when it could not be started (and says so in a box)
     // or had to be stopped at the wait limit.
     virtual std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,

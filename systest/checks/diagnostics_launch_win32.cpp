@@ -14,18 +14,6 @@
 namespace Velkora {
 namespace {
 
-// The program of the command line where CreateProcessW would find it; nothing for a command line
-// whose program has a folder part or is nowhere to be found (CreateProcessW then reports that).
-std::optional<FoundProgram> LocateProgram(const std::wstring& commandLine) {
-    ProgramSearchPlaces places;
-    places.programPath = ReadProgramPath();
-    places.currentFolder = ReadSizedText([](wchar_t* b, DWORD n) { return GetCurrentDirectoryW(n, b); });
-    places.systemFolder = ReadSizedText([](wchar_t* b, DWORD n) { return GetSystemDirectoryW(b, n); });
-    places.windowsFolder = ReadSizedText([](wchar_t* b, DWORD n) { return GetWindowsDirectoryW(b, n); });
-    places.pathVariable = ReadSizedText([](wchar_t* b, DWORD n) { return GetEnvironmentVariableW(L"PATH", b, n); });
-    return FindProgramFile(ProgramWordOf(commandLine), ProgramSearchFolders(places), IsFilePath);
-}
-
 // A job that ends every process in it when its last handle closes, so that nothing the program
 // started outlives a stop, nor this process if it is itself killed while waiting.
 CHandle CreateKillOnCloseJob() {
@@ -37,9 +25,9 @@ CHandle CreateKillOnCloseJob() {
     return job;
 }
 
-// CreateProcessW for a command line, in the folder its program was found in, whatever folder our
-// caller started us from: the diagnostics program looks for its shaders and writes its log in its
-// current directory. Gives the error code of a failed start, or 0.
+// CreateProcessW for a command line, its program taken by full path from our own folder and started
+// there, whatever folder our caller started us from: the diagnostics program looks for its shaders
+// and writes its log in its current directory. Gives the error code of a failed start, or 0.
 DWORD CreateProgramProcess(const std::wstring& commandLine, bool showWindow, bool newConsole, bool suspended,
                            PROCESS_INFORMATION& process) {
     // CreateProcessW may write into the command line.
@@ -58,9 +46,11 @@ DWORD CreateProgramProcess(const std::wstring& commandLine, bool showWindow, boo
     }
     DWORD flags = newConsole ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW;
     if (suspended) flags |= CREATE_SUSPENDED;
-    std::optional<FoundProgram> found = LocateProgram(commandLine);
-    if (!CreateProcessW(found ? found->path.c_str() : nullptr, writable.data(), nullptr, nullptr, FALSE, flags,
-                        nullptr, found ? found->folder.c_str() : nullptr, &startup, &process))
+    // Never left to CreateProcessW's own search: a program it cannot name beside us is missing.
+    std::optional<FoundProgram> found = ProgramBesideUs(commandLine, ReadProgramPath());
+    if (!found) return ERROR_FILE_NOT_FOUND;
+    if (!CreateProcessW(found->path.c_str(), writable.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                        found->folder.c_str(), &startup, &process))
         return GetLastError();
     return 0;
 }

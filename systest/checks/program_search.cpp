@@ -3,44 +3,21 @@
 namespace Velkora {
 namespace {
 
-std::wstring WithoutTrailingSeparators(std::wstring folder) {
-    // "C:\" keeps its backslash: "C:" alone would name the drive's current folder.
-    while (folder.size() > 1 && (folder.back() == L'\\' || folder.back() == L'/') &&
-           !(folder.size() == 3 && folder[1] == L':')) {
-        folder.pop_back();
-    }
-    return folder;
+bool IsFullPath(std::wstring_view path) {
+    const bool drive = path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+    const bool share = path.size() >= 3 && path.substr(0, 2) == L"\\\\";
+    return drive || share;
 }
 
-void AddFolder(std::vector<std::wstring>& folders, std::wstring folder) {
-    if (folder.size() >= 2 && folder.front() == L'"' && folder.back() == L'"') folder = folder.substr(1, folder.size() - 2);
-    if (!folder.empty()) folders.push_back(WithoutTrailingSeparators(std::move(folder)));
-}
-
-std::wstring Join(const std::wstring& folder, std::wstring_view name) {
-    std::wstring path = folder;
-    if (path.back() != L'\\' && path.back() != L'/') path += L'\\';
-    return path += name;
+// The folder of a full path, without its trailing backslash unless it is a drive's root.
+std::wstring FolderOf(std::wstring_view path) {
+    std::size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring_view::npos) return {};
+    if (slash == 2 && path[1] == L':') return std::wstring(path.substr(0, 3));
+    return std::wstring(path.substr(0, slash));
 }
 
 } // namespace
-
-std::vector<std::wstring> ProgramSearchFolders(const ProgramSearchPlaces& places) {
-    std::vector<std::wstring> folders;
-    std::size_t slash = places.programPath.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) AddFolder(folders, places.programPath.substr(0, slash + 1));
-    AddFolder(folders, places.currentFolder);
-    AddFolder(folders, places.systemFolder);
-    if (!places.windowsFolder.empty()) AddFolder(folders, Join(WithoutTrailingSeparators(places.windowsFolder), L"System"));
-    AddFolder(folders, places.windowsFolder);
-    std::wstring_view path = places.pathVariable;
-    while (!path.empty()) {
-        std::size_t end = path.find(L';');
-        AddFolder(folders, std::wstring(path.substr(0, end)));
-        path = end == std::wstring_view::npos ? std::wstring_view() : path.substr(end + 1);
-    }
-    return folders;
-}
 
 std::wstring ProgramWordOf(std::wstring_view commandLine) {
     if (!commandLine.empty() && commandLine.front() == L'"') {
@@ -50,16 +27,21 @@ std::wstring ProgramWordOf(std::wstring_view commandLine) {
     return std::wstring(commandLine.substr(0, commandLine.find_first_of(L" \t")));
 }
 
-std::optional<FoundProgram> FindProgramFile(std::wstring_view name, const std::vector<std::wstring>& folders,
-                                            const std::function<bool(const std::wstring&)>& exists) {
-    if (name.empty() || name.find_first_of(L"\\/:") != std::wstring_view::npos) return std::nullopt;
-    std::wstring file(name);
-    if (file.find(L'.') == std::wstring::npos) file += L".exe";
-    for (const std::wstring& folder : folders) {
-        std::wstring path = Join(folder, file);
-        if (exists(path)) return FoundProgram{path, folder};
+std::optional<FoundProgram> ProgramBesideUs(std::wstring_view commandLine, std::wstring_view programPath) {
+    std::wstring word = ProgramWordOf(commandLine);
+    if (IsFullPath(word)) {
+        std::wstring folder = FolderOf(word);
+        if (folder.empty()) return std::nullopt;
+        return FoundProgram{std::move(word), std::move(folder)};
     }
-    return std::nullopt;
+    if (word.empty() || word.find_first_of(L"\\/:") != std::wstring::npos) return std::nullopt;
+    if (!IsFullPath(programPath)) return std::nullopt;
+    std::wstring folder = FolderOf(programPath);
+    if (folder.empty()) return std::nullopt;
+    if (word.find(L'.') == std::wstring::npos) word += L".exe";
+    std::wstring path = folder;
+    if (path.back() != L'\\' && path.back() != L'/') path += L'\\';
+    return FoundProgram{path + word, std::move(folder)};
 }
 
 } // namespace Velkora

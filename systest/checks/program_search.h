@@ -1,28 +1,14 @@
 #pragma once
-// Where Windows finds a program that is started by its bare name, so that it can be started in
-// the folder it was found in (the diagnostics program reads its shaders and writes its log in
-// its current directory, and must not depend on the folder its caller was started from).
-#include <functional>
+// Where a program we start is taken from: only from the running program's own folder, by its full
+// path, never through the search CreateProcessW makes for a bare name (working folder, system
+// folders, PATH), where a program of the same name planted by anyone would run with the user's
+// rights and decide the verdict. It starts in that folder, since the diagnostics program reads
+// its shaders and writes its log in its current directory.
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace Velkora {
-
-// The folders CreateProcessW searches, each as the platform names it.
-struct ProgramSearchPlaces {
-    std::wstring programPath; // of the running program
-    std::wstring currentFolder;
-    std::wstring systemFolder;  // GetSystemDirectoryW
-    std::wstring windowsFolder; // GetWindowsDirectoryW
-    std::wstring pathVariable;  // PATH, folders separated by ';'
-};
-
-// In CreateProcessW's order: the running program's folder, the current folder, the system
-// folder, the 16-bit system folder ("System" in the Windows folder), the Windows folder, then
-// the folders of PATH (quotes removed, empty ones skipped).
-std::vector<std::wstring> ProgramSearchFolders(const ProgramSearchPlaces& places);
 
 struct FoundProgram {
     std::wstring path;   // folder + name
@@ -33,10 +19,11 @@ struct FoundProgram {
 // The first word of a command line (quoted or up to the first blank).
 std::wstring ProgramWordOf(std::wstring_view commandLine);
 
-// The first folder that holds the program. Only a bare name is searched for (a name with a
-// folder part is not ours to move); ".exe" is added to a name without an extension, as
-// CreateProcessW does. exists(path): the path is a file.
-std::optional<FoundProgram> FindProgramFile(std::wstring_view name, const std::vector<std::wstring>& folders,
-                                            const std::function<bool(const std::wstring&)>& exists);
+// The program named by the first word of the command line: a bare name is taken from the folder
+// of the running program (programPath), with ".exe" added when it has no extension, as
+// CreateProcessW does; a full path ("C:\..." or "\\server\...") is taken as given. Anything else
+// (a relative folder part, a drive-relative name, no name, a running program without a folder)
+// gives nothing: it is not started at all.
+std::optional<FoundProgram> ProgramBesideUs(std::wstring_view commandLine, std::wstring_view programPath);
 
 } // namespace Velkora

@@ -1,5 +1,7 @@
 #include "list_accessible_win32.h"
 
+#include "oleacc_functions_win32.h"
+
 #include <algorithm>
 #include <new>
 #include <vector>
@@ -88,7 +90,7 @@ CListAccessible* CListAccessible::Create(IListAccessModel& model) {
     auto* accessible = new (std::nothrow) CListAccessible(model);
     if (!accessible)
         return nullptr;
-    if (FAILED(CreateStdAccessibleObject(model.AccessWindow(), OBJID_CLIENT, __uuidof(IAccessible),
+    if (FAILED(CreateStandardAccessible(model.AccessWindow(), OBJID_CLIENT, __uuidof(IAccessible),
                                          accessible->standard.ReceiveVoid())))
         accessible->standard.Reset();
     return accessible;
@@ -151,7 +153,7 @@ STDMETHODIMP CListAccessible::get_accParent(IDispatch** parent) {
     if (standard)
         return standard->get_accParent(parent);
     // The window object of the list's own window is the client object's parent.
-    return AccessibleObjectFromWindow(model->AccessWindow(), static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
+    return AccessibleFromWindow(model->AccessWindow(), static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
                                       reinterpret_cast<void**>(parent)) == S_OK
                ? S_OK
                : S_FALSE;

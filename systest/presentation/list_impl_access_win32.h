@@ -72,7 +72,7 @@ LRESULT CListImpl<T>::OnGetObject(WPARAM wParam, LPARAM lParam) {
             *accessible.Receive() = made;
     }
     // The interface ID from the header (oleacc's import library offers it only as an import).
-    return accessible ? LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(accessible.Get()))
+    return accessible ? LresultFromAccessible(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(accessible.Get()))
                       : 0;
 }
 

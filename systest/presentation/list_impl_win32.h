@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "oleacc_functions_win32.h"
 #include "double_buffer_win32.h"
 #include "list_accessible_win32.h"
 #include "list_columns.h"

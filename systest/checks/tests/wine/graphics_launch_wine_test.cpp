@@ -15,6 +15,12 @@
 namespace Velkora {
 namespace {
 
+std::wstring ReadEnvironment(const wchar_t* name) {
+    wchar_t value[32767] = {};
+    DWORD length = GetEnvironmentVariableW(name, value, 32767);
+    return std::wstring(value, length < 32767 ? length : 0);
+}
+
 // A program that never ends fails the test instead of hanging it.
 constexpr std::uint32_t kTestWaitLimit = 60000;
 
@@ -51,6 +57,30 @@ TEST(LaunchProcess, StartsTheProgramInTheFolderItWasFoundIn) {
     EXPECT_NE(GetFileAttributesW(runs.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW((caller.Path() + L"\\standin-runs.txt").c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileW(runs.c_str());
+}
+
+// A program of the name in the working folder or on PATH, none beside us: never run, the start
+// fails as for a missing program. The planted stand-ins would count their runs in their folders.
+TEST(LaunchProcess, PlantedInTheWorkingFolderOrOnThePathNeverRuns) {
+    CTemporaryWorkingDirectory working;
+    VelkoraTest::CTempFolder onPath(L"velkora-path");
+    ASSERT_TRUE(onPath.IsValid());
+    const std::wstring standin = TestProgramFolder() + L"\\diagnostics_standin.exe";
+    const std::wstring planted = L"VelkoraPlanted.exe";
+    ASSERT_TRUE(CopyFileW(standin.c_str(), (working.Path() + L"\\" + planted).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(standin.c_str(), (onPath.Path() + planted).c_str(), FALSE));
+    const std::wstring previousPath = ReadEnvironment(L"PATH");
+    SetEnvironmentVariableW(L"PATH", (onPath.Path() + L";" + previousPath).c_str());
+    FakeMessageBoxes boxes;
+    CProcessLauncher launcher(boxes, kTestWaitLimit);
+    const std::int32_t code = launcher.LaunchProcess(planted + L" 11", false, true, true);
+    SetEnvironmentVariableW(L"PATH", previousPath.c_str());
+    EXPECT_EQ(code, -1);
+    EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kNotStarted);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"error while starting: VelkoraPlanted.exe 11\nError: 2");
+    EXPECT_EQ(GetFileAttributesW((working.Path() + L"\\standin-runs.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW((onPath.Path() + L"standin-runs.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(LaunchProcess, MissingProgramIsReportedInABox) {
@@ -202,11 +232,30 @@ struct DiagnosticsCase {
 
 class RunGraphicsDiagnosticsTest : public testing::TestWithParam<DiagnosticsCase> {};
 
-// Zentoli.exe is the stand-in, found in the current directory.
+// Zentoli.exe is the stand-in, beside this test program for the test's length (the diagnostics
+// program is taken from there alone); removed again by its full path.
+class CStandInBesideUs {
+public:
+    CStandInBesideUs() : path(TestProgramFolder() + L"\\Zentoli.exe") {
+        copied = CopyFileW((TestProgramFolder() + L"\\diagnostics_standin.exe").c_str(), path.c_str(), TRUE);
+    }
+    ~CStandInBesideUs() {
+        if (copied) DeleteFileW(path.c_str());
+    }
+    CStandInBesideUs(const CStandInBesideUs&) = delete;
+    CStandInBesideUs& operator=(const CStandInBesideUs&) = delete;
+    bool Copied() const { return copied; }
+
+private:
+    std::wstring path;
+    bool copied = false;
+};
+
 TEST_P(RunGraphicsDiagnosticsTest, KeepsTheLowThreeBits) {
     CComInitializer com;
     CTemporaryWorkingDirectory folder;
-    ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"\\diagnostics_standin.exe").c_str(), L"Zentoli.exe", FALSE));
+    CStandInBesideUs standIn;
+    ASSERT_TRUE(standIn.Copied());
     SetEnvironmentVariableW(L"VELKORA_STANDIN_EXIT_CODES", GetParam().exitCodes);
     FakeMessageBoxes boxes;
     CGraphicsPlatform platform(&boxes, kTestWaitLimit);

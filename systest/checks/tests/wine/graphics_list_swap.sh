@@ -26,11 +26,12 @@ check() {
   local dir="$work/$cases"
   mkdir -p "$dir"
   cp "$standin" "$dir/Zentoli.exe"
+  cp "$probe" "$dir/graphics_probe.exe" # the diagnostics program is taken from beside the program only
   printf 'gtx,1.0,20170101,NG\r\n' >"$dir/GraphicsCardGBList.txt"
   [ "$4" = 0 ] || printf 'gtx,1.0,20170101,GL\r\n' >"$dir/GraphicsCardGBList_62.txt"
   w winecfg /v "$1" >/dev/null
   local out
-  out=$(cd "$dir" && VELKORA_STANDIN_EXIT_CODES="$3" w "$probe" checks)
+  out=$(cd "$dir" && VELKORA_STANDIN_EXIT_CODES="$3" w "$dir/graphics_probe.exe" checks)
   echo "--- Wine $1, codes $3, list for older Windows: $4"
   grep -E '^(windows|diagnosticsCode|replaced|finalDiagnosticsCode|box)=' <<<"$out"
   [ "$(value windows "$out")" = "$2" ] || fail "$1: Windows $(value windows "$out"), expected $2"
