@@ -121,8 +121,8 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         run.HandleSameText(CheckId::VideoMemory, std::move(memory), true);
 
         CheckResult card, driver;
-        checks.CheckCardListVerdict(card, driver);
-        run.Handle(CheckId::GraphicsCard, std::move(card), true);
+        bool listNotRead = checks.CheckCardListVerdict(card, driver);
+        run.Handle(listNotRead ? CheckId::CardListNotRead : CheckId::GraphicsCard, std::move(card), true);
         run.Handle(CheckId::GraphicsDriver, std::move(driver), true);
 
         CheckResult identical;

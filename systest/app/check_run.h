@@ -28,6 +28,7 @@ enum class CheckId {
     DiagnosticsEndedAbnormally,
     AdapterNotIdentified,
     OperatingSystemNotIdentified,
+    CardListNotRead,
 };
 
 struct RunEntry {

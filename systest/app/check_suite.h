@@ -29,7 +29,8 @@ public:
     // False: the three graphics checks are skipped.
     virtual bool RunGraphicsDiagnostics() = 0;
     virtual void CheckVideoMemory(CheckResult& result) = 0;
-    virtual void CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) = 0;
+    // True: the card row is the warning that the card list could not be used.
+    virtual bool CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) = 0;
     virtual void CheckAdaptersIdentical(CheckResult& result) = 0;
     // True: the card list was replaced and the diagnostics repeated; a note is due.
     virtual bool ReplaceCardListForOlderWindows() = 0;

@@ -25,14 +25,17 @@ LanguagePlan PlanLanguageSelection(std::wstring_view languageCode, std::wstring_
         plan.moduleToLoad = plan.modulePath;
         return plan;
     }
-    if (!isUsable(std::wstring(kEnglishModuleName))) {
+    // Beside the program, like every file it ships with: a shortcut's "Start in" folder must not
+    // decide which texts a run shows.
+    const std::wstring englishModule = plan.programFolder + std::wstring(kEnglishModuleName);
+    if (!isUsable(englishModule)) {
         plan.outcome = LanguageOutcome::NoModule;
         plan.fatalMessage = L"Can't initialize language Dll / " + plan.modulePath;
         return plan;
     }
     plan.outcome = LanguageOutcome::EnglishFallback;
-    plan.moduleToLoad = std::wstring(kEnglishModuleName);
-    plan.licencePath = std::wstring(kEnglishLicenceName);
+    plan.moduleToLoad = englishModule;
+    plan.licencePath = plan.programFolder + std::wstring(kEnglishLicenceName);
     return plan;
 }
 

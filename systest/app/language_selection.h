@@ -19,7 +19,7 @@ inline constexpr std::uint16_t kModuleProbeTextId = kTextColumnStatus;
 
 enum class LanguageOutcome {
     LocaleModule,    // the locale's module beside the program
-    EnglishFallback, // the English module by its bare name, licence "Lic_En.Txt"
+    EnglishFallback, // the English module and licence "Lic_En.Txt" beside the program
     NoProgramFolder, // fatal
     NoModule,        // fatal
 };

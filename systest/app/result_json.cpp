@@ -77,6 +77,7 @@ std::string_view CheckIdName(CheckId id) {
     case CheckId::DiagnosticsEndedAbnormally: return "diagnosticsEndedAbnormally";
     case CheckId::AdapterNotIdentified: return "adapterNotIdentified";
     case CheckId::OperatingSystemNotIdentified: return "operatingSystemNotIdentified";
+    case CheckId::CardListNotRead: return "cardListNotRead";
     }
     return "unknown";
 }

@@ -16,7 +16,7 @@ inline constexpr std::string_view kResultSchemaName = "velkora-systest-result";
 // Raise on any change that a reader could notice; adding a field counts.
 // 2: checks that could not be done have rows of their own; an abnormal end of the diagnostics
 // program is code 7.
-inline constexpr int kResultSchemaVersion = 2;
+inline constexpr int kResultSchemaVersion = 3;
 
 // A local time and its distance from UTC, as the run saw the clock.
 struct LocalDateTime {

@@ -37,8 +37,8 @@ public:
     void StartGraphicsDiagnostics() override { graphics.StartGraphicsDiagnostics(); }
     bool RunGraphicsDiagnostics() override { return graphics.RunGraphicsDiagnostics(); }
     void CheckVideoMemory(CheckResult& result) override { graphics.CheckVideoMemory(result); }
-    void CheckCardListVerdict(CheckResult& card, CheckResult& driver) override {
-        graphics.CheckCardListVerdict(card, driver);
+    bool CheckCardListVerdict(CheckResult& card, CheckResult& driver) override {
+        return graphics.CheckCardListVerdict(card, driver);
     }
     void CheckAdaptersIdentical(CheckResult& result) override { graphics.CheckAdaptersIdentical(result); }
     bool ReplaceCardListForOlderWindows() override { return graphics.ReplaceCardListForOlderWindows(); }

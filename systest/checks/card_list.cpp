@@ -127,8 +127,11 @@ std::wstring CardListComparisonTrace(const DriverVersionParts& installed, const 
     return trace;
 }
 
-CardListMatch ScanCardList(const GraphicsAdapterInfo& info, ICardListLines* lines, IMessageBoxes* verbose) {
+CardListMatch ScanCardList(const GraphicsAdapterInfo& info, ICardListLines* lines, IMessageBoxes* verbose,
+                           bool* usable) {
     CardListMatch match;
+    bool heldEntry = false;
+    if (usable) *usable = false;
     if (!lines) return match;
     std::wstring line;
     for (;;) {
@@ -139,7 +142,9 @@ CardListMatch ScanCardList(const GraphicsAdapterInfo& info, ICardListLines* line
         if (!line.empty() && line.front() == L'#') continue;
         CardListEntry entry;
         bool versionNotOlder = false, dateNotOlder = false;
-        if (MatchCardListEntry(info, line, entry, versionNotOlder, dateNotOlder) < 0) continue;
+        std::int32_t matched = MatchCardListEntry(info, line, entry, versionNotOlder, dateNotOlder);
+        if (matched != kCardListNotAnEntry) heldEntry = true;
+        if (matched < 0) continue;
         if (verbose) ShowComparison(*verbose, info, entry, versionNotOlder, dateNotOlder);
         match = CardListMatch{entry.code, entry.version.major, entry.version.minor};
         if (entry.code == L"CD") {
@@ -147,6 +152,7 @@ CardListMatch ScanCardList(const GraphicsAdapterInfo& info, ICardListLines* line
             if (dateNotOlder) break;
         }
     }
+    if (usable) *usable = heldEntry;
     return match;
 }
 

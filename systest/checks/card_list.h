@@ -57,7 +57,10 @@ public:
 
 // The first matching "CD" entry whose date the installed driver meets; else the last matching
 // entry; else none. Lines beginning with '#' are comments. No lines (nullptr) or a read failure
-// give no entry. With verbose set, the comparisons are shown in boxes.
-CardListMatch ScanCardList(const GraphicsAdapterInfo& info, ICardListLines* lines, IMessageBoxes* verbose);
+// give no entry. With verbose set, the comparisons are shown in boxes. usable, when given, says
+// whether the list was there, read whole, and holds at least one entry line (for any adapter): a
+// list without one cannot vouch for a card.
+CardListMatch ScanCardList(const GraphicsAdapterInfo& info, ICardListLines* lines, IMessageBoxes* verbose,
+                           bool* usable = nullptr);
 
 } // namespace Velkora

@@ -1,5 +1,5 @@
 #pragma once
-// The list files in the current directory, by bare name.
+// The list files in the program's folder, named by their bare names.
 #include "card_list_file.h"
 
 namespace Velkora {

@@ -84,14 +84,15 @@ void CGraphicsChecks::CheckVideoMemory(CheckResult& result) const {
     }
 }
 
-void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const {
+bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const {
     cardResult = CheckResult{};
     driverResult = CheckResult{};
-    if (state.noDriverVersion) return;
+    if (state.noDriverVersion) return false;
 
     // Read (and shown in verbose mode) whatever the diagnostics said.
     std::unique_ptr<ICardListLines> lines = services.files.Open(kCardListFileName);
-    CardListMatch m = ScanCardList(state.info, lines.get(), VerboseBoxes());
+    bool listUsable = false;
+    CardListMatch m = ScanCardList(state.info, lines.get(), VerboseBoxes(), &listUsable);
     lines.reset();
 
     const GraphicsAdapterInfo& info = state.info;
@@ -117,6 +118,12 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
         }
         break;
     case 3:
+        // The diagnostics vouch for the card only together with the list: without a list to
+        // check against, "supported" would be more than was checked.
+        if (!listUsable) {
+            SetResult(cardResult, kSeverityWarning, texts.Text(kTextCardListNotRead));
+            return true;
+        }
         if (m.code == L"GD") {
             cardResult.severity = kSeverityWarning;
             cardResult.text = texts.Text(kTextCardDriverNotCertified);
@@ -132,6 +139,7 @@ void CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
         // 7: the diagnostics did not run to a verdict.
         break;
     }
+    return false;
 }
 
 void CGraphicsChecks::CheckAdaptersIdentical(CheckResult& result) const {

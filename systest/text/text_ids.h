@@ -111,6 +111,9 @@ inline constexpr TextId kTextProgressCaption = 1110; // F: product name
 inline constexpr TextId kTextVideoMemoryUnknown = 1111;
 inline constexpr TextId kTextVideoMemoryUnknownUnnamed = 1112;
 
+// The card list is missing, unreadable or holds no entry: the card was checked against nothing.
+inline constexpr TextId kTextCardListNotRead = 1113;
+
 // What "-?" shows: the usage line, the options and exit codes, lines ended by CR LF.
 inline constexpr TextId kTextHelp = 1120;
 

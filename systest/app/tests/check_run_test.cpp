@@ -11,6 +11,7 @@ namespace {
 class FakeCheckSuite : public ICheckSuite {
 public:
     CheckResult os, processor, memory, disk, screen, video, card, driver, identical;
+    bool cardListNotRead = false;
     bool graphicsRuns = true;
     bool listReplaced = false;
     std::vector<std::string> calls;
@@ -26,10 +27,11 @@ public:
         return graphicsRuns;
     }
     void CheckVideoMemory(CheckResult& r) override { Give("video", video, r); }
-    void CheckCardListVerdict(CheckResult& c, CheckResult& d) override {
+    bool CheckCardListVerdict(CheckResult& c, CheckResult& d) override {
         calls.push_back("card");
         c = card;
         d = driver;
+        return cardListNotRead;
     }
     void CheckAdaptersIdentical(CheckResult& r) override { Give("identical", identical, r); }
     bool ReplaceCardListForOlderWindows() override {
@@ -210,6 +212,21 @@ TEST(CheckRun, EachThingNotCheckedHasItsOwnId) {
     EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::OperatingSystemNotIdentified, CheckId::DiagnosticsEndedAbnormally,
                                          CheckId::AdapterNotIdentified, CheckId::ClosingNote}));
     EXPECT_EQ(out.summary.entries[1].result.text, L"ended with 0x5");
+}
+
+// A card row that stands for an unusable card list keeps its place but has an id of its own, and
+// counts: the summary can no longer be "met".
+TEST(CheckRun, UnreadCardListIsACountedRowOfItsOwn) {
+    FakeCheckSuite checks;
+    checks.os = Met(L"os ok");
+    checks.card = {2, L"no list", L"no list"};
+    checks.cardListNotRead = true;
+    Outcome out = RunChecks(checks);
+    std::vector<CheckId> ids;
+    for (const RunEntry& entry : out.summary.entries) ids.push_back(entry.id);
+    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::OperatingSystem, CheckId::CardListNotRead, CheckId::ClosingNote}));
+    EXPECT_TRUE(out.summary.entries[1].counts);
+    EXPECT_EQ(out.summary.level, kSeverityWarning);
 }
 
 TEST(CheckRun, CardVerdictGivesItsResultsInOrder) {

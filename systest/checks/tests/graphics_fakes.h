@@ -101,7 +101,7 @@ public:
         opened.push_back(name);
         auto it = files.find(name);
         if (it == files.end()) return nullptr;
-        return std::make_unique<FakeCardListLines>(it->second);
+        return std::make_unique<FakeCardListLines>(it->second, failRead);
     }
     bool Exists(const std::wstring& name) override { return files.count(name) != 0; }
     bool Replace(const std::wstring& from, const std::wstring& to) override {
@@ -113,6 +113,7 @@ public:
     std::map<std::wstring, std::vector<std::wstring>> files;
     std::vector<std::wstring> opened;
     bool failReplace = false;
+    bool failRead = false; // the files fail to read at their end
 };
 
 class FakeWindowsVersion : public IWindowsVersionQuery {

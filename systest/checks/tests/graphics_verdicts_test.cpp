@@ -1,3 +1,4 @@
+#include <optional>
 #include "graphics_verdicts.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,8 @@ FakeTextSource Texts() {
     return FakeTextSource{{940, L"940 %s / %s"}, {941, L"941 %s / %s"}, {980, L"980 %s"},       {981, L"981"},
                           {982, L"982 %s"},      {983, L"983 %d.%d %d.%d"}, {984, L"984 %d.%d %d.%d"},
                           {985, L"985"},         {987, L"987"},       {988, L"988"},          {989, L"989"},
-                          {992, L"992(%d)"},     {993, L"993(%d)"},   {999, L"999"},          {1111, L"1111 %s"},     {1112, L"1112"}};
+                          {992, L"992(%d)"},     {993, L"993(%d)"},   {999, L"999"},          {1111, L"1111 %s"},     {1112, L"1112"},
+                          {1113, L"1113"}};
 }
 
 // The graphics checks over fakes: one AMD adapter on the primary display, driver 27.20.100.8681.
@@ -124,6 +126,48 @@ std::vector<VerdictCase> VerdictCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCodes, CheckCardListVerdictTest, testing::ValuesIn(VerdictCases()));
+
+// A card list that is missing, cannot be read whole, or holds no entry line checks the card
+// against nothing: where the diagnostics call the card supported, the row says so instead.
+TEST(CheckCardListVerdict, UnusableListIsAWarningWhereTheListWouldConfirm) {
+    struct Case {
+        const char* what;
+        std::optional<std::vector<std::wstring>> list; // nullopt: no file
+        bool failRead;
+        std::int32_t exitCode;
+        Severity severity;
+        const wchar_t* text;
+        bool notRead;
+    };
+    const std::vector<std::wstring> onlyComments = {L"# header", L"", L"not an entry", L"a,b,c"};
+    const std::vector<std::wstring> otherCard = {L"# header", L"radeon rx 570,1.0,20170101,NG"};
+    const Case cases[] = {
+        {"missing", std::nullopt, false, 3, 2, L"1113", true},
+        {"empty", std::vector<std::wstring>{}, false, 3, 2, L"1113", true},
+        {"no entry line", onlyComments, false, 3, 2, L"1113", true},
+        {"read fails", otherCard, true, 3, 2, L"1113", true},
+        {"OpenGL 4.2 level, missing", std::nullopt, false, 11, 2, L"1113", true},
+        // An entry for another card only: the list was read, and the card is simply not in it.
+        {"entry for another card", otherCard, false, 3, 4, L"985", false},
+        // Not vouched for anyway: the row needs no list.
+        {"not supported, missing", std::nullopt, false, 1, 2, L"980 AMD Radeon RX 580", false},
+        {"switchable, missing", std::nullopt, false, 4, 4, L"989", false},
+    };
+    for (const Case& c : cases) {
+        GraphicsChecksFixture f;
+        f.launcher.exitCodes = {c.exitCode};
+        if (c.list) f.files.files[L"GraphicsCardGBList.txt"] = *c.list;
+        f.files.failRead = c.failRead;
+        CGraphicsChecks checks = f.Checks();
+        ASSERT_TRUE(checks.RunGraphicsDiagnostics()) << c.what;
+        CheckResult card, driver;
+        EXPECT_EQ(checks.CheckCardListVerdict(card, driver), c.notRead) << c.what;
+        EXPECT_EQ(card.severity, c.severity) << c.what;
+        EXPECT_EQ(card.text, c.text) << c.what;
+        EXPECT_EQ(card.reportText, c.text) << c.what;
+        EXPECT_EQ(driver.severity, 0) << c.what;
+    }
+}
 
 // No display device matched (remote and virtual display drivers, Wine): the caption is unknown,
 // and the "not certified" sentence must not have a hole where it would stand.

@@ -35,7 +35,7 @@ public:
     void StartGraphicsDiagnostics() override {}
     bool RunGraphicsDiagnostics() override { return false; }
     void CheckVideoMemory(CheckResult&) override {}
-    void CheckCardListVerdict(CheckResult&, CheckResult&) override {}
+    bool CheckCardListVerdict(CheckResult&, CheckResult&) override { return false; }
     void CheckAdaptersIdentical(CheckResult&) override {}
     bool ReplaceCardListForOlderWindows() override { return false; }
     DiagnosticsRunFacts LastDiagnosticsRun() override { return {}; }
