@@ -2,6 +2,9 @@
 
 #include "about_dlg_win32.h"
 #include "framework/window_placement_win32.h"
+#include "dpi_messages_win32.h"
+#include "gdi_objects_win32.h"
+#include "line_wrap.h"
 #include "res/resource.h"
 #include "text_file_read.h"
 #include "text_format.h"
@@ -11,6 +14,13 @@ namespace Velkora {
 
 bool CLicDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
     switch (message) {
+    case kMessageDpiChanged:
+        // The list gets a font and width for the new DPI first; wrap once it has.
+        PostMessageW(Handle(), kMessageLicenceRewrap, 0, 0);
+        return false;
+    case kMessageLicenceRewrap:
+        ShowLicenceLines();
+        return true;
     case WM_INITDIALOG:
         OnInitDialog();
         result = TRUE; // the system sets the default focus
@@ -45,7 +55,8 @@ void CLicDlg::OnInitDialog() {
     CenterWindowInWorkArea(Handle());
     SetWindowIcons(Handle(), context.modules->Program(), IDR_MAINFRAME);
     EnableWindow(GetDlgItem(Handle(), IDOK), FALSE);
-    FillLicenceText();
+    ReadLicenceText();
+    ShowLicenceLines();
     RegisterWithLoop();
     context.modules->SetCurrent(context.modules->LanguageModule());
     SetDlgItemTextW(Handle(), IDOK, context.texts->Text(kTextLicenceAccept).c_str());
@@ -56,19 +67,45 @@ void CLicDlg::OnInitDialog() {
     context.modules->SetCurrent(context.modules->Program());
 }
 
-void CLicDlg::FillLicenceText() {
-    HWND list = GetDlgItem(Handle(), IDC_LIC_TEXT);
+void CLicDlg::ReadLicenceText() {
     try {
         CTextFileRead file(licencePath);
         if (!file.IsFileOpen()) return;
         std::wstring line;
         while (!file.AtEndOfFile()) {
             if (!file.ReadTextLine(line)) break;
-            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+            licenceLines.push_back(line);
         }
     } catch (const CTextFileException&) {
         // An unreadable licence text leaves what was read so far; the user can still accept.
     }
+}
+
+// The list has no horizontal scroll bar: each line becomes as many entries as it needs to be
+// read whole at the list's width, measured in the list's own font.
+void CLicDlg::ShowLicenceLines() {
+    HWND list = GetDlgItem(Handle(), IDC_LIC_TEXT);
+    RECT client{};
+    GetClientRect(list, &client);
+    CWindowDc dc(list);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
+    CSelection selectedFont(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    // A listbox draws each entry two pixels in from the left edge; keep the same on the right.
+    const int width = client.right - client.left - 4;
+    auto measure = [&dc](std::wstring_view text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    const LRESULT topIndex = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::wstring& line : licenceLines)
+        for (const std::wstring& entry : WrapLine(line, width, measure))
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageW(list, LB_SETTOPINDEX, topIndex, 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 } // namespace Velkora

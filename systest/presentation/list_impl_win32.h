@@ -16,6 +16,7 @@
 
 #include "oleacc_functions_win32.h"
 #include "double_buffer_win32.h"
+#include "dpi_messages_win32.h"
 #include "list_accessible_win32.h"
 #include "list_columns.h"
 #include "list_geometry.h"
@@ -52,10 +53,6 @@ struct ListNotification {
     int row;     // -1 when none
     int subItem; // -1 when none
 };
-
-// DPI messages (Windows 8.1 and 10; defined here as the program is built for Windows 7).
-inline constexpr UINT kMessageDpiChanged = 0x02E0;            // WM_DPICHANGED, the new DPI in wParam
-inline constexpr UINT kMessageDpiChangedAfterParent = 0x02E3; // WM_DPICHANGED_AFTERPARENT
 
 // Timers of the list window.
 inline constexpr UINT_PTR kTimerResize = 1001;     // keeps a resize following the mouse, 20 ms

@@ -1,6 +1,7 @@
 // Both windows at the DPI the test bed's prefix reports (set with its LogPixels value by
 // dpi_screenshots.sh): screenshots to look at, and what can be measured of them: the logo in
-// proportion, list rows that hold their images, captions that fit their controls.
+// proportion, list rows that hold their images, captions that fit their controls, licence lines
+// that fit their list.
 #include <windows.h>
 #include <oleacc.h>
 
@@ -11,6 +12,7 @@
 #include "com_objects_win32.h"
 #include "gdi_objects_win32.h"
 #include "dialog_program_fixture.h"
+#include "text_file_read.h"
 
 namespace {
 
@@ -29,10 +31,15 @@ std::wstring WithoutAccessKey(std::wstring caption) {
     return caption;
 }
 
-// The text in the dialogs' font (8-point MS Shell Dlg at this DPI) fits the control's client area.
+// The dialogs' font (8-point MS Shell Dlg at this DPI); a font handle of the program is no use here.
+Velkora::CFontHandle DialogFont(int dpi) {
+    return Velkora::CFontHandle(CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                            DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
+}
+
+// The text in the dialogs' font fits the control's client area.
 void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
-    Velkora::CFontHandle font(CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                          0, 0, 0, 0, L"MS Shell Dlg"));
+    Velkora::CFontHandle font = DialogFont(dpi);
     Velkora::CWindowDc screen(nullptr);
     Velkora::CSelection selected(screen.Get(), font.Get());
     HDC dc = screen.Get();
@@ -57,6 +64,61 @@ void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
         }
     }
 }
+
+// The text without its white space: what must survive any wrapping, in order.
+std::wstring Letters(const std::wstring& text) {
+    std::wstring letters;
+    for (wchar_t c : text)
+        if (!iswspace(c)) letters.push_back(c);
+    return letters;
+}
+
+std::wstring LettersOfFile(const std::wstring& path) {
+    Velkora::CTextFileRead file(path);
+    std::wstring letters, line;
+    while (!file.AtEndOfFile() && file.ReadTextLine(line)) letters += Letters(line);
+    return letters;
+}
+
+// Both shipped licences, whatever the user's language: each entry of the list fits its width in
+// the list's font, and the entries hold every word of the file in order.
+class LicenceAtTheDpi : public DialogProgram, public testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(LicenceAtTheDpi, EntriesFitTheList) {
+    const int dpi = ScreenDpi();
+    const wchar_t* shipped = GetParam();
+    {
+        // the copy of the deliverable holds no licence texts; the test puts one in the user's language
+        const std::wstring source = kDeliverable + shipped;
+        ASSERT_TRUE(CopyFileW(source.c_str(), licencePath.c_str(), FALSE));
+        Start();
+        Sleep(300);
+        SaveWindowScreenshot(licence, kScreenshots + L"licence-" + std::wstring(shipped, 6) + L"-" + std::to_wstring(dpi) + L"dpi.bmp");
+        HWND list = ControlOf(licence, 1001);
+        RECT client{};
+        GetClientRect(list, &client);
+        Velkora::CFontHandle font = DialogFont(dpi);
+        Velkora::CWindowDc screen(nullptr);
+        Velkora::CSelection selected(screen.Get(), font.Get());
+        const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        ASSERT_GT(count, 0);
+        std::wstring letters;
+        for (LRESULT index = 0; index < count; ++index) {
+            std::wstring entry(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)), L'\0');
+            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
+            SIZE size{};
+            GetTextExtentPoint32W(screen.Get(), entry.c_str(), static_cast<int>(entry.size()), &size);
+            // two pixels in from each side, where the list draws its entries
+            EXPECT_LE(size.cx, client.right - 4) << "entry " << index << " is cut at " << dpi << " DPI: " << Utf8Of(entry);
+            letters += Letters(entry);
+        }
+        EXPECT_EQ(letters, LettersOfFile(source)) << "every word, in order";
+        PostCommand(licence, IDCANCEL);
+        EXPECT_EQ(ExitCode(), 2u) << "declined";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, LicenceAtTheDpi, testing::Values(L"Lic_En.Txt", L"Lic_De.Txt"));
 
 TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     int dpi = ScreenDpi();
