@@ -95,10 +95,17 @@ protected:
     }
 
     // The main window, whatever the language: the window with the result list (the progress window
-    // may show before it).
+    // may show before it), once it holds the focus: keys typed while the progress window still has
+    // it would go to a window that is about to close.
     HWND WaitForMainWindow() {
         HWND main = nullptr;
-        WaitUntil([&] { return (main = WindowHoldingControlOf(program.ProcessId(), L"UserList")) != nullptr; }, kWait);
+        WaitUntil(
+            [&] {
+                main = WindowHoldingControlOf(program.ProcessId(), L"UserList");
+                HWND focus = main ? FocusOf(main) : nullptr;
+                return focus && (focus == main || IsChild(main, focus));
+            },
+            kWait);
         return main;
     }
 
