@@ -2,14 +2,14 @@
 // Owners for COM: the apartment of a thread, objects, strings and variants; released once,
 // never copied. Header only, for both programs.
 #include <windows.h>
+
 #include <objbase.h>
 #include <oleauto.h>
 
 namespace Velkora {
 
-template <class T>
-class CComPtr {
-public:
+template <class T> class CComPtr {
+  public:
     CComPtr() = default;
     ~CComPtr() { Reset(); }
     CComPtr(const CComPtr&) = delete;
@@ -25,16 +25,17 @@ public:
     }
     void** ReceiveVoid() { return reinterpret_cast<void**>(Receive()); }
     void Reset() {
-        if (ptr) ptr->Release();
+        if (ptr)
+            ptr->Release();
         ptr = nullptr;
     }
 
-private:
+  private:
     T* ptr = nullptr;
 };
 
 class CBstr {
-public:
+  public:
     CBstr() = default;
     explicit CBstr(const wchar_t* text) : text(SysAllocString(text)) {}
     ~CBstr() { SysFreeString(text); }
@@ -50,12 +51,12 @@ public:
     // False when the string could not be allocated (or none was handed out).
     explicit operator bool() const { return text != nullptr; }
 
-private:
+  private:
     BSTR text = nullptr;
 };
 
 class CVariant {
-public:
+  public:
     CVariant() { VariantInit(&value); }
     ~CVariant() { VariantClear(&value); }
     CVariant(const CVariant&) = delete;
@@ -66,23 +67,24 @@ public:
     }
     const VARIANT& Get() const { return value; }
 
-private:
+  private:
     VARIANT value;
 };
 
 // COM for the calling thread, undone at the end of the scope only when this call did it.
 class CComInitializer {
-public:
+  public:
     explicit CComInitializer(DWORD apartment = COINIT_APARTMENTTHREADED)
         : initialized(SUCCEEDED(CoInitializeEx(nullptr, apartment))) {}
     ~CComInitializer() {
-        if (initialized) CoUninitialize();
+        if (initialized)
+            CoUninitialize();
     }
     CComInitializer(const CComInitializer&) = delete;
     CComInitializer& operator=(const CComInitializer&) = delete;
     bool Succeeded() const { return initialized; }
 
-private:
+  private:
     bool initialized;
 };
 

@@ -1,14 +1,14 @@
 #pragma once
 // Typed owners of GDI objects, icons and image lists, and scopes for device contexts.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "scoped_handle_win32.h"
 
 namespace Velkora {
 
-template <typename H>
-struct GdiObjectTraits {
+template <typename H> struct GdiObjectTraits {
     static H Invalid() { return nullptr; }
     static void Close(H h) { DeleteObject(h); }
 };
@@ -31,64 +31,66 @@ using CImageListHandle = CScopedHandle<HIMAGELIST, ImageListTraits>;
 
 // Selects an object into a DC for one scope.
 class CSelection {
-public:
+  public:
     CSelection(HDC dc, HGDIOBJ object) : dc(dc), previous(SelectObject(dc, object)) {}
     CSelection(const CSelection&) = delete;
     CSelection& operator=(const CSelection&) = delete;
     ~CSelection() { SelectObject(dc, previous); }
 
-private:
+  private:
     HDC dc;
     HGDIOBJ previous;
 };
 
 // Saves the DC's state (clip region, origin) for one scope.
 class CSavedDc {
-public:
+  public:
     explicit CSavedDc(HDC dc) : dc(dc), saved(SaveDC(dc)) {}
     CSavedDc(const CSavedDc&) = delete;
     CSavedDc& operator=(const CSavedDc&) = delete;
     ~CSavedDc() { RestoreDC(dc, saved); }
 
-private:
+  private:
     HDC dc;
     int saved;
 };
 
 // A window's DC, released at the end of the scope.
 class CWindowDc {
-public:
+  public:
     explicit CWindowDc(HWND window) : window(window), dc(GetDC(window)) {}
     CWindowDc(const CWindowDc&) = delete;
     CWindowDc& operator=(const CWindowDc&) = delete;
     ~CWindowDc() {
-        if (dc) ReleaseDC(window, dc);
+        if (dc)
+            ReleaseDC(window, dc);
     }
     HDC Get() const { return dc; }
 
-private:
+  private:
     HWND window;
     HDC dc;
 };
 
 // A memory DC compatible with another one.
 class CMemoryDc {
-public:
+  public:
     explicit CMemoryDc(HDC compatible) : dc(CreateCompatibleDC(compatible)) {}
     CMemoryDc(const CMemoryDc&) = delete;
     CMemoryDc& operator=(const CMemoryDc&) = delete;
     ~CMemoryDc() {
-        if (dc) DeleteDC(dc);
+        if (dc)
+            DeleteDC(dc);
     }
     HDC Get() const { return dc; }
 
-private:
+  private:
     HDC dc;
 };
 
 // BeginPaint and EndPaint.
 class CPaintScope {
-public:
+  public:
     explicit CPaintScope(HWND window) : window(window), dc(BeginPaint(window, &paint)) {}
     CPaintScope(const CPaintScope&) = delete;
     CPaintScope& operator=(const CPaintScope&) = delete;
@@ -96,7 +98,7 @@ public:
     HDC Get() const { return dc; }
     const RECT& Area() const { return paint.rcPaint; }
 
-private:
+  private:
     HWND window;
     PAINTSTRUCT paint{};
     HDC dc;

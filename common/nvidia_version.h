@@ -17,19 +17,21 @@ constexpr FourPartVersion RenumberNvidiaVersion(FourPartVersion v) {
 }
 
 namespace Detail {
-template <class Char>
-constexpr bool ContainsNvidia(const Char* caption, std::size_t size) {
+template <class Char> constexpr bool ContainsNvidia(const Char* caption, std::size_t size) {
     constexpr char word[] = "nvidia";
     constexpr std::size_t wordSize = sizeof(word) - 1;
     for (std::size_t i = 0; i + wordSize <= size; ++i) {
         std::size_t k = 0;
         while (k < wordSize) {
             Char c = caption[i + k];
-            if (c >= Char('A') && c <= Char('Z')) c = static_cast<Char>(c - Char('A') + Char('a'));
-            if (c != static_cast<Char>(word[k])) break;
+            if (c >= Char('A') && c <= Char('Z'))
+                c = static_cast<Char>(c - Char('A') + Char('a'));
+            if (c != static_cast<Char>(word[k]))
+                break;
             ++k;
         }
-        if (k == wordSize) return true;
+        if (k == wordSize)
+            return true;
     }
     return false;
 }
@@ -45,7 +47,8 @@ constexpr bool CaptionNamesNvidia(std::wstring_view caption) {
 }
 
 static_assert(RenumberNvidiaVersion({23, 21, 13, 8813}) == FourPartVersion{388, 13, 0, 0});
-static_assert(CaptionNamesNvidia(std::string_view("NVIDIA GeForce")) && CaptionNamesNvidia(std::wstring_view(L"x nVidia")));
+static_assert(CaptionNamesNvidia(std::string_view("NVIDIA GeForce")) &&
+              CaptionNamesNvidia(std::wstring_view(L"x nVidia")));
 static_assert(!CaptionNamesNvidia(std::wstring_view(L"nvidi")));
 static_assert(CaptionNamesNvidia(L"GeForce (NVidia)") && !CaptionNamesNvidia("nvidi a"));
 

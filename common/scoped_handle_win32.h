@@ -7,9 +7,8 @@
 
 namespace Velkora {
 
-template <typename Handle, typename Traits>
-class CScopedHandle {
-public:
+template <typename Handle, typename Traits> class CScopedHandle {
+  public:
     CScopedHandle() = default;
     explicit CScopedHandle(Handle handle) : handle(handle) {}
     ~CScopedHandle() { Reset(); }
@@ -17,14 +16,16 @@ public:
     CScopedHandle& operator=(const CScopedHandle&) = delete;
     CScopedHandle(CScopedHandle&& other) noexcept : handle(std::exchange(other.handle, Traits::Invalid())) {}
     CScopedHandle& operator=(CScopedHandle&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle, Traits::Invalid()));
+        if (this != &other)
+            Reset(std::exchange(other.handle, Traits::Invalid()));
         return *this;
     }
 
     Handle Get() const { return handle; }
     explicit operator bool() const { return handle != Traits::Invalid(); }
     void Reset(Handle replacement = Traits::Invalid()) {
-        if (handle != Traits::Invalid()) Traits::Close(handle);
+        if (handle != Traits::Invalid())
+            Traits::Close(handle);
         handle = replacement;
     }
     Handle Release() { return std::exchange(handle, Traits::Invalid()); }
@@ -34,7 +35,7 @@ public:
         return &handle;
     }
 
-private:
+  private:
     Handle handle = Traits::Invalid();
 };
 

@@ -12,12 +12,13 @@
 namespace Velkora {
 
 class CSystemLibrary {
-public:
+  public:
     // fileName: a bare name such as L"oleacc.dll"; not loaded when the system folder is unknown.
     explicit CSystemLibrary(const wchar_t* fileName) {
         wchar_t folder[MAX_PATH] = {};
         const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return;
+        if (length == 0 || length >= MAX_PATH)
+            return;
         const std::wstring path = std::wstring(folder, length) + L"\\" + fileName;
         // Its own dependencies are looked for in the system folder first too.
         module.Reset(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
@@ -25,14 +26,14 @@ public:
     bool IsLoaded() const { return static_cast<bool>(module); }
 
     // The function, or nullptr when the library is not loaded or lacks it.
-    template <class Function>
-    Function Find(const char* name) const {
-        if (!module) return nullptr;
+    template <class Function> Function Find(const char* name) const {
+        if (!module)
+            return nullptr;
         // Through the generic function pointer type: the cast that says the signature is known.
         return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module.Get(), name)));
     }
 
-private:
+  private:
     CModule module;
 };
 
@@ -41,10 +42,12 @@ private:
 inline void LimitDllSearchToSystemFolder() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
     HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
-    if (!kernel32) return;
+    if (!kernel32)
+        return;
     auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
         reinterpret_cast<void (*)()>(GetProcAddress(kernel32, "SetDefaultDllDirectories")));
-    if (setDefault) setDefault(0x00000800); // LOAD_LIBRARY_SEARCH_SYSTEM32
+    if (setDefault)
+        setDefault(0x00000800); // LOAD_LIBRARY_SEARCH_SYSTEM32
 }
 
 } // namespace Velkora

@@ -6,6 +6,8 @@
 
 namespace Velkora {
 
-inline void TraceMark(const wchar_t* what) { OutputDebugStringW(what); }
+inline void TraceMark(const wchar_t* what) {
+    OutputDebugStringW(what);
+}
 
 } // namespace Velkora

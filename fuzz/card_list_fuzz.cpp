@@ -23,25 +23,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RenumberNvidiaVersion(info.caption, info.driverVersion);
     ParseDriverDate(input.TakeWideLine(), info.driverDate);
     std::vector<std::wstring> lines;
-    while (!input.Empty()) lines.push_back(input.TakeWideLine());
+    while (!input.Empty())
+        lines.push_back(input.TakeWideLine());
 
     for (const std::wstring& line : lines) {
         CardListEntry entry;
         bool versionNotOlder = false, dateNotOlder = false;
         const std::int32_t outcome = MatchCardListEntry(info, line, entry, versionNotOlder, dateNotOlder);
-        if (outcome != kCardListNotAnEntry && outcome != kCardListOtherAdapter && outcome != kCardListThisAdapter)
+        if (outcome != kCardListNotAnEntry && outcome != kCardListOtherAdapter &&
+            outcome != kCardListThisAdapter)
             std::abort();
         if (outcome != kCardListNotAnEntry) {
-            if (CardListComparisonTrace(info.driverVersion, entry.version).rfind(L"GC:", 0) != 0) std::abort();
+            if (CardListComparisonTrace(info.driverVersion, entry.version).rfind(L"GC:", 0) != 0)
+                std::abort();
         }
     }
     FakeMessageBoxes boxes;
     FakeCardListLines scanned(lines, (mode & 2) != 0);
     const CardListMatch match = ScanCardList(info, &scanned, (mode & 4) ? &boxes : nullptr);
     // A list whose reading failed decides nothing, unless a met "CD" entry ended the scan before.
-    if ((mode & 2) && !match.code.empty() && match.code != L"CD") std::abort();
+    if ((mode & 2) && !match.code.empty() && match.code != L"CD")
+        std::abort();
     for (const ShownBox& box : boxes.shown) {
-        if (box.narrow && box.text.size() > 499) std::abort();
+        if (box.narrow && box.text.size() > 499)
+            std::abort();
     }
     return 0;
 }

@@ -15,7 +15,8 @@ namespace {
 
 std::wstring LowerAscii(std::wstring text) {
     for (wchar_t& c : text)
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
     return text;
 }
 
@@ -24,18 +25,24 @@ std::wstring LowerAscii(std::wstring text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CFuzzInput input(data, size);
     std::vector<std::wstring> words;
-    while (!input.Empty()) words.push_back(input.TakeWideLine());
+    while (!input.Empty())
+        words.push_back(input.TakeWideLine());
     const CommandLineParse parse = ParseCommandLine(words);
     if (!parse.ok) {
-        if (parse.error.empty()) std::abort();
+        if (parse.error.empty())
+            std::abort();
         return 0;
     }
     const CommandLineOptions& o = parse.options;
-    if (o.silent && !o.acceptEula) std::abort();
-    if (o.reportPath && o.jsonPath && *o.reportPath == L"-" && *o.jsonPath == L"-") std::abort();
-    if (o.timeoutSeconds && (*o.timeoutSeconds < 1 || *o.timeoutSeconds > kMaxTimeoutSeconds)) std::abort();
+    if (o.silent && !o.acceptEula)
+        std::abort();
+    if (o.reportPath && o.jsonPath && *o.reportPath == L"-" && *o.jsonPath == L"-")
+        std::abort();
+    if (o.timeoutSeconds && (*o.timeoutSeconds < 1 || *o.timeoutSeconds > kMaxTimeoutSeconds))
+        std::abort();
     const std::optional<int> limit = EffectiveTimeout(o);
-    if (limit && (*limit < 1 || *limit > kMaxTimeoutSeconds)) std::abort();
+    if (limit && (*limit < 1 || *limit > kMaxTimeoutSeconds))
+        std::abort();
     (void)HasUnattendedOptions(o);
 
     // Made full against a caller's folder, the two outputs are never one file.
@@ -43,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::wstring> refused =
         ResolveOutputPaths(resolved, [](const std::wstring& path) { return L"C:\\Caller\\" + path; });
     if (refused) {
-        if (refused->empty()) std::abort();
+        if (refused->empty())
+            std::abort();
     } else if (resolved.reportPath && resolved.jsonPath && *resolved.reportPath != L"-" &&
                LowerAscii(*resolved.reportPath) == LowerAscii(*resolved.jsonPath)) {
         std::abort();

@@ -19,18 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DriverVersionParts version;
     // A text that fails may leave the parts it read before failing: only their range counts.
     (void)ParseDriverVersion(text, (mode & 1) != 0, version);
-    if (version.major < 0 || version.minor < 0 || version.build < 0 || version.revision < 0) std::abort();
+    if (version.major < 0 || version.minor < 0 || version.build < 0 || version.revision < 0)
+        std::abort();
     RenumberNvidiaVersion(caption, version);
 
     std::uint32_t date = 77;
     if (ParseDriverDate(text, date)) {
-        if (text.size() != 8) std::abort();
+        if (text.size() != 8)
+            std::abort();
         std::uint32_t digits = 0;
         for (wchar_t c : text) {
-            if (c < L'0' || c > L'9') std::abort();
+            if (c < L'0' || c > L'9')
+                std::abort();
             digits = digits * 10 + static_cast<std::uint32_t>(c - L'0');
         }
-        if (digits != date || date < 20000101 || date > 30001231) std::abort();
+        if (digits != date || date < 20000101 || date > 30001231)
+            std::abort();
     } else if (date != 0) {
         std::abort();
     }

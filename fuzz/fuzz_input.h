@@ -10,15 +10,17 @@
 namespace Velkora {
 
 class CFuzzInput {
-public:
-    CFuzzInput(const std::uint8_t* data, std::size_t size) : rest(reinterpret_cast<const char*>(data), size) {}
+  public:
+    CFuzzInput(const std::uint8_t* data, std::size_t size)
+        : rest(reinterpret_cast<const char*>(data), size) {}
 
     bool Empty() const { return rest.empty(); }
     std::size_t Left() const { return rest.size(); }
 
     // One byte; 0 once the input is used up.
     std::uint8_t TakeByte() {
-        if (rest.empty()) return 0;
+        if (rest.empty())
+            return 0;
         const auto b = static_cast<std::uint8_t>(rest.front());
         rest.remove_prefix(1);
         return b;
@@ -26,7 +28,8 @@ public:
 
     std::uint32_t TakeUInt32() {
         std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= std::uint32_t{TakeByte()} << (8 * i);
+        for (int i = 0; i < 4; ++i)
+            v |= std::uint32_t{TakeByte()} << (8 * i);
         return v;
     }
 
@@ -67,7 +70,7 @@ public:
         return wide;
     }
 
-private:
+  private:
     std::string_view rest;
 };
 

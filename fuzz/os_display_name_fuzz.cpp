@@ -17,7 +17,7 @@ using namespace Velkora::Utilities;
 namespace {
 
 class CInputSession : public IWmiOSSession {
-public:
+  public:
     explicit CInputSession(CFuzzInput& input) : input(input) {}
     std::uint32_t InitializeCom() override { return 0; }
     std::uint32_t CreateLocator() override { return 0; }
@@ -32,8 +32,10 @@ public:
     PropertyRead ReadText(const wchar_t*, wchar_t* buffer, std::size_t capacity) override {
         const std::uint8_t how = input.TakeByte() % 4;
         const std::wstring text = input.TakeWideLine();
-        if (how == 1) return {PropertyReadOutcome::Default, 0};
-        if (how == 2) return {PropertyReadOutcome::NotConvertible, 0x80020005u};
+        if (how == 1)
+            return {PropertyReadOutcome::Default, 0};
+        if (how == 2)
+            return {PropertyReadOutcome::NotConvertible, 0x80020005u};
         const std::size_t n = std::min(text.size(), capacity - 1);
         std::wmemcpy(buffer, text.data(), n);
         buffer[n] = 0;
@@ -41,22 +43,25 @@ public:
     }
     PropertyRead ReadNumber(const wchar_t*, PropertyWidth, std::uint32_t& value) override {
         const std::uint8_t how = input.TakeByte() % 8;
-        if (how == 1) return {PropertyReadOutcome::Default, 0};
-        if (how == 2) return {PropertyReadOutcome::NotConvertible, 0x80020005u};
+        if (how == 1)
+            return {PropertyReadOutcome::Default, 0};
+        if (how == 2)
+            return {PropertyReadOutcome::NotConvertible, 0x80020005u};
         value = input.TakeUInt32();
         return {PropertyReadOutcome::Taken, 0};
     }
     void ReleaseObjects() override {}
     void UninitializeCom() override {}
 
-private:
+  private:
     CFuzzInput& input;
 };
 
 class CIgnoredLines : public IDiagnosticLines {
-public:
+  public:
     void WriteLine(const wchar_t* line) override {
-        if (std::wcslen(line) >= 512) std::abort();
+        if (std::wcslen(line) >= 512)
+            std::abort();
     }
 };
 
@@ -82,15 +87,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WindowsOSVersionInfo info{};
     bool ok = false;
     GetWindowsVersionFromWMI(session, lines, info, ok);
-    if (!ok) return 0;
-    if (info.caption[kCaptionChars - 1] != 0 || info.csdVersion[kCsdVersionChars - 1] != 0) std::abort();
+    if (!ok)
+        return 0;
+    if (info.caption[kCaptionChars - 1] != 0 || info.csdVersion[kCsdVersionChars - 1] != 0)
+        std::abort();
 
     wchar_t name[kDisplayNameChars];
     wchar_t code[kSupportCodeChars];
     std::wmemset(name, L'x', kDisplayNameChars);
     std::wmemset(code, L'x', kSupportCodeChars);
     if (ComposeOSDisplayString(info, facts, name, code) == 1) {
-        if (std::wmemchr(name, 0, kDisplayNameChars) == nullptr || std::wmemchr(code, 0, kSupportCodeChars) == nullptr)
+        if (std::wmemchr(name, 0, kDisplayNameChars) == nullptr ||
+            std::wmemchr(code, 0, kSupportCodeChars) == nullptr)
             std::abort();
     }
     return 0;

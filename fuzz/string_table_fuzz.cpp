@@ -22,9 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Exactly as many units as the bytes hold, in a buffer of their own, so that the address
     // sanitizer sees a read past the block.
     std::vector<std::uint16_t> block(bytes.size() / 2);
-    if (!block.empty()) std::memcpy(block.data(), bytes.data(), block.size() * 2);
+    if (!block.empty())
+        std::memcpy(block.data(), bytes.data(), block.size() * 2);
     const std::optional<std::wstring> entry = ReadStringTableEntry(block.data(), block.size(), index);
-    if (entry && entry->size() > block.size()) std::abort();
+    if (entry && entry->size() > block.size())
+        std::abort();
 
     std::vector<FormatArg> args;
     for (int i = 0; i < 4 && !input.Empty(); ++i) {
@@ -32,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             args.emplace_back(input.TakeWideLine());
         } else {
             std::int64_t number = static_cast<std::int32_t>(input.TakeUInt32());
-            if (argumentKinds & (0x10 << i)) number = (number << 32) | input.TakeUInt32();
+            if (argumentKinds & (0x10 << i))
+                number = (number << 32) | input.TakeUInt32();
             args.emplace_back(static_cast<long long>(number));
         }
     }
@@ -41,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every argument is used once at most, as its text or number padded to the widest field;
     // the rest of the output is the format itself.
     std::size_t bound = format.size();
-    for (const FormatArg& arg : args) bound += (arg.String() ? arg.String()->size() : 32) + kMaxFormatWidth;
-    if (text.size() > bound) std::abort();
+    for (const FormatArg& arg : args)
+        bound += (arg.String() ? arg.String()->size() : 32) + kMaxFormatWidth;
+    if (text.size() > bound)
+        std::abort();
     return 0;
 }

@@ -19,28 +19,32 @@ namespace {
 // One file in memory for the whole run, rewritten for each input: opening it by name gives the
 // reader a file of its own offset, as a file on disk would.
 class CMemoryFile {
-public:
+  public:
     CMemoryFile() : fd(memfd_create("velkora-fuzz-text", 0)) {
-        if (fd < 0) std::abort();
+        if (fd < 0)
+            std::abort();
         path = L"/proc/self/fd/" + std::to_wstring(fd);
     }
     void Fill(const std::string& bytes) {
-        if (ftruncate(fd, 0) != 0 || pwrite(fd, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
+        if (ftruncate(fd, 0) != 0 ||
+            pwrite(fd, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
             std::abort();
     }
     std::wstring path;
 
-private:
+  private:
     int fd;
 };
 
-template <class Text> Text JoinedLines(const std::wstring& path, std::uint32_t codePage, const Text& separator) {
+template <class Text>
+Text JoinedLines(const std::wstring& path, std::uint32_t codePage, const Text& separator) {
     CTextFileRead reader(path);
     reader.SetConversionCodePage(codePage);
     Text joined, line;
     bool first = true;
     while (reader.ReadTextLine(line)) {
-        if (!first) joined += separator;
+        if (!first)
+            joined += separator;
         joined += line;
         first = false;
     }
@@ -51,7 +55,8 @@ template <class Text> Text AllText(const std::wstring& path, std::uint32_t codeP
     CTextFileRead reader(path);
     reader.SetConversionCodePage(codePage);
     Text text;
-    if (!reader.ReadAllText(text, separator)) std::abort();
+    if (!reader.ReadAllText(text, separator))
+        std::abort();
     return text;
 }
 
@@ -65,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.Fill(input.TakeRest());
     if (mode & 1) {
         const std::string separator = (mode & 4) ? "\r\n" : "";
-        if (JoinedLines<std::string>(file.path, codePage, separator) != AllText<std::string>(file.path, codePage, separator))
+        if (JoinedLines<std::string>(file.path, codePage, separator) !=
+            AllText<std::string>(file.path, codePage, separator))
             std::abort();
     } else {
         const std::wstring separator = (mode & 4) ? L"\r\n" : L"";

@@ -16,14 +16,16 @@ namespace {
 
 std::optional<std::wstring> TakeOptionalText(CFuzzInput& input, bool present) {
     std::wstring text = input.TakeWideLine();
-    if (!present) return std::nullopt;
+    if (!present)
+        return std::nullopt;
     return text;
 }
 
 std::uint32_t DigitsValue(std::wstring_view text) {
     std::uint32_t value = 0;
     for (wchar_t c : text.substr(0, 8)) {
-        if (c < L'0' || c > L'9') return 0;
+        if (c < L'0' || c > L'9')
+            return 0;
         value = value * 10 + static_cast<std::uint32_t>(c - L'0');
     }
     return text.size() >= 8 ? value : 0;
@@ -42,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t present = input.TakeByte();
         VideoControllerRecord record;
         record.caption = TakeOptionalText(input, present & 1);
-        if (present & 2) record.adapterRam = input.TakeUInt32();
+        if (present & 2)
+            record.adapterRam = input.TakeUInt32();
         record.driverDate = TakeOptionalText(input, present & 4);
         record.driverVersion = TakeOptionalText(input, present & 8);
         record.pnpDeviceId = TakeOptionalText(input, present & 16);
@@ -51,21 +54,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     while (!input.Empty()) {
         const std::uint8_t flags = input.TakeByte();
-        DisplayDeviceRecord device{input.TakeWideLine(), input.TakeWideLine(), (flags & 1) != 0, (flags & 2) != 0};
-        if (flags & 4) platform.driverKeys[DriverKeyPath(device.deviceKey)] = {input.TakeWideLine(), input.TakeWideLine()};
+        DisplayDeviceRecord device{input.TakeWideLine(), input.TakeWideLine(), (flags & 1) != 0,
+                                   (flags & 2) != 0};
+        if (flags & 4)
+            platform.driverKeys[DriverKeyPath(device.deviceKey)] = {input.TakeWideLine(),
+                                                                    input.TakeWideLine()};
         platform.devices.push_back(device);
     }
 
     for (const VideoControllerRecord& record : platform.controllers) {
-        if (!record.driverDate) continue;
-        if (ParseDriverDate(*record.driverDate) != DigitsValue(*record.driverDate)) std::abort();
-        if (record.driverVersion) (void)ParseVersionText(*record.driverVersion);
+        if (!record.driverDate)
+            continue;
+        if (ParseDriverDate(*record.driverDate) != DigitsValue(*record.driverDate))
+            std::abort();
+        if (record.driverVersion)
+            (void)ParseVersionText(*record.driverVersion);
     }
     AdapterTable table;
     const int outcome = EnumerateAdapters(table, platform);
-    if (outcome < -1 || outcome > static_cast<int>(kAdapterSlots)) std::abort();
+    if (outcome < -1 || outcome > static_cast<int>(kAdapterSlots))
+        std::abort();
     for (const AdapterSlot& slot : table.slots) {
-        if (slot.caption.size() > kAdapterTextMax || slot.pnpDeviceId.size() > kAdapterTextMax) std::abort();
+        if (slot.caption.size() > kAdapterTextMax || slot.pnpDeviceId.size() > kAdapterTextMax)
+            std::abort();
     }
     return 0;
 }

@@ -18,9 +18,11 @@ using Velkora::CFuzzInput;
 namespace {
 
 class CInputGl : public IGlFunctions {
-public:
+  public:
     const char* GetString(unsigned name) override {
-        const std::optional<std::string>& s = name == kGlExtensions ? extensions : name == kGlVendor ? vendor : version;
+        const std::optional<std::string>& s = name == kGlExtensions ? extensions
+                                              : name == kGlVendor   ? vendor
+                                                                    : version;
         return s ? s->c_str() : nullptr;
     }
     void* GetProcAddress(const char*) override {
@@ -41,19 +43,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gl.missing = input.TakeUInt32();
     // The strings are C strings: each ends at its first NUL, as the driver's would.
     const std::string vendor = input.TakeLine(), version = input.TakeLine(), extensions = input.TakeRest();
-    if (!(mode & 1)) gl.vendor = vendor.c_str();
-    if (!(mode & 2)) gl.version = version.c_str();
-    if (!(mode & 4)) gl.extensions = extensions.c_str();
+    if (!(mode & 1))
+        gl.vendor = vendor.c_str();
+    if (!(mode & 2))
+        gl.version = version.c_str();
+    if (!(mode & 4))
+        gl.extensions = extensions.c_str();
 
     (void)ClassifyVendor(gl.GetString(kGlVendor));
     const GlVersionLevel level = ClassifyVersion(gl.GetString(kGlVersion));
-    if (level.gl42 && !level.atLeast33) std::abort();
-    if (gl.extensions) (void)ExtensionListed(*gl.extensions, version);
+    if (level.gl42 && !level.atLeast33)
+        std::abort();
+    if (gl.extensions)
+        (void)ExtensionListed(*gl.extensions, version);
 
     CStringLogSink sink;
     CDiagLog log(sink);
     GlEntryPoints entryPoints;
     const int loaded = LoadGlExtensions((mode & 8) != 0, gl, entryPoints, log);
-    if (loaded < 0 || loaded > 2) std::abort();
+    if (loaded < 0 || loaded > 2)
+        std::abort();
     return 0;
 }

@@ -15,16 +15,23 @@ using Velkora::CFuzzInput;
 
 namespace {
 
-const wchar_t* const kKeyNames[] = {L"version",          L"Allow Intel",          L"Allow NVIDIA",
-                                    L"Allow AMD",        L"Allow multi GPU",      L"Skip remote check",
-                                    L"Req. driver date", L"GL4.2 NV driver date", L"GL4.2 AMD driver date",
+const wchar_t* const kKeyNames[] = {L"version",
+                                    L"Allow Intel",
+                                    L"Allow NVIDIA",
+                                    L"Allow AMD",
+                                    L"Allow multi GPU",
+                                    L"Skip remote check",
+                                    L"Req. driver date",
+                                    L"GL4.2 NV driver date",
+                                    L"GL4.2 AMD driver date",
                                     L"GL4.2 Intel driver date"};
 
 bool SameSettings(const DiagSettings& a, const DiagSettings& b) {
     return a.version == b.version && a.allowMultiGpu == b.allowMultiGpu && a.allowIntel == b.allowIntel &&
-           a.allowNvidia == b.allowNvidia && a.allowAmd == b.allowAmd && a.skipRemoteCheck == b.skipRemoteCheck &&
-           a.requiredDriverDate == b.requiredDriverDate && a.nvGl42DriverDate == b.nvGl42DriverDate &&
-           a.amdGl42DriverDate == b.amdGl42DriverDate && a.intelGl42DriverDate == b.intelGl42DriverDate;
+           a.allowNvidia == b.allowNvidia && a.allowAmd == b.allowAmd &&
+           a.skipRemoteCheck == b.skipRemoteCheck && a.requiredDriverDate == b.requiredDriverDate &&
+           a.nvGl42DriverDate == b.nvGl42DriverDate && a.amdGl42DriverDate == b.amdGl42DriverDate &&
+           a.intelGl42DriverDate == b.intelGl42DriverDate;
 }
 
 } // namespace
@@ -34,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CFakeProfileStore store;
     CFakeProfileStore::Section section{std::wstring(kSettingsSection), {}};
     for (const wchar_t* key : kKeyNames) {
-        if (input.Empty()) break;
+        if (input.Empty())
+            break;
         section.keys.emplace_back(key, input.TakeWideLine());
     }
     store.sections.push_back(section);
@@ -50,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DiagSettings again;
     again.iniPath = settings.iniPath;
     LoadSettings(again, store, log);
-    if (!SameSettings(settings, again)) std::abort();
+    if (!SameSettings(settings, again))
+        std::abort();
     return 0;
 }

@@ -16,7 +16,7 @@ using Velkora::CFuzzInput;
 namespace {
 
 class CInputFile : public IShaderFile {
-public:
+  public:
     CInputFile(std::optional<std::uint64_t> size, std::string bytes, std::size_t readLimit)
         : size(size), bytes(std::move(bytes)), readLimit(readLimit) {}
     std::optional<std::uint64_t> Size() override { return size; }
@@ -26,14 +26,14 @@ public:
         return n;
     }
 
-private:
+  private:
     std::optional<std::uint64_t> size;
     std::string bytes;
     std::size_t readLimit;
 };
 
 class CInputFiles : public IShaderFiles {
-public:
+  public:
     std::unique_ptr<IShaderFile> Open(const std::wstring&) override { return std::move(file); }
     std::unique_ptr<IShaderFile> file;
 };
@@ -49,13 +49,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::optional<std::uint64_t> reported = bytes.size();
     // Sizes a file system could tell wrongly: none, a little off, or anything at all.
     switch (mode % 4) {
-    case 1: reported = std::nullopt; break;
-    case 2: reported = bytes.size() + (mode >> 2) - 32; break;
-    case 3: reported = (std::uint64_t{readLimit} << 32) | readLimit; break;
-    default: break;
+    case 1:
+        reported = std::nullopt;
+        break;
+    case 2:
+        reported = bytes.size() + (mode >> 2) - 32;
+        break;
+    case 3:
+        reported = (std::uint64_t{readLimit} << 32) | readLimit;
+        break;
+    default:
+        break;
     }
     CInputFiles files;
-    if (!(mode & 0x80)) files.file = std::make_unique<CInputFile>(reported, bytes, readLimit);
+    if (!(mode & 0x80))
+        files.file = std::make_unique<CInputFile>(reported, bytes, readLimit);
     CStringLogSink sink;
     CDiagLog log(sink);
     const std::optional<std::string> text = ReadShaderFile(path, files, log);

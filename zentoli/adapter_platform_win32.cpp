@@ -122,11 +122,13 @@ bool CWin32AdapterPlatform::QueryVideoControllers(std::size_t maxCount,
                                    enumerator.Receive())))
         return false;
     std::vector<IWbemClassObject*> objects(maxCount, nullptr);
-    std::vector<CComPtr<IWbemClassObject>> owners(maxCount); // made before the call, so taking them over cannot fail
+    std::vector<CComPtr<IWbemClassObject>> owners(
+        maxCount); // made before the call, so taking them over cannot fail
     ULONG returned = 0;
     if (FAILED(enumerator->Next(WBEM_INFINITE, static_cast<ULONG>(maxCount), objects.data(), &returned)))
         return false;
-    for (ULONG i = 0; i < returned && i < maxCount; ++i) *owners[i].Receive() = objects[i];
+    for (ULONG i = 0; i < returned && i < maxCount; ++i)
+        *owners[i].Receive() = objects[i];
     for (ULONG i = 0; i < returned && i < maxCount; ++i) {
         IWbemClassObject* object = owners[i].Get();
         VideoControllerRecord record;

@@ -28,11 +28,14 @@ PIXELFORMATDESCRIPTOR PixelFormatRequest() {
 struct OpenGlFunctions {
     Velkora::CSystemLibrary library{L"opengl32.dll"};
     decltype(&glGetString) getString = library.Find<decltype(&glGetString)>("glGetString");
-    decltype(&wglGetProcAddress) getProcAddress = library.Find<decltype(&wglGetProcAddress)>("wglGetProcAddress");
+    decltype(&wglGetProcAddress) getProcAddress =
+        library.Find<decltype(&wglGetProcAddress)>("wglGetProcAddress");
     decltype(&wglCreateContext) createContext = library.Find<decltype(&wglCreateContext)>("wglCreateContext");
     decltype(&wglMakeCurrent) makeCurrent = library.Find<decltype(&wglMakeCurrent)>("wglMakeCurrent");
     decltype(&wglDeleteContext) deleteContext = library.Find<decltype(&wglDeleteContext)>("wglDeleteContext");
-    bool IsComplete() const { return getString && getProcAddress && createContext && makeCurrent && deleteContext; }
+    bool IsComplete() const {
+        return getString && getProcAddress && createContext && makeCurrent && deleteContext;
+    }
 };
 
 const OpenGlFunctions& OpenGl() {

@@ -5,7 +5,7 @@
 namespace Velkora {
 
 class CAboutDlg : public CDialogBase {
-protected:
+  protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 };
 

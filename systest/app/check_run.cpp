@@ -11,17 +11,20 @@ namespace Velkora {
 namespace {
 
 class CRunRecorder {
-public:
+  public:
     CRunRecorder(const ITextSource& texts, const AppendRowFn& appendRow, std::wstring& reportText,
                  RunSummary& summary)
         : texts(texts), appendRow(appendRow), reportText(reportText), summary(summary) {}
 
     void Handle(CheckId id, CheckResult result, bool counts) {
-        if (result.severity < 1) return;
+        if (result.severity < 1)
+            return;
         ResultRow row = MakeResultRow(texts, result.severity, result.text);
-        if (appendRow) appendRow(row);
+        if (appendRow)
+            appendRow(row);
         reportText += MakeReportLine(texts, result.severity, result.reportText);
-        if (counts) summary.level = std::min(summary.level, result.severity);
+        if (counts)
+            summary.level = std::min(summary.level, result.severity);
         std::wstring label = BareLabel(texts.Text(LookUpLabel(result.severity).labelId));
         summary.entries.push_back(RunEntry{id, std::move(result), std::move(row), std::move(label), counts});
     }
@@ -43,7 +46,8 @@ public:
     void DiagnosticsWithoutVerdict(ICheckSuite& checks) {
         const DiagnosticsRunFacts run = checks.LastDiagnosticsRun();
         switch (run.end) {
-        case DiagnosticsEnd::kVerdict: return;
+        case DiagnosticsEnd::kVerdict:
+            return;
         case DiagnosticsEnd::kStopped:
             NotChecked(CheckId::DiagnosticsTimeout,
                        FormatTextById(texts, kTextDiagnosticsStopped, {run.limitSeconds.value_or(0)}));
@@ -58,7 +62,7 @@ public:
         }
     }
 
-private:
+  private:
     void Warning(CheckId id, std::wstring text, bool counts) {
         std::wstring reportText = text;
         Handle(id, CheckResult{kSeverityWarning, std::move(text), std::move(reportText)}, counts);
@@ -78,10 +82,12 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
     RunSummary summary;
     CRunRecorder run(texts, appendRow, reportText, summary);
     auto begin = [&](RunStep step) {
-        if (stepBegins) stepBegins(step);
+        if (stepBegins)
+            stepBegins(step);
     };
     auto stopped = [&] {
-        if (cancelled && cancelled()) summary.cancelled = true;
+        if (cancelled && cancelled())
+            summary.cancelled = true;
         return summary.cancelled;
     };
     checks.StartGraphicsDiagnostics();
@@ -95,7 +101,8 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         {RunStep::Screen, CheckId::Screen, &ICheckSuite::CheckScreen},
     };
     for (const auto& [step, id, check] : hardwareChecks) {
-        if (stopped()) return summary;
+        if (stopped())
+            return summary;
         begin(step);
         CheckResult result;
         (checks.*check)(result);
@@ -107,11 +114,13 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         run.HandleSameText(id, std::move(result), true);
     }
 
-    if (stopped()) return summary;
+    if (stopped())
+        return summary;
     begin(RunStep::Graphics);
     bool graphicsJudged = checks.RunGraphicsDiagnostics();
     // A cancel while the diagnostics ran stopped them: what they left is no result.
-    if (stopped()) return summary;
+    if (stopped())
+        return summary;
     run.DiagnosticsWithoutVerdict(checks);
     if (!graphicsJudged) {
         run.NotChecked(CheckId::AdapterNotIdentified, texts.Text(kTextAdapterNotIdentified));
@@ -132,10 +141,13 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
 
     // The rows above and the diagnostics row come from the first run; the repeat only decides
     // whether the note is due.
-    if (stopped()) return summary;
+    if (stopped())
+        return summary;
     const bool listReplaced = checks.ReplaceCardListForOlderWindows();
-    if (stopped()) return summary;
-    if (listReplaced) run.Note(CheckId::ListReplaced, kTextListReplacedNote);
+    if (stopped())
+        return summary;
+    if (listReplaced)
+        run.Note(CheckId::ListReplaced, kTextListReplacedNote);
     run.Note(CheckId::ClosingNote, kTextClosingNote);
 
     SummaryEntry entry = LookUpSummary(summary.level);

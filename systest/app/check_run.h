@@ -63,7 +63,7 @@ using RunCancelledFn = std::function<bool()>;
 // do; the rows are those of a run that waits for it at once. Once cancelled answers true, no
 // further check, list swap or repeat of the diagnostics happens.
 RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
-                        const AppendRowFn& appendRow, std::wstring& reportText, const RunStepFn& stepBegins = {},
-                        const RunCancelledFn& cancelled = {});
+                        const AppendRowFn& appendRow, std::wstring& reportText,
+                        const RunStepFn& stepBegins = {}, const RunCancelledFn& cancelled = {});
 
 } // namespace Velkora

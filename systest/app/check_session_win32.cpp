@@ -24,7 +24,12 @@ LocalDateTime ReadLocalDateTime() {
     constexpr std::int64_t kTicksPerMinute = 600000000;
     std::int64_t difference = Ticks(local) - Ticks(utc);
     difference += difference < 0 ? -kTicksPerMinute / 2 : kTicksPerMinute / 2;
-    return LocalDateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond,
+    return LocalDateTime{local.wYear,
+                         local.wMonth,
+                         local.wDay,
+                         local.wHour,
+                         local.wMinute,
+                         local.wSecond,
                          static_cast<int>(difference / kTicksPerMinute)};
 }
 
@@ -36,7 +41,8 @@ void TraceRunStep(RunStep step) {
         L"VelkoraSysTest: disk space",       L"VelkoraSysTest: screen",    L"VelkoraSysTest: graphics",
     };
     const auto index = static_cast<std::size_t>(step);
-    if (index < std::size(kMarks)) TraceMark(kMarks[index]);
+    if (index < std::size(kMarks))
+        TraceMark(kMarks[index]);
 }
 
 const std::wstring& CCheckSession::Begin() {
@@ -49,9 +55,10 @@ const std::wstring& CCheckSession::Begin() {
     return header;
 }
 
-void CCheckSession::Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins, const RunCancelledFn& cancelled) {
-    summary = RunAllChecks(*context.checks, *context.texts, context.identity.name, appendRow, reportText, stepBegins,
-                           cancelled);
+void CCheckSession::Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins,
+                        const RunCancelledFn& cancelled) {
+    summary = RunAllChecks(*context.checks, *context.texts, context.identity.name, appendRow, reportText,
+                           stepBegins, cancelled);
     hasRun = true;
 }
 

@@ -14,7 +14,7 @@ namespace Velkora {
 void TraceRunStep(RunStep step);
 
 class CCheckSession {
-public:
+  public:
     explicit CCheckSession(const AppContext& context) : context(context) {}
     CCheckSession(const CCheckSession&) = delete;
     CCheckSession& operator=(const CCheckSession&) = delete;
@@ -24,7 +24,8 @@ public:
     const std::wstring& Begin();
     // Every check once, after Begin; each row goes to appendRow (may be empty) as it is made,
     // stepBegins hears of each step, and the run stops early once cancelled answers true.
-    void Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins = {}, const RunCancelledFn& cancelled = {});
+    void Run(const AppendRowFn& appendRow, const RunStepFn& stepBegins = {},
+             const RunCancelledFn& cancelled = {});
 
     const std::wstring& Header() const { return header; }
     const std::wstring& ReportText() const { return reportText; }
@@ -34,7 +35,7 @@ public:
     const std::wstring& BuildDate() const { return buildDate; }
     const LocalDateTime& CheckedAt() const { return checkedAt; }
 
-private:
+  private:
     const AppContext& context;
     std::wstring computerName;
     std::wstring buildDate;

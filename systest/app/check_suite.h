@@ -11,12 +11,12 @@ namespace Velkora {
 // How the last run of the diagnostics program ended.
 struct DiagnosticsRunFacts {
     DiagnosticsEnd end = DiagnosticsEnd::kVerdict;
-    std::int32_t exitCode = 0;                 // when it ended by itself
+    std::int32_t exitCode = 0;                // when it ended by itself
     std::optional<std::int32_t> limitSeconds; // the time limit it was stopped at
 };
 
 class ICheckSuite {
-public:
+  public:
     virtual ~ICheckSuite() = default;
     virtual void CheckOperatingSystem(CheckResult& result) = 0;
     virtual void CheckProcessor(CheckResult& result) = 0;

@@ -9,14 +9,16 @@ namespace {
 
 std::wstring Lower(std::wstring text) {
     for (auto& c : text) {
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
     }
     return text;
 }
 
 // "-name" or "/name" in any letter case; empty when the word is not an option.
 std::wstring OptionName(const std::wstring& word) {
-    if (word.size() < 2 || (word[0] != L'-' && word[0] != L'/')) return {};
+    if (word.size() < 2 || (word[0] != L'-' && word[0] != L'/'))
+        return {};
     return Lower(word.substr(1));
 }
 
@@ -28,7 +30,9 @@ bool NameTheSameFile(const CommandLineOptions& o) {
            Lower(*o.reportPath) == Lower(*o.jsonPath);
 }
 
-bool IsHelpOption(const std::wstring& name) { return name == L"?" || name == L"h" || name == L"help"; }
+bool IsHelpOption(const std::wstring& name) {
+    return name == L"?" || name == L"h" || name == L"help";
+}
 
 bool IsNewOption(const std::wstring& name) {
     return name == L"accepteula" || name == L"silent" || name == L"report" || name == L"json" ||
@@ -36,13 +40,16 @@ bool IsNewOption(const std::wstring& name) {
 }
 
 std::optional<int> ParseSeconds(const std::wstring& text) {
-    if (text.empty() || text.size() > 9) return std::nullopt;
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
     int value = 0;
     for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') return std::nullopt;
+        if (c < L'0' || c > L'9')
+            return std::nullopt;
         value = value * 10 + (c - L'0');
     }
-    if (value < 1) return std::nullopt;
+    if (value < 1)
+        return std::nullopt;
     return std::min(value, kMaxTimeoutSeconds);
 }
 
@@ -57,10 +64,11 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
             std::any_of(args.begin(), args.end(), [](const auto& a) { return OptionName(a) == L"silent"; });
         return parse;
     }
-    bool anyNew = std::any_of(args.begin(), args.end(), [](const auto& a) { return IsNewOption(OptionName(a)); });
+    bool anyNew =
+        std::any_of(args.begin(), args.end(), [](const auto& a) { return IsNewOption(OptionName(a)); });
     if (!anyNew) {
-        parse.options.verboseVideo = std::any_of(args.begin(), args.end(),
-                                                 [](const auto& a) { return OptionName(a) == L"verbosevideo"; });
+        parse.options.verboseVideo = std::any_of(
+            args.begin(), args.end(), [](const auto& a) { return OptionName(a) == L"verbosevideo"; });
         return parse;
     }
     auto fail = [&](std::wstring why) {
@@ -81,24 +89,30 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
         } else if (name == L"verbosevideo") {
             o.verboseVideo = true;
         } else if (name == L"report") {
-            if (o.reportPath) return fail(L"-report is given twice");
+            if (o.reportPath)
+                return fail(L"-report is given twice");
             o.reportPath = args[++i];
         } else if (name == L"json") {
-            if (o.jsonPath) return fail(L"-json is given twice");
+            if (o.jsonPath)
+                return fail(L"-json is given twice");
             o.jsonPath = args[++i];
         } else if (name == L"timeout") {
-            if (o.timeoutSeconds) return fail(L"-timeout is given twice");
+            if (o.timeoutSeconds)
+                return fail(L"-timeout is given twice");
             o.timeoutSeconds = ParseSeconds(args[i + 1]);
-            if (!o.timeoutSeconds) return fail(L"-timeout needs a whole number of seconds from 1, not " + args[i + 1]);
+            if (!o.timeoutSeconds)
+                return fail(L"-timeout needs a whole number of seconds from 1, not " + args[i + 1]);
             ++i;
         } else {
             return fail(L"unknown option " + args[i]);
         }
     }
-    if (o.silent && !o.acceptEula) return fail(L"-silent requires -accepteula");
+    if (o.silent && !o.acceptEula)
+        return fail(L"-silent requires -accepteula");
     if (o.reportPath && o.jsonPath && *o.reportPath == L"-" && *o.jsonPath == L"-")
         return fail(L"-report and -json cannot both write to standard output");
-    if (NameTheSameFile(o)) return fail(kSameFileRefusal);
+    if (NameTheSameFile(o))
+        return fail(kSameFileRefusal);
     return parse;
 }
 
@@ -108,17 +122,22 @@ bool HasUnattendedOptions(const CommandLineOptions& o) {
 
 std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve) {
     for (std::optional<std::wstring>* path : {&options.reportPath, &options.jsonPath}) {
-        if (!*path || IsStandardOutputTarget(**path)) continue;
+        if (!*path || IsStandardOutputTarget(**path))
+            continue;
         std::wstring full = resolve(**path);
-        if (!full.empty()) **path = std::move(full);
+        if (!full.empty())
+            **path = std::move(full);
     }
-    if (NameTheSameFile(options)) return std::wstring(kSameFileRefusal);
+    if (NameTheSameFile(options))
+        return std::wstring(kSameFileRefusal);
     return std::nullopt;
 }
 
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options) {
-    if (options.timeoutSeconds) return options.timeoutSeconds;
-    if (options.silent) return kDefaultSilentTimeoutSeconds;
+    if (options.timeoutSeconds)
+        return options.timeoutSeconds;
+    if (options.silent)
+        return kDefaultSilentTimeoutSeconds;
     return std::nullopt;
 }
 

@@ -34,7 +34,8 @@ constexpr wchar_t kBuiltInBody[] =
 } // namespace
 
 std::wstring HelpText(const std::wstring& translated) {
-    if (!translated.empty()) return translated;
+    if (!translated.empty())
+        return translated;
     return std::wstring(kUsageLine) + L"\r\n\r\n" + kBuiltInBody;
 }
 

@@ -4,7 +4,8 @@ namespace Velkora {
 
 std::wstring ProgramFolderOf(std::wstring_view programPath) {
     for (std::size_t i = programPath.size(); i-- > 1;) {
-        if (programPath[i] == L'\\') return std::wstring(programPath.substr(0, i + 1));
+        if (programPath[i] == L'\\')
+            return std::wstring(programPath.substr(0, i + 1));
     }
     return {};
 }

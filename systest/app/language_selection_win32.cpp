@@ -12,9 +12,11 @@ constexpr DWORD kDataOnly = LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RES
 // A module file counts only when it loads and holds our texts: one that is cut short, garbage or
 // another program's would otherwise give a run whose rows and report have no words at all.
 bool IsUsableModule(const std::wstring& path) {
-    if (!IsFilePath(path)) return false;
+    if (!IsFilePath(path))
+        return false;
     CModule module(LoadLibraryExW(path.c_str(), nullptr, kDataOnly));
-    if (!module) return false;
+    if (!module)
+        return false;
     bool found = false;
     LoadTextFromModule(module.Get(), kModuleProbeTextId, &found);
     return found;
@@ -22,7 +24,8 @@ bool IsUsableModule(const std::wstring& path) {
 
 std::wstring ReadLanguageCode() {
     wchar_t code[30] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30) == 0) return {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, code, 30) == 0)
+        return {};
     return code;
 }
 

@@ -1,8 +1,8 @@
 #include "lic_dlg_win32.h"
 
 #include "about_dlg_win32.h"
-#include "framework/window_placement_win32.h"
 #include "dpi_messages_win32.h"
+#include "framework/window_placement_win32.h"
 #include "gdi_objects_win32.h"
 #include "line_wrap.h"
 #include "res/resource.h"
@@ -63,17 +63,20 @@ void CLicDlg::OnInitDialog() {
     SetDlgItemTextW(Handle(), IDCANCEL, context.texts->Text(kTextLicenceDecline).c_str());
     SetDlgItemTextW(Handle(), IDC_LIC_INSTRUCTIONS, context.texts->Text(kTextLicenceInstructions).c_str());
     SetDlgItemTextW(Handle(), IDC_LIC_CONSENT, context.texts->Text(kTextLicenceConsent).c_str());
-    SetWindowTextW(Handle(), FormatTextById(*context.texts, kTextLicenceCaption, {context.identity.name}).c_str());
+    SetWindowTextW(Handle(),
+                   FormatTextById(*context.texts, kTextLicenceCaption, {context.identity.name}).c_str());
     context.modules->SetCurrent(context.modules->Program());
 }
 
 void CLicDlg::ReadLicenceText() {
     try {
         CTextFileRead file(licencePath);
-        if (!file.IsFileOpen()) return;
+        if (!file.IsFileOpen())
+            return;
         std::wstring line;
         while (!file.AtEndOfFile()) {
-            if (!file.ReadTextLine(line)) break;
+            if (!file.ReadTextLine(line))
+                break;
             licenceLines.push_back(line);
         }
     } catch (const CTextFileException&) {

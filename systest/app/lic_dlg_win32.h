@@ -12,14 +12,14 @@ namespace Velkora {
 inline constexpr UINT kMessageLicenceRewrap = WM_APP + 2;
 
 class CLicDlg : public CLoopDialog {
-public:
+  public:
     CLicDlg(const AppContext& context, std::wstring licencePath)
         : context(context), licencePath(std::move(licencePath)) {}
 
-protected:
+  protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-private:
+  private:
     void OnInitDialog();
     void ReadLicenceText();
     void ShowLicenceLines();

@@ -3,7 +3,9 @@
 namespace Velkora {
 namespace {
 
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsHighSurrogate(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
 
 // The length of the longest start of word that fits, at least one character (two for a
 // surrogate pair, which is never split).
@@ -12,8 +14,10 @@ size_t FittingPrefix(std::wstring_view word, int maxWidth, const TextWidthMeasur
     size_t next = 0;
     while (next < word.size()) {
         next += (IsHighSurrogate(word[next]) && next + 1 < word.size()) ? 2 : 1;
-        if (fitting != 0 && measure(word.substr(0, next)) > maxWidth) break;
-        if (fitting == 0 && measure(word.substr(0, next)) > maxWidth) return next;
+        if (fitting != 0 && measure(word.substr(0, next)) > maxWidth)
+            break;
+        if (fitting == 0 && measure(word.substr(0, next)) > maxWidth)
+            return next;
         fitting = next;
     }
     return fitting;
@@ -27,22 +31,27 @@ std::vector<std::wstring> WrapLine(std::wstring_view line, int maxWidth, const T
     size_t position = 0;
     // Leading spaces indent the first piece only.
     size_t wordStart = line.find_first_not_of(L' ');
-    if (wordStart == std::wstring_view::npos) return {std::wstring(line)};
+    if (wordStart == std::wstring_view::npos)
+        return {std::wstring(line)};
     std::wstring_view indent = line.substr(0, wordStart);
     position = wordStart;
     bool first = true;
     while (position < line.size()) {
         size_t wordEnd = line.find(L' ', position);
-        if (wordEnd == std::wstring_view::npos) wordEnd = line.size();
+        if (wordEnd == std::wstring_view::npos)
+            wordEnd = line.size();
         std::wstring_view word = line.substr(position, wordEnd - position);
         std::wstring candidate = current;
-        if (first) candidate.append(indent);
-        else if (!current.empty()) candidate.push_back(L' ');
+        if (first)
+            candidate.append(indent);
+        else if (!current.empty())
+            candidate.push_back(L' ');
         candidate.append(word);
         if (measure(candidate) <= maxWidth) {
             current = std::move(candidate);
         } else {
-            if (!current.empty()) pieces.push_back(std::move(current));
+            if (!current.empty())
+                pieces.push_back(std::move(current));
             current.clear();
             while (!word.empty() && measure(word) > maxWidth) {
                 size_t length = FittingPrefix(word, maxWidth, measure);
@@ -53,9 +62,11 @@ std::vector<std::wstring> WrapLine(std::wstring_view line, int maxWidth, const T
         }
         first = false;
         position = line.find_first_not_of(L' ', wordEnd);
-        if (position == std::wstring_view::npos) break;
+        if (position == std::wstring_view::npos)
+            break;
     }
-    if (!current.empty() || pieces.empty()) pieces.push_back(std::move(current));
+    if (!current.empty() || pieces.empty())
+        pieces.push_back(std::move(current));
     return pieces;
 }
 

@@ -1,11 +1,11 @@
 #include "main_dlg_win32.h"
 
 #include "about_dlg_win32.h"
+#include "framework/window_placement_win32.h"
 #include "list_resources_win32.h"
 #include "list_settings_win32.h"
-#include "framework/window_placement_win32.h"
-#include "report_file_win32.h"
 #include "presentation_resource.h"
+#include "report_file_win32.h"
 #include "res/resource.h"
 #include "text_format.h"
 #include "text_ids.h"
@@ -47,7 +47,8 @@ bool CMainDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
             CloseWithCode(2);
             return true;
         case IDC_MAIN_REPORT:
-            if (HIWORD(wParam) != BN_CLICKED) return false;
+            if (HIWORD(wParam) != BN_CLICKED)
+                return false;
             WriteAndOpenReport(Handle(), session.ReportText());
             return true;
         }
@@ -82,7 +83,8 @@ void CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::ShowRun() {
-    for (const RunEntry& entry : session.Summary().entries) resultList.AppendRow(entry.row);
+    for (const RunEntry& entry : session.Summary().entries)
+        resultList.AppendRow(entry.row);
     ShowSummary();
     resultList.FitColumnToContent(0);
     resultList.FitColumnToContent(1);
@@ -98,18 +100,22 @@ void CMainDlg::LoadPictures() {
     if (natural && dpi != kBaseDpi && GetObjectW(natural.Get(), sizeof(size), &size)) {
         CBitmapHandle scaled = StretchedBitmap(natural.Get(), ScaleForDpi(size.bmWidth, dpi),
                                                ScaleForDpi(size.bmHeight, dpi), true);
-        if (scaled) natural = std::move(scaled);
+        if (scaled)
+            natural = std::move(scaled);
     }
-    SendDlgItemMessageW(Handle(), IDC_MAIN_LOGO, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(natural.Get()));
+    SendDlgItemMessageW(Handle(), IDC_MAIN_LOGO, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(natural.Get()));
     logo = std::move(natural);
     statusImages = LoadImageStrip(program, IDB_LIST_STATUS, ScaleForDpi(kListImageSize, dpi));
-    if (summaryIcon) ShowSummaryIcon(); // a DPI change after the run
+    if (summaryIcon)
+        ShowSummaryIcon(); // a DPI change after the run
 }
 
 void CMainDlg::ShowSummaryIcon() {
     if (statusImages)
         summaryIcon.Reset(ImageList_GetIcon(statusImages.Get(), session.Summary().icon, ILD_NORMAL));
-    SendDlgItemMessageW(Handle(), IDC_MAIN_SUMMARY_ICON, STM_SETICON, reinterpret_cast<WPARAM>(summaryIcon.Get()), 0);
+    SendDlgItemMessageW(Handle(), IDC_MAIN_SUMMARY_ICON, STM_SETICON,
+                        reinterpret_cast<WPARAM>(summaryIcon.Get()), 0);
 }
 
 void CMainDlg::ShowSummary() {

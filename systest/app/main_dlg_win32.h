@@ -16,17 +16,17 @@ inline constexpr UINT kMessageDpiSettled = WM_APP + 1;
 namespace Velkora {
 
 class CMainDlg : public CLoopDialog {
-public:
+  public:
     // session: begun; its run may still be going on while the window is made.
     CMainDlg(const AppContext& context, const CCheckSession& session) : context(context), session(session) {}
 
     // The rows and the summary of the finished run.
     void ShowRun();
 
-protected:
+  protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-private:
+  private:
     void OnInitDialog();
     void ShowSummary();
     // The logo and the summary icon at the window's DPI.

@@ -4,11 +4,13 @@ namespace Velkora {
 
 std::wstring MessageBoxLine(std::wstring_view title, std::wstring_view text) {
     std::wstring line(title);
-    if (!line.empty()) line += L": ";
+    if (!line.empty())
+        line += L": ";
     bool inBreak = false;
     for (wchar_t c : text) {
         if (c == L'\r' || c == L'\n') {
-            if (!inBreak) line += L' ';
+            if (!inBreak)
+                line += L' ';
             inBreak = true;
             continue;
         }

@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "code_page_conversion.h"
-#include "scoped_handle_win32.h"
 #include "output_target.h"
 #include "report_file_win32.h"
+#include "scoped_handle_win32.h"
 #include "standard_streams_win32.h"
 
 namespace Velkora {
@@ -20,14 +20,17 @@ std::uint32_t UniqueNumber() {
 }
 
 bool WriteBytesFile(const std::wstring& path, const std::string& bytes) {
-    CFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
+    CFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
         DWORD written = 0;
         DWORD chunk = left > 0x100000 ? 0x100000 : static_cast<DWORD>(left);
-        if (!WriteFile(file.Get(), data, chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(file.Get(), data, chunk, &written, nullptr) || written == 0)
+            return false;
         data += written;
         left -= written;
     }
@@ -36,11 +39,13 @@ bool WriteBytesFile(const std::wstring& path, const std::string& bytes) {
 
 std::optional<std::string> ReadBytesFile(const std::wstring& path) {
     CFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return std::nullopt;
+    if (!file)
+        return std::nullopt;
     std::string bytes;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
     return bytes;
 }
 
@@ -50,7 +55,8 @@ bool ReplaceWhole(const std::wstring& target, const std::function<bool(const std
                   DWORD& error) {
     std::wstring temporary = TemporaryPathBeside(target, UniqueNumber());
     bool written = writeTemporary(temporary);
-    if (written && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written &&
+        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     error = GetLastError();
     DeleteFileW(temporary.c_str());
@@ -61,18 +67,21 @@ bool ReplaceWhole(const std::wstring& target, const std::function<bool(const std
 std::optional<std::string> ReportBytes(const std::wstring& reportText) {
     wchar_t folder[MAX_PATH] = {};
     DWORD length = GetTempPathW(MAX_PATH, folder);
-    if (length == 0 || length >= MAX_PATH) return std::nullopt;
-    std::wstring path = TemporaryPathBeside(std::wstring(folder, length) + L"VelkoraSysTest-report.txt", UniqueNumber());
+    if (length == 0 || length >= MAX_PATH)
+        return std::nullopt;
+    std::wstring path =
+        TemporaryPathBeside(std::wstring(folder, length) + L"VelkoraSysTest-report.txt", UniqueNumber());
     std::optional<std::string> bytes;
-    if (WriteReportFile(path, reportText)) bytes = ReadBytesFile(path);
+    if (WriteReportFile(path, reportText))
+        bytes = ReadBytesFile(path);
     DeleteFileW(path.c_str());
     return bytes;
 }
 
 bool Refused(const wchar_t* what, const std::wstring& target, DWORD error) {
     std::wstring where = IsStandardOutputTarget(target) ? L"standard output" : target;
-    WriteErrorLine(std::wstring(L"VelkoraSysTest: the ") + what + L" could not be written to " + where + L" (error " +
-                   std::to_wstring(error) + L")");
+    WriteErrorLine(std::wstring(L"VelkoraSysTest: the ") + what + L" could not be written to " + where +
+                   L" (error " + std::to_wstring(error) + L")");
     return false;
 }
 
@@ -82,10 +91,12 @@ bool WriteReportOutput(const std::wstring& target, const std::wstring& reportTex
     DWORD error = 0;
     if (IsStandardOutputTarget(target)) {
         std::optional<std::string> bytes = ReportBytes(reportText);
-        if (bytes && WriteStandardOutput(*bytes, reportText)) return true;
+        if (bytes && WriteStandardOutput(*bytes, reportText))
+            return true;
         return Refused(L"report", target, GetLastError());
     }
-    if (ReplaceWhole(target, [&](const std::wstring& path) { return WriteReportFile(path, reportText); }, error))
+    if (ReplaceWhole(
+            target, [&](const std::wstring& path) { return WriteReportFile(path, reportText); }, error))
         return true;
     return Refused(L"report", target, error);
 }
@@ -95,10 +106,13 @@ bool WriteJsonOutput(const std::wstring& target, const std::string& json) {
     if (IsStandardOutputTarget(target)) {
         std::wstring text;
         MultiByteToWide(kCodePageUtf8, json, text);
-        if (WriteStandardOutput(json, text)) return true;
+        if (WriteStandardOutput(json, text))
+            return true;
         return Refused(L"result document", target, GetLastError());
     }
-    if (ReplaceWhole(target, [&](const std::wstring& path) { return WriteBytesFile(path, json); }, error)) return true;
+    if (ReplaceWhole(
+            target, [&](const std::wstring& path) { return WriteBytesFile(path, json); }, error))
+        return true;
     return Refused(L"result document", target, error);
 }
 

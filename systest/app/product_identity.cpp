@@ -5,8 +5,10 @@ namespace Velkora {
 std::wstring ExtractProductYear(std::wstring_view literal) {
     std::wstring year;
     for (wchar_t c : literal) {
-        if (c >= L'0' && c <= L'9') year += c;
-        else if (!year.empty()) break;
+        if (c >= L'0' && c <= L'9')
+            year += c;
+        else if (!year.empty())
+            break;
     }
     return year;
 }

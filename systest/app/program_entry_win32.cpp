@@ -4,19 +4,18 @@
 #include <shellapi.h>
 
 #include "app_context_win32.h"
+#include "code_page_conversion.h"
+#include "com_objects_win32.h"
 #include "command_line.h"
 #include "framework/message_loop_win32.h"
-#include "com_objects_win32.h"
-#include "language_selection.h"
-#include "code_page_conversion.h"
 #include "help_text.h"
+#include "language_selection.h"
 #include "language_selection_win32.h"
 #include "lic_dlg_win32.h"
-#include "user_list_class_win32.h"
 #include "main_dlg_win32.h"
 #include "process_paths_win32.h"
-#include "res/resource.h"
 #include "progress_owned_boxes_win32.h"
+#include "res/resource.h"
 #include "run_exit_code.h"
 #include "run_guard.h"
 #include "run_with_progress_win32.h"
@@ -27,13 +26,14 @@
 #include "text_ids.h"
 #include "trace_marks_win32.h"
 #include "unattended_run_win32.h"
+#include "user_list_class_win32.h"
 
 namespace Velkora {
 namespace {
 
 // Keeps the loop registered with the module object for as long as the run lasts.
 class CLoopRegistration {
-public:
+  public:
     explicit CLoopRegistration(CMessageLoop& loop) { AppModule().AddMessageLoop(&loop); }
     ~CLoopRegistration() { AppModule().RemoveMessageLoop(); }
     CLoopRegistration(const CLoopRegistration&) = delete;
@@ -45,8 +45,10 @@ std::vector<std::wstring> CommandLineWords() {
     std::vector<std::wstring> words;
     int count = 0;
     LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!list) return words;
-    for (int i = 1; i < count; ++i) words.emplace_back(list[i]);
+    if (!list)
+        return words;
+    for (int i = 1; i < count; ++i)
+        words.emplace_back(list[i]);
     LocalFree(list);
     return words;
 }
@@ -57,11 +59,14 @@ std::vector<std::wstring> CommandLineWords() {
 // command line is refused after all (and then stays where it is), or nothing.
 std::optional<std::wstring> MoveToProgramFolder(CommandLineOptions& options) {
     std::optional<std::wstring> refused = ResolveOutputPaths(options, [](const std::wstring& path) {
-        return ReadSizedText([&](wchar_t* b, DWORD n) { return GetFullPathNameW(path.c_str(), n, b, nullptr); });
+        return ReadSizedText(
+            [&](wchar_t* b, DWORD n) { return GetFullPathNameW(path.c_str(), n, b, nullptr); });
     });
-    if (refused) return refused;
+    if (refused)
+        return refused;
     std::wstring folder = ProgramFolderOf(ReadProgramPath());
-    if (!folder.empty()) SetCurrentDirectoryW(folder.c_str());
+    if (!folder.empty())
+        SetCurrentDirectoryW(folder.c_str());
     return std::nullopt;
 }
 
@@ -70,7 +75,8 @@ std::optional<std::wstring> MoveToProgramFolder(CommandLineOptions& options) {
 std::wstring TranslatedHelp(HINSTANCE instance) {
     CResourceModules modules(instance);
     LanguageSelection language;
-    if (!SelectLanguage(modules, language, [](const std::wstring&, const std::wstring&) {})) return {};
+    if (!SelectLanguage(modules, language, [](const std::wstring&, const std::wstring&) {}))
+        return {};
     modules.SetCurrent(modules.LanguageModule());
     return CModuleTextSource(modules).Text(kTextHelp);
 }
@@ -96,14 +102,16 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
 
     CResourceModules modules(instance);
     LanguageSelection language;
-    if (!SelectLanguage(modules, language, options.silent ? WriteFatalMessageLine : ShowFatalMessageBox)) return -1;
+    if (!SelectLanguage(modules, language, options.silent ? WriteFatalMessageLine : ShowFatalMessageBox))
+        return -1;
     // After the language module, whose English fallback is still loaded (as data) by its bare name
     // from the working folder.
     LimitDllSearchToSystemFolder();
     CModuleTextSource texts(modules);
     context.modules = &modules;
     context.texts = &texts;
-    if (options.silent) return RunSilently(options, context, language.languageCode);
+    if (options.silent)
+        return RunSilently(options, context, language.languageCode);
 
     CMessageLoop loop;
     CLoopRegistration registration(loop);
@@ -114,7 +122,8 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     CheckSuiteOptions suiteOptions;
     suiteOptions.boxes = &boxes;
     suiteOptions.timeLimitSeconds = EffectiveTimeout(options);
-    if (unattended) suiteOptions.verbose = options.verboseVideo;
+    if (unattended)
+        suiteOptions.verbose = options.verboseVideo;
     std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(texts, context.identity, suiteOptions);
     context.checks = checks.get();
     // The diagnostics program writes its log and settings: it starts only with consent. What
@@ -127,13 +136,15 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
 
     CLicDlg licence(context, language.licencePath);
     if (!options.acceptEula) {
-        if (!licence.Create(instance, IDD_LICDLG, nullptr)) return 0;
+        if (!licence.Create(instance, IDD_LICDLG, nullptr))
+            return 0;
         ShowWindow(licence.Handle(), showCommand);
         UpdateWindow(licence.Handle());
         TraceMark(L"VelkoraSysTest: licence shown");
         checks->PrepareFacts();
         int result = loop.Run();
-        if (result != 1) return result;
+        if (result != 1)
+            return result;
         TraceMark(L"VelkoraSysTest: licence accepted");
     }
 
@@ -149,7 +160,9 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
         return kExitCancelledRun;
     // Written once the run is complete and before the window shows, so a script need not wait for
     // someone to close it; also when the window could not be made.
-    if (!created) return DialogRunExitCode(0, WriteRequestedOutputs(options, context, language.languageCode, session, *checks));
+    if (!created)
+        return DialogRunExitCode(
+            0, WriteRequestedOutputs(options, context, language.languageCode, session, *checks));
     main.ShowRun();
     bool written = WriteRequestedOutputs(options, context, language.languageCode, session, *checks);
     // The main window takes the activation from the progress window before that closes: closed
@@ -165,9 +178,11 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
 int RunProgram(HINSTANCE instance, int showCommand) {
     TraceMark(L"VelkoraSysTest: start");
     CommandLineParse parse = ParseCommandLine(CommandLineWords());
-    if (parse.options.help) return ShowHelp(instance, parse.options.helpWithoutBox);
+    if (parse.options.help)
+        return ShowHelp(instance, parse.options.helpWithoutBox);
     const bool unattended = HasUnattendedOptions(parse.options);
-    if (unattended || !parse.ok) PrepareStandardStreams();
+    if (unattended || !parse.ok)
+        PrepareStandardStreams();
     if (parse.ok && unattended) {
         if (std::optional<std::wstring> refused = MoveToProgramFolder(parse.options)) {
             parse.ok = false;
@@ -184,14 +199,15 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     InitCommonControlsEx(&controls);
     AppModule().Init(instance);
     const bool silent = parse.options.silent;
-    int result = RunGuarded([&] { return StartUpRun(instance, showCommand, parse.options); },
-                            [silent](const std::wstring& message) {
-                                if (silent) {
-                                    WriteErrorLine(message);
-                                } else {
-                                    MessageBoxW(nullptr, message.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONERROR);
-                                }
-                            });
+    int result =
+        RunGuarded([&] { return StartUpRun(instance, showCommand, parse.options); },
+                   [silent](const std::wstring& message) {
+                       if (silent) {
+                           WriteErrorLine(message);
+                       } else {
+                           MessageBoxW(nullptr, message.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONERROR);
+                       }
+                   });
     AppModule().Term();
     return result;
 }

@@ -22,10 +22,12 @@ bool CProgressDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, IN
         result = TRUE;
         return true;
     case WM_TIMER:
-        if (wParam != kShowTimer) return false;
+        if (wParam != kShowTimer)
+            return false;
         KillTimer(Handle(), kShowTimer);
         // A box already up keeps the activation: the window shows behind it, disabled.
-        if (!cancelled) ShowWindow(Handle(), openBoxes > 0 ? SW_SHOWNA : SW_SHOW);
+        if (!cancelled)
+            ShowWindow(Handle(), openBoxes > 0 ? SW_SHOWNA : SW_SHOW);
         return true;
     case kMessageShowBox:
         ShowBox(*reinterpret_cast<const ProgressBoxRequest*>(lParam));
@@ -34,7 +36,8 @@ bool CProgressDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, IN
         ShowStep(static_cast<RunStep>(wParam));
         return true;
     case WM_COMMAND:
-        if (LOWORD(wParam) != IDCANCEL || cancelled) return false;
+        if (LOWORD(wParam) != IDCANCEL || cancelled)
+            return false;
         Cancel();
         return true;
     }
@@ -42,15 +45,18 @@ bool CProgressDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, IN
 }
 
 void CProgressDlg::Cancel() {
-    if (cancelled.exchange(true)) return;
+    if (cancelled.exchange(true))
+        return;
     // Nothing more to press while the run is stopped.
-    if (Handle()) EnableWindow(GetDlgItem(Handle(), IDCANCEL), FALSE);
+    if (Handle())
+        EnableWindow(GetDlgItem(Handle(), IDCANCEL), FALSE);
 }
 
 // Modal to this window, so that Enter or Escape meant for the box can never reach Cancel; after
 // a cancel the run shows nothing more.
 void CProgressDlg::ShowBox(const ProgressBoxRequest& request) {
-    if (cancelled) return;
+    if (cancelled)
+        return;
     ++openBoxes;
     CMessageBoxes owned(Handle());
     request.show(owned);

@@ -22,7 +22,7 @@ struct ProgressBoxRequest {
 };
 
 class CProgressDlg : public CDialogBase {
-public:
+  public:
     explicit CProgressDlg(const AppContext& context) : context(context) {}
 
     // Cancel was chosen (button, Escape or the close box), or the run was asked to quit. Safe to
@@ -31,10 +31,10 @@ public:
     // As the Cancel button: nothing more is shown, and Cancel cannot be pressed again.
     void Cancel();
 
-protected:
+  protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-private:
+  private:
     void OnInitDialog();
     void ShowStep(RunStep step);
     void ShowBox(const ProgressBoxRequest& request);

@@ -4,7 +4,8 @@
 
 namespace Velkora {
 
-void CProgressOwnedBoxes::ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle style) {
+void CProgressOwnedBoxes::ShowWide(const std::wstring& text, const std::wstring& title,
+                                   MessageBoxStyle style) {
     Show([&](IMessageBoxes& boxes) { boxes.ShowWide(text, title, style); });
 }
 

@@ -11,13 +11,13 @@
 namespace Velkora {
 
 class CProgressOwnedBoxes : public IMessageBoxes {
-public:
+  public:
     explicit CProgressOwnedBoxes(const CProgressDlg& progress) : progress(progress) {}
 
     void ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle style) override;
     void ShowNarrow(const std::string& text, const std::string& title) override;
 
-private:
+  private:
     void Show(const std::function<void(IMessageBoxes&)>& show);
 
     const CProgressDlg& progress;

@@ -9,7 +9,8 @@ namespace Velkora {
 std::wstring ReadComputerName() {
     wchar_t name[64] = {};
     DWORD size = 64;
-    if (!GetComputerNameW(name, &size)) return {};
+    if (!GetComputerNameW(name, &size))
+        return {};
     return std::wstring(name, size < 64 ? size : 63);
 }
 

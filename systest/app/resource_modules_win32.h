@@ -10,7 +10,7 @@
 namespace Velkora {
 
 class CResourceModules {
-public:
+  public:
     explicit CResourceModules(HINSTANCE program) : program(program), current(program) {}
     CResourceModules(const CResourceModules&) = delete;
     CResourceModules& operator=(const CResourceModules&) = delete;
@@ -23,7 +23,7 @@ public:
     HINSTANCE LanguageModule() const { return registered.empty() ? program : registered.front(); }
     const std::vector<HINSTANCE>& Registered() const { return registered; }
 
-private:
+  private:
     HINSTANCE program;
     HINSTANCE current;
     std::vector<HINSTANCE> registered;
@@ -34,12 +34,12 @@ std::wstring LoadTextFromModule(HINSTANCE module, TextId id, bool* found = nullp
 
 // Texts by number as the rest of the program sees them.
 class CModuleTextSource : public ITextSource {
-public:
+  public:
     explicit CModuleTextSource(const CResourceModules& modules) : modules(modules) {}
     std::wstring Text(TextId id) const override;
     std::wstring RegisteredText(TextId id) const override;
 
-private:
+  private:
     const CResourceModules& modules;
 };
 

@@ -5,8 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "portable_code_pages.h"
 #include "code_page_conversion.h"
+#include "portable_code_pages.h"
 
 namespace Velkora {
 namespace {
@@ -20,7 +20,9 @@ std::string Utf8(std::wstring_view text) {
     return out;
 }
 
-Json OptionalText(const std::optional<std::wstring>& text) { return text ? Json(Utf8(*text)) : Json(nullptr); }
+Json OptionalText(const std::optional<std::wstring>& text) {
+    return text ? Json(Utf8(*text)) : Json(nullptr);
+}
 
 std::string DriverVersionText(const DriverVersionParts& v) {
     return std::to_string(v.major) + '.' + std::to_string(v.minor) + '.' + std::to_string(v.build) + '.' +
@@ -29,7 +31,8 @@ std::string DriverVersionText(const DriverVersionParts& v) {
 
 // yyyymmdd as "yyyy-mm-dd"; 0 (unknown) as null.
 Json DriverDateText(std::uint32_t date) {
-    if (date == 0) return nullptr;
+    if (date == 0)
+        return nullptr;
     char text[16];
     std::snprintf(text, sizeof text, "%04u-%02u-%02u", date / 10000, date / 100 % 100, date % 100);
     return text;
@@ -49,10 +52,11 @@ Json CheckEntry(const RunEntry& entry) {
 
 std::string FormatIsoDateTime(const LocalDateTime& t) {
     char text[40];
-    int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                               t.minute, t.second);
+    int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
+                               t.hour, t.minute, t.second);
     std::string out(text, length > 0 ? static_cast<std::size_t>(length) : 0);
-    if (t.utcOffsetMinutes == 0) return out + 'Z';
+    if (t.utcOffsetMinutes == 0)
+        return out + 'Z';
     int offset = std::abs(t.utcOffsetMinutes);
     std::snprintf(text, sizeof text, "%c%02d:%02d", t.utcOffsetMinutes < 0 ? '-' : '+', offset / 60 % 100,
                   offset % 60);
@@ -61,35 +65,56 @@ std::string FormatIsoDateTime(const LocalDateTime& t) {
 
 std::string_view CheckIdName(CheckId id) {
     switch (id) {
-    case CheckId::OperatingSystem: return "operatingSystem";
-    case CheckId::Processor: return "processor";
-    case CheckId::Memory: return "memory";
-    case CheckId::DiskSpace: return "diskSpace";
-    case CheckId::Screen: return "screen";
-    case CheckId::VideoMemory: return "videoMemory";
-    case CheckId::GraphicsCard: return "graphicsCard";
-    case CheckId::GraphicsDriver: return "graphicsDriver";
-    case CheckId::AdaptersIdentical: return "adaptersIdentical";
-    case CheckId::ListReplaced: return "listReplaced";
-    case CheckId::ClosingNote: return "closingNote";
-    case CheckId::DiagnosticsTimeout: return "diagnosticsTimeout";
-    case CheckId::DiagnosticsNotStarted: return "diagnosticsNotStarted";
-    case CheckId::DiagnosticsEndedAbnormally: return "diagnosticsEndedAbnormally";
-    case CheckId::AdapterNotIdentified: return "adapterNotIdentified";
-    case CheckId::OperatingSystemNotIdentified: return "operatingSystemNotIdentified";
-    case CheckId::CardListNotRead: return "cardListNotRead";
+    case CheckId::OperatingSystem:
+        return "operatingSystem";
+    case CheckId::Processor:
+        return "processor";
+    case CheckId::Memory:
+        return "memory";
+    case CheckId::DiskSpace:
+        return "diskSpace";
+    case CheckId::Screen:
+        return "screen";
+    case CheckId::VideoMemory:
+        return "videoMemory";
+    case CheckId::GraphicsCard:
+        return "graphicsCard";
+    case CheckId::GraphicsDriver:
+        return "graphicsDriver";
+    case CheckId::AdaptersIdentical:
+        return "adaptersIdentical";
+    case CheckId::ListReplaced:
+        return "listReplaced";
+    case CheckId::ClosingNote:
+        return "closingNote";
+    case CheckId::DiagnosticsTimeout:
+        return "diagnosticsTimeout";
+    case CheckId::DiagnosticsNotStarted:
+        return "diagnosticsNotStarted";
+    case CheckId::DiagnosticsEndedAbnormally:
+        return "diagnosticsEndedAbnormally";
+    case CheckId::AdapterNotIdentified:
+        return "adapterNotIdentified";
+    case CheckId::OperatingSystemNotIdentified:
+        return "operatingSystemNotIdentified";
+    case CheckId::CardListNotRead:
+        return "cardListNotRead";
     }
     return "unknown";
 }
 
 std::string_view VerdictName(Severity severity) {
     switch (severity) {
-    case kSeverityNotMet: return "notMet";
+    case kSeverityNotMet:
+        return "notMet";
     case kSeverityWarning:
-    case kSeverityOwnWarning: return "warning";
+    case kSeverityOwnWarning:
+        return "warning";
     case kSeverityMet:
-    case kSeverityMetBetter: return "met";
-    default: return "unknown";
+    case kSeverityMetBetter:
+        return "met";
+    default:
+        return "unknown";
     }
 }
 
@@ -97,7 +122,8 @@ std::string BuildResultJson(const ResultDocument& d) {
     Json checks = Json::array();
     Json summary = nullptr;
     if (d.run) {
-        for (const RunEntry& entry : d.run->entries) checks.push_back(CheckEntry(entry));
+        for (const RunEntry& entry : d.run->entries)
+            checks.push_back(CheckEntry(entry));
         summary = Json{{"severity", d.run->level},
                        {"verdict", VerdictName(d.run->level)},
                        {"label", Utf8(d.run->label)},
@@ -108,7 +134,8 @@ std::string BuildResultJson(const ResultDocument& d) {
     Json document{
         {"schema", kResultSchemaName},
         {"schemaVersion", kResultSchemaVersion},
-        {"product", {{"name", Utf8(d.productName)}, {"year", Utf8(d.productYear)}, {"buildDate", Utf8(d.buildDate)}}},
+        {"product",
+         {{"name", Utf8(d.productName)}, {"year", Utf8(d.productYear)}, {"buildDate", Utf8(d.buildDate)}}},
         {"computerName", Utf8(d.computerName)},
         {"checkedAt", FormatIsoDateTime(d.checkedAt)},
         {"language", Utf8(d.languageCode)},
@@ -121,7 +148,8 @@ std::string BuildResultJson(const ResultDocument& d) {
           {"started", g.started},
           {"timedOut", g.timedOut},
           {"timeLimitSeconds", g.timeLimitSeconds ? Json(*g.timeLimitSeconds) : Json(nullptr)}}},
-        {"operatingSystem", {{"displayName", OptionalText(d.osDisplayName)}, {"supportCode", OptionalText(d.osSupportCode)}}},
+        {"operatingSystem",
+         {{"displayName", OptionalText(d.osDisplayName)}, {"supportCode", OptionalText(d.osSupportCode)}}},
         {"graphicsAdapter",
          {{"caption", Utf8(d.adapter.caption)},
           {"memoryBytes", d.adapter.memoryBytes},

@@ -19,7 +19,8 @@ std::wstring AsciiOf(const char* text) {
 
 std::wstring FailureMessage(const std::wstring& detail) {
     std::wstring message = L"VelkoraSysTest: the check failed inside the program and was ended";
-    if (!detail.empty()) message += L" (" + detail + L")";
+    if (!detail.empty())
+        message += L" (" + detail + L")";
     return message + L".";
 }
 
@@ -33,7 +34,8 @@ int RunGuarded(const std::function<int()>& run, const FailureReportFn& report) {
         detail = AsciiOf(failure.what());
     } catch (...) {
     }
-    if (report) report(FailureMessage(detail));
+    if (report)
+        report(FailureMessage(detail));
     return kExitInternalError;
 }
 

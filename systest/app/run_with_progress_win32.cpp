@@ -49,18 +49,22 @@ enum class PumpUntil { kThreadEnds, kThreadEndsOrCancel };
 bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, PumpUntil until, DWORD timeout) {
     const ULONGLONG started = GetTickCount64();
     for (;;) {
-        if (until == PumpUntil::kThreadEndsOrCancel && progress.Cancelled()) return true;
+        if (until == PumpUntil::kThreadEndsOrCancel && progress.Cancelled())
+            return true;
         DWORD waited = static_cast<DWORD>(GetTickCount64() - started);
-        if (timeout != INFINITE && waited >= timeout) return false;
+        if (timeout != INFINITE && waited >= timeout)
+            return false;
         DWORD wait = timeout == INFINITE ? INFINITE : timeout - waited;
-        if (MsgWaitForMultipleObjects(1, &thread, FALSE, wait, QS_ALLINPUT) == WAIT_OBJECT_0) return true;
+        if (MsgWaitForMultipleObjects(1, &thread, FALSE, wait, QS_ALLINPUT) == WAIT_OBJECT_0)
+            return true;
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 progress.Cancel();
                 continue;
             }
-            if (progress.Handle() && IsDialogMessageW(progress.Handle(), &message)) continue;
+            if (progress.Handle() && IsDialogMessageW(progress.Handle(), &message))
+                continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -89,7 +93,8 @@ bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSes
             ExitProcess(kExitCancelledRun);
         return false;
     }
-    if (run.failure) std::rethrow_exception(run.failure);
+    if (run.failure)
+        std::rethrow_exception(run.failure);
     return true;
 }
 

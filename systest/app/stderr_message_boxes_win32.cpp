@@ -10,7 +10,8 @@ namespace {
 std::wstring Widen(const std::string& text) {
     std::wstring wide;
     wide.reserve(text.size());
-    for (char c : text) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    for (char c : text)
+        wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
     return wide;
 }
 

@@ -7,7 +7,7 @@
 namespace Velkora {
 
 class CStandardErrorBoxes : public IMessageBoxes {
-public:
+  public:
     void ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle style) override;
     void ShowNarrow(const std::string& text, const std::string& title) override;
 };

@@ -9,19 +9,22 @@ namespace Velkora {
 namespace {
 
 std::uint32_t WaitLimitOf(const std::optional<std::int32_t>& seconds) {
-    if (!seconds || *seconds < 1) return CProcessLauncher::kNoTimeLimit;
+    if (!seconds || *seconds < 1)
+        return CProcessLauncher::kNoTimeLimit;
     return static_cast<std::uint32_t>(*seconds) * 1000u;
 }
 
 class CMachineCheckSuite : public CSystemCheckSuite {
-public:
-    CMachineCheckSuite(const ITextSource& texts, const ProductIdentity& identity, const CheckSuiteOptions& options)
+  public:
+    CMachineCheckSuite(const ITextSource& texts, const ProductIdentity& identity,
+                       const CheckSuiteOptions& options)
         : texts(texts), timeLimit(options.timeLimitSeconds),
           platform(options.boxes, WaitLimitOf(options.timeLimitSeconds), options.verbose),
           graphics(graphicsState, platform.Services(), texts, identity.name) {
         // The operating system query gets the run's limit too: WMI may hang as well as the
         // diagnostics program.
-        if (timeLimit) Utilities::SetOSQueryTimeLimit(WaitLimitOf(timeLimit));
+        if (timeLimit)
+            Utilities::SetOSQueryTimeLimit(WaitLimitOf(timeLimit));
     }
 
     void CheckOperatingSystem(CheckResult& result) override {
@@ -53,13 +56,14 @@ public:
     void CancelGraphicsDiagnostics() override { platform.StopDiagnostics(); }
     void PrepareFacts() override {
         platform.PrefetchFacts();
-        if (!osQuery.Started()) osQuery.Start([] {
-            Utilities::WindowsOSVersionInfo info;
-            return Utilities::QueryOSVersionInfo(info);
-        });
+        if (!osQuery.Started())
+            osQuery.Start([] {
+                Utilities::WindowsOSVersionInfo info;
+                return Utilities::QueryOSVersionInfo(info);
+            });
     }
 
-private:
+  private:
     const ITextSource& texts;
     std::optional<std::int32_t> timeLimit;
     GraphicsCheckState graphicsState;
@@ -70,7 +74,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<CSystemCheckSuite> CreateSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity,
+std::unique_ptr<CSystemCheckSuite> CreateSystemCheckSuite(const ITextSource& texts,
+                                                          const ProductIdentity& identity,
                                                           const CheckSuiteOptions& options) {
     return std::make_unique<CMachineCheckSuite>(texts, identity, options);
 }

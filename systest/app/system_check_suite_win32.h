@@ -19,7 +19,7 @@ struct CheckSuiteOptions {
 };
 
 class CSystemCheckSuite : public ICheckSuite {
-public:
+  public:
     // What the graphics side found, for the machine-readable result.
     virtual const GraphicsCheckState& GraphicsState() const = 0;
     virtual std::optional<std::int32_t> TimeLimitSeconds() const = 0;
@@ -31,7 +31,8 @@ public:
     virtual void PrepareFacts() = 0;
 };
 
-std::unique_ptr<CSystemCheckSuite> CreateSystemCheckSuite(const ITextSource& texts, const ProductIdentity& identity,
+std::unique_ptr<CSystemCheckSuite> CreateSystemCheckSuite(const ITextSource& texts,
+                                                          const ProductIdentity& identity,
                                                           const CheckSuiteOptions& options = {});
 
 } // namespace Velkora

@@ -43,7 +43,8 @@ bool WriteRequestedOutputs(const CommandLineOptions& options, const AppContext& 
                            const std::wstring& languageCode, const CCheckSession& session,
                            const CSystemCheckSuite& suite) {
     bool written = true;
-    if (options.reportPath) written = WriteReportOutput(*options.reportPath, session.ReportText()) && written;
+    if (options.reportPath)
+        written = WriteReportOutput(*options.reportPath, session.ReportText()) && written;
     if (options.jsonPath) {
         std::string json = BuildResultJson(MakeResultDocument(context, languageCode, session, suite));
         written = WriteJsonOutput(*options.jsonPath, json) && written;
@@ -54,7 +55,8 @@ bool WriteRequestedOutputs(const CommandLineOptions& options, const AppContext& 
 int RunSilently(const CommandLineOptions& options, AppContext& context, const std::wstring& languageCode) {
     CStandardErrorBoxes boxes;
     CheckSuiteOptions suiteOptions{&boxes, EffectiveTimeout(options), options.verboseVideo};
-    std::unique_ptr<CSystemCheckSuite> checks = CreateSystemCheckSuite(*context.texts, context.identity, suiteOptions);
+    std::unique_ptr<CSystemCheckSuite> checks =
+        CreateSystemCheckSuite(*context.texts, context.identity, suiteOptions);
     context.checks = checks.get();
     // The diagnostics program first: the rest of the run happens while it runs.
     checks->StartGraphicsDiagnostics();

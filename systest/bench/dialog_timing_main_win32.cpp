@@ -6,7 +6,8 @@
 //                                              default 0, at once)
 //   systest_bench_dialog zentoli DELIVERABLE   the diagnostics program alone, started as the dialog
 //                                              program starts it, until it ends
-// DELIVERABLE is the Unix path of the folder. Prints the milliseconds and the program's exit code; exit code 1 and a line on standard error when the run went wrong.
+// DELIVERABLE is the Unix path of the folder. Prints the milliseconds and the program's exit code; exit code
+// 1 and a line on standard error when the run went wrong.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,7 +41,8 @@ int Fail(const char* what) {
 // The visible top-level window of the process that has these controls, and not that one.
 HWND WindowWithControls(DWORD processId, int has, int alsoHas, int hasNot) {
     for (HWND window : TopLevelWindowsOf(processId)) {
-        if (ControlOf(window, has) && ControlOf(window, alsoHas) && !ControlOf(window, hasNot)) return window;
+        if (ControlOf(window, has) && ControlOf(window, alsoHas) && !ControlOf(window, hasNot))
+            return window;
     }
     return nullptr;
 }
@@ -91,11 +93,13 @@ int TimeAccept(const std::wstring& deliverable, DWORD readMilliseconds) {
     HWND main = nullptr;
     WaitUntil([&] { return (main = MainWindowOf(program.ProcessId())) != nullptr; }, kWindowWait);
     const double milliseconds = clock.Elapsed();
-    if (!main) return Fail("no main window");
+    if (!main)
+        return Fail("no main window");
 
     PostCommand(main, IDCANCEL);
     const std::optional<DWORD> code = program.WaitForExit(60000);
-    if (!code) return Fail("the program did not end after the main window was closed");
+    if (!code)
+        return Fail("the program did not end after the main window was closed");
     std::printf("%.1f %lu\n", milliseconds, static_cast<unsigned long>(*code));
     return 0;
 }
@@ -107,14 +111,16 @@ int TimeDiagnostics(const std::wstring& deliverable) {
     // Found in the current folder and started there, as the dialog program finds it beside itself.
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
-    if (!SetCurrentDirectoryW(folder.Path().c_str())) return Fail("cannot enter the copy");
+    if (!SetCurrentDirectoryW(folder.Path().c_str()))
+        return Fail("cannot enter the copy");
     CNoMessageBoxes boxes;
     Velkora::CProcessLauncher launcher(boxes);
     CStepClock clock;
     const std::int32_t code = launcher.LaunchProcess(Velkora::kDiagnosticsCommandLine, false, true, true);
     const double milliseconds = clock.Elapsed();
     SetCurrentDirectoryW(previous); // the copy is removed on return
-    if (launcher.LastOutcome() != Velkora::LaunchOutcome::kEnded) return Fail("Zentoli.exe did not start");
+    if (launcher.LastOutcome() != Velkora::LaunchOutcome::kEnded)
+        return Fail("Zentoli.exe did not start");
     std::printf("%.1f %d\n", milliseconds, static_cast<int>(code));
     return 0;
 }
@@ -124,13 +130,17 @@ int TimeDiagnostics(const std::wstring& deliverable) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 3 && !(argc == 4 && std::wstring(argv[1]) == L"accept"))
-        return VelkoraBench::Fail("usage: systest_bench_dialog accept DELIVERABLE [READ] | zentoli DELIVERABLE");
+        return VelkoraBench::Fail(
+            "usage: systest_bench_dialog accept DELIVERABLE [READ] | zentoli DELIVERABLE");
     const std::wstring mode = argv[1];
     const std::wstring deliverable = VelkoraTest::WinePathOf(argv[2]) + L"\\";
     int code = 1;
-    if (mode == L"accept") code = VelkoraBench::TimeAccept(deliverable, argc == 4 ? std::wcstoul(argv[3], nullptr, 10) : 0);
-    else if (mode == L"zentoli") code = VelkoraBench::TimeDiagnostics(deliverable);
-    else code = VelkoraBench::Fail("the mode is accept or zentoli");
+    if (mode == L"accept")
+        code = VelkoraBench::TimeAccept(deliverable, argc == 4 ? std::wcstoul(argv[3], nullptr, 10) : 0);
+    else if (mode == L"zentoli")
+        code = VelkoraBench::TimeDiagnostics(deliverable);
+    else
+        code = VelkoraBench::Fail("the mode is accept or zentoli");
     std::fflush(stdout);
     return code;
 }

@@ -4,6 +4,7 @@
 // The last step starts this program again, hidden as the diagnostics program is started, to make
 // an OpenGL context on a hidden window and build two shader programs in it.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <cstdio>
@@ -47,25 +48,29 @@ std::wstring ChildLinesPath() {
 void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     Velkora::CFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD written = 0;
-    if (file) WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    if (file)
+        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 // The diagnostics program's platform work: a hidden window, a context on it, two shader programs.
 int RunChild(const wchar_t* linesPath) {
     CStepClock clock;
     Zentoli::CHiddenWindow window;
-    if (!window.Create()) return kFailed;
+    if (!window.Create())
+        return kFailed;
     clock.EndStep("child: hidden window");
     Zentoli::CWin32GlDevice device(window.Dc());
     const int format = device.ChoosePixelFormat();
-    if (format == 0 || !device.SetPixelFormat(format) || !device.CreateCurrentContext()) return kFailed;
+    if (format == 0 || !device.SetPixelFormat(format) || !device.CreateCurrentContext())
+        return kFailed;
     clock.EndStep("child: pixel format and WGL context");
     const bool built = BuildShaderPrograms(device);
     clock.EndStep("child: two shader programs");
     device.ReleaseContext();
     window.Destroy();
     clock.EndStep("child: context and window released");
-    if (linesPath) WriteWholeFile(linesPath, clock.Lines());
+    if (linesPath)
+        WriteWholeFile(linesPath, clock.Lines());
     return built ? 0 : kFailed;
 }
 
@@ -95,7 +100,8 @@ int RunFloor(bool printSteps) {
 
     const std::wstring linesPath = ChildLinesPath();
     std::wstring commandLine = ProgramFileName() + L" " + kChildWord;
-    if (printSteps) commandLine += L" \"" + linesPath + L"\"";
+    if (printSteps)
+        commandLine += L" \"" + linesPath + L"\"";
     CNoMessageBoxes boxes;
     Velkora::CProcessLauncher launcher(boxes);
     const std::int32_t childCode = launcher.LaunchProcess(commandLine, false, true, true);
@@ -110,7 +116,8 @@ int RunFloor(bool printSteps) {
     // A floor that skipped work would be no floor: say which part failed.
     if (!osRead || !controllers.succeeded || childCode != 0) {
         char message[160];
-        std::snprintf(message, sizeof message, "floor incomplete: WMI OS %s, WMI video %s, child exit code %d\n",
+        std::snprintf(message, sizeof message,
+                      "floor incomplete: WMI OS %s, WMI video %s, child exit code %d\n",
                       osRead ? "read" : "FAILED", controllers.succeeded ? "read" : "FAILED",
                       static_cast<int>(childCode));
         WriteOutput(message);
@@ -127,8 +134,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::wstring first = words && count > 1 ? words[1] : L"";
     int code = 0;
-    if (first == VelkoraBench::kChildWord) code = VelkoraBench::RunChild(count > 2 ? words[2] : nullptr);
-    else code = VelkoraBench::RunFloor(first == L"-steps");
+    if (first == VelkoraBench::kChildWord)
+        code = VelkoraBench::RunChild(count > 2 ? words[2] : nullptr);
+    else
+        code = VelkoraBench::RunFloor(first == L"-steps");
     LocalFree(words);
     return code;
 }

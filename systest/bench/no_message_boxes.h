@@ -6,7 +6,7 @@
 namespace VelkoraBench {
 
 class CNoMessageBoxes : public Velkora::IMessageBoxes {
-public:
+  public:
     void ShowWide(const std::wstring&, const std::wstring&, Velkora::MessageBoxStyle) override {}
     void ShowNarrow(const std::string&, const std::string&) override {}
 };

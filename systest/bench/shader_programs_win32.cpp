@@ -1,6 +1,7 @@
 #include "shader_programs_win32.h"
 
 #include <windows.h>
+
 #include <GL/gl.h>
 #include <GL/glext.h>
 
@@ -29,7 +30,7 @@ constexpr ProgramSources kPrograms[] = {
 };
 
 class CShaderCalls {
-public:
+  public:
     explicit CShaderCalls(Zentoli::IGlFunctions& gl)
         : createShader(Find<PFNGLCREATESHADERPROC>(gl, "glCreateShader")),
           shaderSource(Find<PFNGLSHADERSOURCEPROC>(gl, "glShaderSource")),
@@ -44,19 +45,22 @@ public:
           deleteProgram(Find<PFNGLDELETEPROGRAMPROC>(gl, "glDeleteProgram")) {}
 
     bool Complete() const {
-        return createShader && shaderSource && compileShader && getShaderiv && deleteShader && createProgram &&
-               attachShader && linkProgram && validateProgram && getProgramiv && deleteProgram;
+        return createShader && shaderSource && compileShader && getShaderiv && deleteShader &&
+               createProgram && attachShader && linkProgram && validateProgram && getProgramiv &&
+               deleteProgram;
     }
 
     // The shader, or 0 when it did not compile.
     GLuint Compile(GLenum type, const char* source) {
         GLuint shader = createShader(type);
-        if (shader == 0) return 0;
+        if (shader == 0)
+            return 0;
         shaderSource(shader, 1, &source, nullptr);
         compileShader(shader);
         GLint compiled = GL_FALSE;
         getShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-        if (compiled == GL_TRUE) return shader;
+        if (compiled == GL_TRUE)
+            return shader;
         deleteShader(shader);
         return 0;
     }
@@ -77,12 +81,14 @@ public:
             }
             deleteProgram(program);
         }
-        if (vertex) deleteShader(vertex);
-        if (fragment) deleteShader(fragment);
+        if (vertex)
+            deleteShader(vertex);
+        if (fragment)
+            deleteShader(fragment);
         return valid == GL_TRUE;
     }
 
-private:
+  private:
     template <class Proc> static Proc Find(Zentoli::IGlFunctions& gl, const char* name) {
         return reinterpret_cast<Proc>(gl.GetProcAddress(name));
     }
@@ -104,9 +110,11 @@ private:
 
 bool BuildShaderPrograms(Zentoli::IGlFunctions& gl) {
     CShaderCalls calls(gl);
-    if (!calls.Complete()) return false;
+    if (!calls.Complete())
+        return false;
     bool built = true;
-    for (const ProgramSources& sources : kPrograms) built = calls.Build(sources) && built;
+    for (const ProgramSources& sources : kPrograms)
+        built = calls.Build(sources) && built;
     return built;
 }
 

@@ -8,7 +8,8 @@ namespace VelkoraBench {
 
 CStepClock::CStepClock() {
     LARGE_INTEGER value{};
-    if (QueryPerformanceFrequency(&value) && value.QuadPart > 0) frequency = value.QuadPart;
+    if (QueryPerformanceFrequency(&value) && value.QuadPart > 0)
+        frequency = value.QuadPart;
     start = stepStart = Now();
 }
 
@@ -18,7 +19,9 @@ long long CStepClock::Now() {
     return value.QuadPart;
 }
 
-double CStepClock::Elapsed() const { return 1000.0 * static_cast<double>(Now() - start) / static_cast<double>(frequency); }
+double CStepClock::Elapsed() const {
+    return 1000.0 * static_cast<double>(Now() - start) / static_cast<double>(frequency);
+}
 
 void CStepClock::EndStep(const char* name) {
     const long long now = Now();
@@ -31,7 +34,8 @@ void CStepClock::EndStep(const char* name) {
 
 void WriteOutput(const std::string& bytes) {
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+    if (out == nullptr || out == INVALID_HANDLE_VALUE)
+        return;
     DWORD written = 0;
     WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }

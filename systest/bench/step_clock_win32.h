@@ -5,7 +5,7 @@
 namespace VelkoraBench {
 
 class CStepClock {
-public:
+  public:
     CStepClock();
 
     // Milliseconds since the clock was made.
@@ -15,7 +15,7 @@ public:
     // One line a step ("  name  12.3 ms") and the sum of them.
     const std::string& Lines() const { return lines; }
 
-private:
+  private:
     static long long Now();
 
     long long frequency = 1;

@@ -49,7 +49,7 @@ std::wstring CardListComparisonTrace(const DriverVersionParts& installed, const 
 
 // The lines of a list file, one at a time.
 class ICardListLines {
-public:
+  public:
     enum class Read { kLine, kEnd, kFailed };
     virtual ~ICardListLines() = default;
     virtual Read ReadLine(std::wstring& line) = 0;

@@ -6,7 +6,7 @@ namespace Velkora {
 namespace {
 
 class CCardListFileLines : public ICardListLines {
-public:
+  public:
     explicit CCardListFileLines(const std::wstring& path) : reader(path) {}
     CCardListFileLines(const CCardListFileLines&) = delete;
     CCardListFileLines& operator=(const CCardListFileLines&) = delete;
@@ -15,14 +15,15 @@ public:
 
     Read ReadLine(std::wstring& line) override {
         try {
-            if (reader.AtEndOfFile() || !reader.ReadTextLine(line)) return Read::kEnd;
+            if (reader.AtEndOfFile() || !reader.ReadTextLine(line))
+                return Read::kEnd;
             return Read::kLine;
         } catch (const CTextFileException&) {
             return Read::kFailed;
         }
     }
 
-private:
+  private:
     CTextFileRead reader;
 };
 
@@ -31,7 +32,8 @@ private:
 std::unique_ptr<ICardListLines> OpenCardListFile(const std::wstring& path) {
     try {
         auto lines = std::make_unique<CCardListFileLines>(path);
-        if (!lines->IsOpen()) return nullptr;
+        if (!lines->IsOpen())
+            return nullptr;
         return lines;
     } catch (const CTextFileException&) {
         return nullptr;

@@ -8,7 +8,7 @@
 namespace Velkora {
 
 class ICardListFiles {
-public:
+  public:
     virtual ~ICardListFiles() = default;
     // The file's lines; nullptr when it cannot be opened.
     virtual std::unique_ptr<ICardListLines> Open(const std::wstring& name) = 0;

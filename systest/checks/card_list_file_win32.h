@@ -5,7 +5,7 @@
 namespace Velkora {
 
 class CCardListFiles : public ICardListFiles {
-public:
+  public:
     std::unique_ptr<ICardListLines> Open(const std::wstring& name) override;
     bool Exists(const std::wstring& name) override;
     bool Replace(const std::wstring& from, const std::wstring& to) override;

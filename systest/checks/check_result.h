@@ -17,7 +17,7 @@ inline constexpr Severity kSeverityOwnWarning = 5;
 inline constexpr Severity kSeverityNoVerdict = 6;
 
 struct CheckResult {
-    Severity severity = 0; // below 1: nothing to report, the result is dropped
+    Severity severity = 0;   // below 1: nothing to report, the result is dropped
     std::wstring text;       // shown in the result list
     std::wstring reportText; // written to the report
 };

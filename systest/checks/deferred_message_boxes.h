@@ -9,7 +9,7 @@
 namespace Velkora {
 
 class CDeferredMessageBoxes : public IMessageBoxes {
-public:
+  public:
     void ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle style) override {
         kept.push_back({text, {}, title, {}, false, style});
     }
@@ -28,7 +28,7 @@ public:
         kept.clear();
     }
 
-private:
+  private:
     struct Kept {
         std::wstring wideText;
         std::string narrowText;

@@ -15,8 +15,10 @@ bool IsVerdictCode(std::int32_t exitCode) {
     case 3:
     case 4:
     case 11:
-    case 12: return true;
-    default: return false;
+    case 12:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -24,15 +26,19 @@ bool IsVerdictCode(std::int32_t exitCode) {
 
 DiagnosticsEnd ClassifyDiagnosticsEnd(LaunchOutcome outcome, std::int32_t exitCode) {
     switch (outcome) {
-    case LaunchOutcome::kNotStarted: return DiagnosticsEnd::kNotStarted;
-    case LaunchOutcome::kStopped: return DiagnosticsEnd::kStopped;
-    case LaunchOutcome::kEnded: break;
+    case LaunchOutcome::kNotStarted:
+        return DiagnosticsEnd::kNotStarted;
+    case LaunchOutcome::kStopped:
+        return DiagnosticsEnd::kStopped;
+    case LaunchOutcome::kEnded:
+        break;
     }
     return IsVerdictCode(exitCode) ? DiagnosticsEnd::kVerdict : DiagnosticsEnd::kEndedAbnormally;
 }
 
 std::int32_t DiagnosticsCodeOf(LaunchOutcome outcome, std::int32_t exitCode) {
-    if (ClassifyDiagnosticsEnd(outcome, exitCode) != DiagnosticsEnd::kVerdict) return kDiagnosticsNoVerdict;
+    if (ClassifyDiagnosticsEnd(outcome, exitCode) != DiagnosticsEnd::kVerdict)
+        return kDiagnosticsNoVerdict;
     return exitCode & 7;
 }
 

@@ -16,7 +16,7 @@ enum class LaunchOutcome {
 };
 
 class IProcessLauncher {
-public:
+  public:
     virtual ~IProcessLauncher() = default;
     // The program is the first word of the command line, taken from our own folder only. Returns
     // its exit code when waiting, 0 when not, -1 when it could not be started (and says so in a box)

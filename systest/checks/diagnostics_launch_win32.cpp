@@ -18,10 +18,12 @@ namespace {
 // started outlives a stop, nor this process if it is itself killed while waiting.
 CHandle CreateKillOnCloseJob() {
     CHandle job(CreateJobObjectW(nullptr, nullptr));
-    if (!job) return job;
+    if (!job)
+        return job;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) job.Reset();
+    if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
+        job.Reset();
     return job;
 }
 
@@ -45,10 +47,12 @@ DWORD CreateProgramProcess(const std::wstring& commandLine, bool showWindow, boo
         startup.wShowWindow = SW_HIDE;
     }
     DWORD flags = newConsole ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW;
-    if (suspended) flags |= CREATE_SUSPENDED;
+    if (suspended)
+        flags |= CREATE_SUSPENDED;
     // Never left to CreateProcessW's own search: a program it cannot name beside us is missing.
     std::optional<FoundProgram> found = ProgramBesideUs(commandLine, ReadProgramPath());
-    if (!found) return ERROR_FILE_NOT_FOUND;
+    if (!found)
+        return ERROR_FILE_NOT_FOUND;
     if (!CreateProcessW(found->path.c_str(), writable.data(), nullptr, nullptr, FALSE, flags, nullptr,
                         found->folder.c_str(), &startup, &process))
         return GetLastError();
@@ -57,17 +61,19 @@ DWORD CreateProgramProcess(const std::wstring& commandLine, bool showWindow, boo
 
 } // namespace
 
-std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
-                                             bool wait) {
+std::int32_t CProcessLauncher::LaunchProcess(const std::wstring& commandLine, bool showWindow,
+                                             bool newConsole, bool wait) {
     if (wait) {
         StartProcess(commandLine, showWindow, newConsole);
         return FinishProcess();
     }
     lastOutcome = LaunchOutcome::kNotStarted;
-    if (stopped) return kLaunchFailed;
+    if (stopped)
+        return kLaunchFailed;
     PROCESS_INFORMATION process{};
     if (DWORD error = CreateProgramProcess(commandLine, showWindow, newConsole, false, process)) {
-        boxes.ShowWide(LaunchFailureText(commandLine, error), kLaunchFailureTitle, MessageBoxStyle::kStartFailure);
+        boxes.ShowWide(LaunchFailureText(commandLine, error), kLaunchFailureTitle,
+                       MessageBoxStyle::kStartFailure);
         return kLaunchFailed;
     }
     CHandle startedProcess(process.hProcess), startedThread(process.hThread); // not waited for
@@ -96,11 +102,13 @@ void CProcessLauncher::StartProcess(const std::wstring& commandLine, bool showWi
         CHandle thread(process.hThread);
         // Where jobs cannot nest (Windows 7 inside another job) the program runs outside one; a
         // stop then ends the program alone.
-        if (program.job && !AssignProcessToJobObject(program.job.Get(), program.process.Get())) program.job.Reset();
+        if (program.job && !AssignProcessToJobObject(program.job.Get(), program.process.Get()))
+            program.job.Reset();
         // A program left suspended would be waited for without end: it counts as not started.
         if (suspended && ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
             program.startError = GetLastError();
-            if (program.startError == 0) program.startError = ERROR_GEN_FAILURE;
+            if (program.startError == 0)
+                program.startError = ERROR_GEN_FAILURE;
             TerminateProcess(program.process.Get(), static_cast<UINT>(kLaunchFailed));
             program.process.Reset();
         }
@@ -159,7 +167,8 @@ std::int32_t CProcessLauncher::FinishProcess() {
     }
     lastOutcome = LaunchOutcome::kEnded;
     DWORD exitCode = 0;
-    if (!GetExitCodeProcess(program.process.Get(), &exitCode)) return kLaunchFailed;
+    if (!GetExitCodeProcess(program.process.Get(), &exitCode))
+        return kLaunchFailed;
     return static_cast<std::int32_t>(exitCode);
 }
 
@@ -171,7 +180,8 @@ bool CProcessLauncher::HasStartedProcess() const {
 void CProcessLauncher::StopProcess() {
     std::lock_guard<std::mutex> lock(mutex);
     stopped = true;
-    if (!started.process) return;
+    if (!started.process)
+        return;
     if (!started.job || !TerminateJobObject(started.job.Get(), static_cast<UINT>(kLaunchFailed)))
         TerminateProcess(started.process.Get(), static_cast<UINT>(kLaunchFailed));
 }

@@ -12,7 +12,7 @@
 namespace Velkora {
 
 class CProcessLauncher : public IProcessLauncher {
-public:
+  public:
     static constexpr std::uint32_t kNoTimeLimit = 0xFFFFFFFF; // INFINITE
 
     // A failed start is reported through boxes. A program that is waited for runs in a job object
@@ -34,7 +34,7 @@ public:
     // user cancelled the run). Safe to call from another thread while FinishProcess waits.
     void StopProcess();
 
-private:
+  private:
     struct StartedProgram {
         bool pending = false;
         std::wstring commandLine;

@@ -20,7 +20,7 @@ struct GraphicsAdapterInfo {
     DriverVersionParts driverVersion; // after the registry lookup and the NVIDIA renumbering
     std::uint32_t driverDate = 0;     // yyyymmdd; 0 when absent or invalid
     std::wstring pnpDeviceId;
-    bool adaptersDiffer = false;      // two desktop adapters with different captions
+    bool adaptersDiffer = false; // two desktop adapters with different captions
 };
 
 } // namespace Velkora

@@ -17,7 +17,7 @@ namespace Velkora {
 struct WmiValue {
     enum class Kind { kUnreadable, kNull, kText, kOther };
     Kind kind = Kind::kUnreadable;
-    std::wstring text;                  // for kText
+    std::wstring text;                   // for kText
     std::optional<std::uint32_t> number; // when the value converts to an unsigned 32-bit number
 
     static WmiValue Text(std::wstring value) { return {Kind::kText, std::move(value), std::nullopt}; }
@@ -56,7 +56,7 @@ inline constexpr std::uint32_t kDisplayPrimaryDevice = 0x4;
 inline constexpr std::uint32_t kDisplayMirroringDriver = 0x8;
 
 class IGraphicsFacts {
-public:
+  public:
     virtual ~IGraphicsFacts() = default;
     // At most kMaxVideoControllers objects.
     virtual VideoControllerQuery QueryVideoControllers() = 0;
@@ -72,7 +72,8 @@ inline constexpr std::int32_t kInventoryNoDriverDate = -4;
 // Result 0 done; -1 WMI failed or a matched adapter has no caption text; -2 a controller without
 // a driver version text; -3 AdapterRAM unreadable; -4 DriverDate not text. With verbose set, the
 // final version is shown in a box.
-std::int32_t CollectGraphicsAdapterInfo(GraphicsAdapterInfo& info, IGraphicsFacts& facts, IMessageBoxes* verbose);
+std::int32_t CollectGraphicsAdapterInfo(GraphicsAdapterInfo& info, IGraphicsFacts& facts,
+                                        IMessageBoxes* verbose);
 
 // The desktop devices of the adapter with this PNP device ID, and its registry driver version,
 // which replaces version when one of its devices has a readable key.

@@ -1,6 +1,7 @@
 #include "graphics_inventory_win32.h"
 
 #include <windows.h>
+
 #include <wbemcli.h>
 
 #include <array>
@@ -22,7 +23,8 @@ constexpr DWORD kMaxDisplayDevices = 256;
 
 WmiValue ReadProperty(IWbemClassObject* object, const wchar_t* name) {
     CVariant value;
-    if (FAILED(object->Get(name, 0, value.Receive(), nullptr, nullptr))) return WmiValue{};
+    if (FAILED(object->Get(name, 0, value.Receive(), nullptr, nullptr)))
+        return WmiValue{};
     const VARIANT& v = value.Get();
     WmiValue result;
     switch (v.vt) {
@@ -31,7 +33,8 @@ WmiValue ReadProperty(IWbemClassObject* object, const wchar_t* name) {
         return WmiValue::Null();
     case VT_BSTR:
         result.kind = WmiValue::Kind::kText;
-        if (v.bstrVal) result.text.assign(v.bstrVal, SysStringLen(v.bstrVal));
+        if (v.bstrVal)
+            result.text.assign(v.bstrVal, SysStringLen(v.bstrVal));
         break;
     default:
         result.kind = WmiValue::Kind::kOther;
@@ -58,8 +61,7 @@ std::optional<std::wstring> ReadRegistryText(HKEY key, const wchar_t* name) {
     return RegistryBufferText(std::wstring_view(buffer.data(), buffer.size()));
 }
 
-template <std::size_t N>
-std::wstring FixedText(const wchar_t (&text)[N]) {
+template <std::size_t N> std::wstring FixedText(const wchar_t (&text)[N]) {
     return std::wstring(text, wcsnlen(text, N));
 }
 
@@ -68,24 +70,26 @@ std::wstring FixedText(const wchar_t (&text)[N]) {
 VideoControllerQuery CGraphicsFacts::QueryVideoControllers() {
     VideoControllerQuery query;
     CComPtr<IWbemLocator> locator;
-    if (FAILED(CoCreateInstance(kClsidWbemAdministrativeLocator, nullptr, CLSCTX_INPROC_SERVER, kIidWbemLocator,
-                                locator.ReceiveVoid()))) {
+    if (FAILED(CoCreateInstance(kClsidWbemAdministrativeLocator, nullptr, CLSCTX_INPROC_SERVER,
+                                kIidWbemLocator, locator.ReceiveVoid()))) {
         return query;
     }
     CBstr nameSpace(L"root\\cimv2");
     CComPtr<IWbemServices> services;
-    if (FAILED(locator->ConnectServer(nameSpace.Get(), nullptr, nullptr, nullptr, WBEM_FLAG_CONNECT_USE_MAX_WAIT,
-                                      nullptr, nullptr, services.Receive()))) {
+    if (FAILED(locator->ConnectServer(nameSpace.Get(), nullptr, nullptr, nullptr,
+                                      WBEM_FLAG_CONNECT_USE_MAX_WAIT, nullptr, nullptr,
+                                      services.Receive()))) {
         return query;
     }
-    if (FAILED(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
-                                 RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE))) {
+    if (FAILED(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                                 RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE))) {
         return query;
     }
     CBstr language(L"WQL");
     CBstr text(L"SELECT * FROM Win32_VideoController");
     CComPtr<IEnumWbemClassObject> objects;
-    if (FAILED(services->ExecQuery(language.Get(), text.Get(), WBEM_FLAG_FORWARD_ONLY, nullptr, objects.Receive()))) {
+    if (FAILED(services->ExecQuery(language.Get(), text.Get(), WBEM_FLAG_FORWARD_ONLY, nullptr,
+                                   objects.Receive()))) {
         return query;
     }
     query.succeeded = true;
@@ -93,7 +97,8 @@ VideoControllerQuery CGraphicsFacts::QueryVideoControllers() {
         CComPtr<IWbemClassObject> object;
         ULONG returned = 0;
         HRESULT hr = objects->Next(static_cast<LONG>(WBEM_INFINITE), 1, object.Receive(), &returned);
-        if (FAILED(hr) || returned == 0 || !object) break;
+        if (FAILED(hr) || returned == 0 || !object)
+            break;
         query.controllers.push_back(VideoControllerFacts{
             ReadProperty(object.Get(), L"PNPDeviceID"), ReadProperty(object.Get(), L"DriverVersion"),
             ReadProperty(object.Get(), L"Caption"), ReadProperty(object.Get(), L"AdapterRAM"),
@@ -107,7 +112,8 @@ std::vector<DisplayDeviceFacts> CGraphicsFacts::EnumerateDisplayDevices() {
     for (DWORD index = 0; index < kMaxDisplayDevices; ++index) {
         DISPLAY_DEVICEW device{};
         device.cb = sizeof(device);
-        if (!EnumDisplayDevicesW(nullptr, index, &device, 0)) break;
+        if (!EnumDisplayDevicesW(nullptr, index, &device, 0))
+            break;
         DisplayDeviceFacts facts;
         facts.stateFlags = device.StateFlags;
         facts.deviceId = FixedText(device.DeviceID);
@@ -135,7 +141,8 @@ void CBackgroundGraphicsFacts::Prefetch() {
 }
 
 VideoControllerQuery CBackgroundGraphicsFacts::QueryVideoControllers() {
-    if (!query.Started()) Prefetch();
+    if (!query.Started())
+        Prefetch();
     // Not succeeded (no answer in time, or no thread): the inventory fails with -1.
     return query.Wait(limit).value_or(VideoControllerQuery{});
 }

@@ -11,7 +11,7 @@
 namespace Velkora {
 
 class CGraphicsFacts : public IGraphicsFacts {
-public:
+  public:
     VideoControllerQuery QueryVideoControllers() override;
     std::vector<DisplayDeviceFacts> EnumerateDisplayDevices() override;
 };
@@ -21,14 +21,16 @@ public:
 // long as the diagnostics program. With a limit, a query that has not answered within it once the
 // run asks counts as failed. The display devices are read directly.
 class CBackgroundGraphicsFacts : public IGraphicsFacts {
-public:
+  public:
     explicit CBackgroundGraphicsFacts(std::optional<std::chrono::milliseconds> limit) : limit(limit) {}
     // Starts the query now; the next QueryVideoControllers takes its answer.
     void Prefetch();
     VideoControllerQuery QueryVideoControllers() override;
-    std::vector<DisplayDeviceFacts> EnumerateDisplayDevices() override { return facts->EnumerateDisplayDevices(); }
+    std::vector<DisplayDeviceFacts> EnumerateDisplayDevices() override {
+        return facts->EnumerateDisplayDevices();
+    }
 
-private:
+  private:
     std::optional<std::chrono::milliseconds> limit;
     // Shared with a query that is still running after the caller gave up on it.
     std::shared_ptr<CGraphicsFacts> facts = std::make_shared<CGraphicsFacts>();

@@ -12,7 +12,7 @@ enum class MessageBoxStyle {
 };
 
 class IMessageBoxes {
-public:
+  public:
     virtual ~IMessageBoxes() = default;
     // A box; returns when it has been dismissed.
     virtual void ShowWide(const std::wstring& text, const std::wstring& title,

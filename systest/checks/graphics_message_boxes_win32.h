@@ -7,13 +7,13 @@
 namespace Velkora {
 
 class CMessageBoxes : public IMessageBoxes {
-public:
+  public:
     // owner: the window the boxes are modal to; without one a warning is modal to the whole task.
     explicit CMessageBoxes(HWND owner = nullptr) : owner(owner) {}
     void ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle style) override;
     void ShowNarrow(const std::string& text, const std::string& title) override;
 
-private:
+  private:
     HWND owner;
 };
 

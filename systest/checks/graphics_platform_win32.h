@@ -14,12 +14,12 @@
 namespace Velkora {
 
 class CWindowsVersionQuery : public IWindowsVersionQuery {
-public:
+  public:
     std::optional<WindowsVersionNumber> QueryWindowsVersion() override;
 };
 
 class CGraphicsPlatform {
-public:
+  public:
     // boxes: nullptr for the real ones. waitLimit: how long the diagnostics program may run, and
     // how long the adapter query of WMI may take.
     // verbose: whether the checks show their intermediate values; without a value it follows
@@ -36,7 +36,7 @@ public:
     // Starts the adapter query of WMI, which writes nothing, ahead of the run that needs it.
     void PrefetchFacts() { facts.Prefetch(); }
 
-private:
+  private:
     CMessageBoxes realBoxes;
     IMessageBoxes& boxes;
     CProcessLauncher launcher;

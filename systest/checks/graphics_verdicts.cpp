@@ -28,7 +28,8 @@ CGraphicsChecks::CGraphicsChecks(GraphicsCheckState& state, const GraphicsServic
     : state(state), services(services), texts(texts), productName(std::move(productName)) {}
 
 void CGraphicsChecks::StartGraphicsDiagnostics() {
-    if (!services.launcher.HasStartedProcess()) services.launcher.StartProcess(kDiagnosticsCommandLine, false, true);
+    if (!services.launcher.HasStartedProcess())
+        services.launcher.StartProcess(kDiagnosticsCommandLine, false, true);
 }
 
 bool CGraphicsChecks::RunGraphicsDiagnostics() {
@@ -37,10 +38,13 @@ bool CGraphicsChecks::RunGraphicsDiagnostics() {
     const bool startedEarly = services.launcher.HasStartedProcess();
     CDeferredMessageBoxes inventoryBoxes;
     std::int32_t r = 0;
-    if (startedEarly) r = CollectGraphicsAdapterInfo(state.info, services.facts, services.verbose ? &inventoryBoxes : nullptr);
+    if (startedEarly)
+        r = CollectGraphicsAdapterInfo(state.info, services.facts,
+                                       services.verbose ? &inventoryBoxes : nullptr);
 
-    state.diagnosticsExitCode = startedEarly ? services.launcher.FinishProcess()
-                                             : services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true);
+    state.diagnosticsExitCode =
+        startedEarly ? services.launcher.FinishProcess()
+                     : services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true);
     state.diagnosticsOutcome = services.launcher.LastOutcome();
     state.diagnosticsCode = DiagnosticsCodeOf(state.diagnosticsOutcome, state.diagnosticsExitCode);
     if (services.verbose) {
@@ -76,18 +80,22 @@ void CGraphicsChecks::CheckVideoMemory(CheckResult& result) const {
     std::uint32_t mebibytes = state.info.memoryBytes >> 20;
     const std::wstring& caption = state.info.caption;
     if (mebibytes < 500) {
-        SetResult(result, kSeverityNotMet, FormatTextById(texts, kTextVideoMemoryBelow, {caption, lowerRequirement}));
+        SetResult(result, kSeverityNotMet,
+                  FormatTextById(texts, kTextVideoMemoryBelow, {caption, lowerRequirement}));
     } else if (mebibytes < 1000) {
-        SetResult(result, kSeverityWarning, FormatTextById(texts, kTextVideoMemoryBelow, {caption, higherRequirement}));
+        SetResult(result, kSeverityWarning,
+                  FormatTextById(texts, kTextVideoMemoryBelow, {caption, higherRequirement}));
     } else {
-        SetResult(result, kSeverityMet, FormatTextById(texts, kTextVideoMemoryMeets, {caption, higherRequirement}));
+        SetResult(result, kSeverityMet,
+                  FormatTextById(texts, kTextVideoMemoryMeets, {caption, higherRequirement}));
     }
 }
 
 bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const {
     cardResult = CheckResult{};
     driverResult = CheckResult{};
-    if (state.noDriverVersion) return false;
+    if (state.noDriverVersion)
+        return false;
 
     // Read (and shown in verbose mode) whatever the diagnostics said.
     std::unique_ptr<ICardListLines> lines = services.files.Open(kCardListFileName);
@@ -98,8 +106,9 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
     const GraphicsAdapterInfo& info = state.info;
     const std::int32_t major = info.driverVersion.major, minor = info.driverVersion.minor;
     // Without a caption (no display device matched) the sentence would have a hole in it.
-    std::wstring notSupported =
-        info.caption.empty() ? texts.Text(kTextCardNotCertifiedUnnamed) : FormatTextById(texts, kTextCardNotCertified, {info.caption});
+    std::wstring notSupported = info.caption.empty()
+                                    ? texts.Text(kTextCardNotCertifiedUnnamed)
+                                    : FormatTextById(texts, kTextCardNotCertified, {info.caption});
     switch (state.diagnosticsCode) {
     case 0:
     case 1:
@@ -107,8 +116,9 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
         break;
     case 2:
         if (m.code == L"GD") {
-            SetResult(driverResult, kSeverityWarning,
-                      FormatTextById(texts, kTextDriverCertifiedOther, {m.entryMajor, m.entryMinor, major, minor}));
+            SetResult(
+                driverResult, kSeverityWarning,
+                FormatTextById(texts, kTextDriverCertifiedOther, {m.entryMajor, m.entryMinor, major, minor}));
         } else if (m.code == L"GL" || m.code == L"CD") {
             SetResult(cardResult, kSeverityWarning,
                       FormatTextById(texts, kTextDriverTooOld, {major, minor, m.entryMajor, m.entryMinor}));
@@ -144,22 +154,28 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
 
 void CGraphicsChecks::CheckAdaptersIdentical(CheckResult& result) const {
     result = CheckResult{};
-    if (!state.noDriverVersion && state.info.adaptersDiffer) SetResult(result, kSeverityWarning, texts.Text(kTextAdaptersDiffer));
+    if (!state.noDriverVersion && state.info.adaptersDiffer)
+        SetResult(result, kSeverityWarning, texts.Text(kTextAdaptersDiffer));
 }
 
 bool CGraphicsChecks::ReplaceCardListForOlderWindows() {
     std::optional<WindowsVersionNumber> version = services.version.QueryWindowsVersion();
-    if (state.diagnosticsCode < 2 || !version) return false;
+    if (state.diagnosticsCode < 2 || !version)
+        return false;
     // A program that had to be stopped at the time limit would most likely hang again: no second
     // wait of the same length for nothing.
-    if (state.diagnosticsOutcome == LaunchOutcome::kStopped) return false;
+    if (state.diagnosticsOutcome == LaunchOutcome::kStopped)
+        return false;
     bool olderThan62 = version->major < 6 || (version->major == 6 && version->minor < 2);
-    if (!olderThan62) return false;
+    if (!olderThan62)
+        return false;
     // Without a list for older Windows the list in use stays, and there is nothing new to judge
     // by: the diagnostics are not repeated (a repeat would give the same code, and the note that
     // follows a true result says that the list was replaced).
-    if (!services.files.Exists(kOlderWindowsCardListFileName)) return false;
-    if (!services.files.Replace(kOlderWindowsCardListFileName, kCardListFileName)) return false;
+    if (!services.files.Exists(kOlderWindowsCardListFileName))
+        return false;
+    if (!services.files.Replace(kOlderWindowsCardListFileName, kCardListFileName))
+        return false;
     RunGraphicsDiagnostics();
     return state.diagnosticsCode < 2;
 }

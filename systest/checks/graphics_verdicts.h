@@ -24,7 +24,7 @@ struct WindowsVersionNumber {
 };
 
 class IWindowsVersionQuery {
-public:
+  public:
     virtual ~IWindowsVersionQuery() = default;
     // The version GetVersionExW reports (so it depends on the program's manifest); nullopt on failure.
     virtual std::optional<WindowsVersionNumber> QueryWindowsVersion() = 0;
@@ -41,7 +41,7 @@ struct GraphicsServices {
 };
 
 class CGraphicsChecks {
-public:
+  public:
     CGraphicsChecks(GraphicsCheckState& state, const GraphicsServices& services, const ITextSource& texts,
                     std::wstring productName);
 
@@ -61,7 +61,7 @@ public:
     // done after a run that was stopped at its time limit.
     bool ReplaceCardListForOlderWindows();
 
-private:
+  private:
     IMessageBoxes* VerboseBoxes() const { return services.verbose ? &services.boxes : nullptr; }
 
     GraphicsCheckState& state;

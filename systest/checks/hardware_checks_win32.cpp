@@ -11,10 +11,14 @@ void CheckOperatingSystem(const ITextSource& texts, CheckResult& result) {
 void CheckProcessor(const ITextSource& texts, CheckResult& result) {
     CheckProcessor(texts, ReadProcessorFacts(), result);
 }
-void CheckMemory(const ITextSource& texts, CheckResult& result) { CheckMemory(texts, ReadMemoryFacts(), result); }
+void CheckMemory(const ITextSource& texts, CheckResult& result) {
+    CheckMemory(texts, ReadMemoryFacts(), result);
+}
 void CheckDiskSpace(const ITextSource& texts, CheckResult& result) {
     CheckDiskSpace(texts, ReadDriveTable(), result);
 }
-void CheckScreen(const ITextSource& texts, CheckResult& result) { CheckScreen(texts, ReadScreenFacts(), result); }
+void CheckScreen(const ITextSource& texts, CheckResult& result) {
+    CheckScreen(texts, ReadScreenFacts(), result);
+}
 
 } // namespace Velkora

@@ -50,11 +50,13 @@ MemoryFacts ReadMemoryFacts() {
 std::int64_t GetDriveFreeBytesWith(GetDiskFreeSpaceExFn getDiskFreeSpaceEx, const wchar_t* root) {
     if (getDiskFreeSpaceEx) {
         ULARGE_INTEGER available{}, total{}, totalFree{};
-        if (!getDiskFreeSpaceEx(root, &available, &total, &totalFree)) return 0;
+        if (!getDiskFreeSpaceEx(root, &available, &total, &totalFree))
+            return 0;
         return ClampToSigned(totalFree.QuadPart);
     }
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
-    if (!GetDiskFreeSpaceW(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters)) return 0;
+    if (!GetDiskFreeSpaceW(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
+        return 0;
     return ClampToSigned(static_cast<ULONGLONG>(sectorsPerCluster) * bytesPerSector * freeClusters);
 }
 
@@ -68,7 +70,8 @@ DriveTable ReadDriveTable() {
     for (std::size_t i = 0; i < drives.size(); ++i) {
         root[0] = static_cast<wchar_t>(L'A' + i);
         drives[i].driveType = GetDriveTypeW(root);
-        if (drives[i].driveType == DRIVE_FIXED) drives[i].freeBytes = GetDriveFreeBytes(root);
+        if (drives[i].driveType == DRIVE_FIXED)
+            drives[i].freeBytes = GetDriveFreeBytes(root);
     }
     return drives;
 }
@@ -79,8 +82,10 @@ ScreenFacts ReadScreenFacts() {
     ScreenFacts displayMode;
     if (EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode) && (mode.dmFields & DM_PELSWIDTH) &&
         (mode.dmFields & DM_PELSHEIGHT))
-        displayMode = ScreenFacts{static_cast<std::int32_t>(mode.dmPelsWidth), static_cast<std::int32_t>(mode.dmPelsHeight)};
-    return RealScreenSize(displayMode, ScreenFacts{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+        displayMode = ScreenFacts{static_cast<std::int32_t>(mode.dmPelsWidth),
+                                  static_cast<std::int32_t>(mode.dmPelsHeight)};
+    return RealScreenSize(displayMode,
+                          ScreenFacts{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 }
 
 } // namespace Velkora

@@ -44,12 +44,13 @@ constexpr EditionName kEditionNames[] = {
 };
 
 // Windows 6 names by minor version; the blanks belong to the texts (6.3 has none).
-constexpr const wchar_t* kWorkstationNames6[] = {L"Windows Vista ", L"Windows 7 ", L"Windows 8   ", L"Windows 8.1"};
-constexpr const wchar_t* kServerNames6[] = {L"Windows Server 2008 ", L"Windows Server 2008 R2 ", L"Windows Server 2012 ",
-                                            L"Windows Server 2012 R2"};
+constexpr const wchar_t* kWorkstationNames6[] = {L"Windows Vista ", L"Windows 7 ", L"Windows 8   ",
+                                                 L"Windows 8.1"};
+constexpr const wchar_t* kServerNames6[] = {L"Windows Server 2008 ", L"Windows Server 2008 R2 ",
+                                            L"Windows Server 2012 ", L"Windows Server 2012 R2"};
 
 class CNameBuffer {
-public:
+  public:
     explicit CNameBuffer(wchar_t* text) : text(text) {}
     void Append(const wchar_t* piece, std::size_t limit = kUnboundedSource) {
         AppendBounded(text, kDisplayNameChars, piece, limit);
@@ -59,7 +60,7 @@ public:
     }
     const wchar_t* Text() const { return text; }
 
-private:
+  private:
     wchar_t* text;
 };
 
@@ -83,27 +84,42 @@ bool AppendWindows6(CNameBuffer& name, const WindowsOSVersionInfo& info, std::ui
 
 void AppendWindows52(CNameBuffer& name, const WindowsOSVersionInfo& info, const OSPlatformFacts& facts) {
     const std::uint32_t suite = info.suiteMask;
-    if (facts.serverR2 != 0) name.Append(L"Windows Server 2003 R2, ");
-    else if (suite & kSuiteStorageServer) name.Append(L"Windows Storage Server 2003");
-    else if (suite & kSuiteHomeServer) name.Append(L"Windows Home Server");
+    if (facts.serverR2 != 0)
+        name.Append(L"Windows Server 2003 R2, ");
+    else if (suite & kSuiteStorageServer)
+        name.Append(L"Windows Storage Server 2003");
+    else if (suite & kSuiteHomeServer)
+        name.Append(L"Windows Home Server");
     else if (info.productType == kWorkstation && facts.architecture == kArchitectureX64)
         name.Append(L"Windows XP Professional x64 Edition");
-    else name.Append(L"Windows Server 2003, ");
+    else
+        name.Append(L"Windows Server 2003, ");
 
-    if (info.productType == kWorkstation) return;
+    if (info.productType == kWorkstation)
+        return;
     if (facts.architecture == kArchitectureItanium) {
-        if (suite & kSuiteDatacenter) name.Append(L"Datacenter Edition for Itanium-based Systems");
-        else if (suite & kSuiteEnterprise) name.Append(L"Enterprise Edition for Itanium-based Systems");
+        if (suite & kSuiteDatacenter)
+            name.Append(L"Datacenter Edition for Itanium-based Systems");
+        else if (suite & kSuiteEnterprise)
+            name.Append(L"Enterprise Edition for Itanium-based Systems");
     } else if (facts.architecture == kArchitectureX64) {
-        if (suite & kSuiteDatacenter) name.Append(L"Datacenter x64 Edition");
-        else if (suite & kSuiteEnterprise) name.Append(L"Enterprise x64 Edition");
-        else name.Append(L"Standard x64 Edition");
+        if (suite & kSuiteDatacenter)
+            name.Append(L"Datacenter x64 Edition");
+        else if (suite & kSuiteEnterprise)
+            name.Append(L"Enterprise x64 Edition");
+        else
+            name.Append(L"Standard x64 Edition");
     } else {
-        if (suite & kSuiteComputeServer) name.Append(L"Compute Cluster Edition");
-        else if (suite & kSuiteDatacenter) name.Append(L"Datacenter Edition");
-        else if (suite & kSuiteEnterprise) name.Append(L"Enterprise Edition");
-        else if (suite & kSuiteBlade) name.Append(L"Web Edition");
-        else name.Append(L"Standard Edition");
+        if (suite & kSuiteComputeServer)
+            name.Append(L"Compute Cluster Edition");
+        else if (suite & kSuiteDatacenter)
+            name.Append(L"Datacenter Edition");
+        else if (suite & kSuiteEnterprise)
+            name.Append(L"Enterprise Edition");
+        else if (suite & kSuiteBlade)
+            name.Append(L"Web Edition");
+        else
+            name.Append(L"Standard Edition");
     }
 }
 
@@ -118,10 +134,14 @@ void AppendWindows5(CNameBuffer& name, const WindowsOSVersionInfo& info, const O
         break;
     case 0:
         name.Append(L"Windows 2000 ");
-        if (info.productType == kWorkstation) name.Append(L"Professional");
-        else if (info.suiteMask & kSuiteDatacenter) name.Append(L"Datacenter Server");
-        else if (info.suiteMask & kSuiteEnterprise) name.Append(L"Advanced Server");
-        else name.Append(L"Server");
+        if (info.productType == kWorkstation)
+            name.Append(L"Professional");
+        else if (info.suiteMask & kSuiteDatacenter)
+            name.Append(L"Datacenter Server");
+        else if (info.suiteMask & kSuiteEnterprise)
+            name.Append(L"Advanced Server");
+        else
+            name.Append(L"Server");
         break;
     default:
         break;
@@ -132,15 +152,20 @@ void AppendWindows5(CNameBuffer& name, const WindowsOSVersionInfo& info, const O
 
 int ComposeOSDisplayString(const WindowsOSVersionInfo& info, const OSPlatformFacts& facts, wchar_t* name,
                            wchar_t* code) {
-    if (info.platformId != kPlatformWindowsNT || info.majorVersion <= 4) return 0;
+    if (info.platformId != kPlatformWindowsNT || info.majorVersion <= 4)
+        return 0;
 
     CNameBuffer text(name);
     text.Assign(L"Microsoft ");
     bool unknownNewOS = false;
-    if (info.majorVersion >= 10) text.Assign(info.caption, kCaptionChars);
-    if (info.majorVersion == 6) unknownNewOS = AppendWindows6(text, info, facts.edition);
-    if (info.majorVersion == 5) AppendWindows5(text, info, facts);
-    if (info.majorVersion > 10) unknownNewOS = true;
+    if (info.majorVersion >= 10)
+        text.Assign(info.caption, kCaptionChars);
+    if (info.majorVersion == 6)
+        unknownNewOS = AppendWindows6(text, info, facts.edition);
+    if (info.majorVersion == 5)
+        AppendWindows5(text, info, facts);
+    if (info.majorVersion > 10)
+        unknownNewOS = true;
     if (info.csdVersion[0] != 0) {
         text.Append(L" ");
         text.Append(info.csdVersion, kCsdVersionChars);
@@ -153,12 +178,14 @@ int ComposeOSDisplayString(const WindowsOSVersionInfo& info, const OSPlatformFac
     if (info.majorVersion >= 6 && facts.architecture == kArchitectureX64) {
         text.Append(L", 64-bit");
         wchar_t digit = 0;
-        code[0] = LookUpSupportCode(unknownNewOS ? kUnknownNewOSText : text.Text(), info.servicePackMajor, digit);
+        code[0] =
+            LookUpSupportCode(unknownNewOS ? kUnknownNewOSText : text.Text(), info.servicePackMajor, digit);
         code[1] = digit;
         code[2] = 0;
         return 1;
     }
-    if (info.majorVersion >= 6 && facts.architecture == kArchitectureX86) text.Append(L", 32-bit");
+    if (info.majorVersion >= 6 && facts.architecture == kArchitectureX86)
+        text.Append(L", 32-bit");
     code[0] = L'D';
     code[1] = 0;
     code[2] = 0;

@@ -31,7 +31,8 @@ struct WorkerBlock {
 };
 
 void LetGo(WorkerBlock* block) {
-    if (InterlockedDecrement(&block->references) == 0) HeapFree(GetProcessHeap(), 0, block);
+    if (InterlockedDecrement(&block->references) == 0)
+        HeapFree(GetProcessHeap(), 0, block);
 }
 
 DWORD WINAPI WorkerMain(void* parameter) {
@@ -53,8 +54,10 @@ void ReportWorkerFailure(const wchar_t* what, DWORD error) {
 
 // True when a worker that was given up on is still running.
 bool EarlierWorkerStillRuns() {
-    if (!unfinishedWorker) return false;
-    if (WaitForSingleObject(unfinishedWorker, 0) == WAIT_TIMEOUT) return true;
+    if (!unfinishedWorker)
+        return false;
+    if (WaitForSingleObject(unfinishedWorker, 0) == WAIT_TIMEOUT)
+        return true;
     CloseHandle(unfinishedWorker);
     unfinishedWorker = nullptr;
     return false;
@@ -63,13 +66,14 @@ bool EarlierWorkerStillRuns() {
 // Runs the WMI query on a worker thread of its own and waits for it (without a time limit,
 // unless one was set).
 class CWorkerQuery final : public IOSVersionQuery {
-public:
+  public:
     bool Run(WindowsOSVersionInfo& info) override {
         if (EarlierWorkerStillRuns()) {
             ReportWorkerFailure(L"The previous query has still not finished.", WAIT_TIMEOUT);
             return false;
         }
-        auto* block = static_cast<WorkerBlock*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(WorkerBlock)));
+        auto* block =
+            static_cast<WorkerBlock*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(WorkerBlock)));
         if (!block) {
             ReportWorkerFailure(L"Out of memory.", ERROR_NOT_ENOUGH_MEMORY);
             return false;
@@ -121,14 +125,17 @@ std::uint32_t NativeArchitecture() {
 std::uint32_t EditionCode(const WindowsOSVersionInfo& info) {
     DWORD edition = 0;
     if (auto productInfo = LookUpKernel32<GetProductInfoFn>("GetProductInfo")) {
-        if (!productInfo(info.majorVersion, info.minorVersion, 0, 0, &edition)) edition = 0;
+        if (!productInfo(info.majorVersion, info.minorVersion, 0, 0, &edition))
+            edition = 0;
     }
     return edition;
 }
 
 } // namespace
 
-void SetOSQueryTimeLimit(std::uint32_t milliseconds) { queryWaitLimit = milliseconds; }
+void SetOSQueryTimeLimit(std::uint32_t milliseconds) {
+    queryWaitLimit = milliseconds;
+}
 
 bool QueryOSVersionInfo(WindowsOSVersionInfo& info) {
     CWorkerQuery query;
@@ -139,13 +146,17 @@ bool QueryOSVersionInfo(WindowsOSVersionInfo& info) {
 
 extern "C" __declspec(dllexport) int __stdcall GetOSDisplayString(wchar_t* name, wchar_t* code) {
     using namespace Velkora::Utilities;
-    if (!name || !code) return 0;
+    if (!name || !code)
+        return 0;
     WindowsOSVersionInfo info{};
-    if (!QueryOSVersionInfo(info)) return 0;
+    if (!QueryOSVersionInfo(info))
+        return 0;
     OSPlatformFacts facts;
     facts.architecture = NativeArchitecture();
     // The edition and SM_SERVERR2 are only read by the Windows 6 and 5.2 names.
-    if (info.majorVersion == 6) facts.edition = EditionCode(info);
-    if (info.majorVersion == 5 && info.minorVersion == 2) facts.serverR2 = GetSystemMetrics(SM_SERVERR2);
+    if (info.majorVersion == 6)
+        facts.edition = EditionCode(info);
+    if (info.majorVersion == 5 && info.minorVersion == 2)
+        facts.serverR2 = GetSystemMetrics(SM_SERVERR2);
     return ComposeOSDisplayString(info, facts, name, code);
 }

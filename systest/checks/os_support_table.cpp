@@ -24,14 +24,18 @@ wchar_t LookUpSupportCode(const wchar_t* text, std::uint32_t servicePack, wchar_
     digit = 0;
     const std::wstring_view haystack(text, WideLength(text));
     for (std::size_t row = 0; row < kOSSupportRowCount; ++row) {
-        if (haystack.find(OSSupportTable[row].nameFragment) == std::wstring_view::npos) continue;
+        if (haystack.find(OSSupportTable[row].nameFragment) == std::wstring_view::npos)
+            continue;
         const std::wstring_view pattern(OSSupportTable[row].supportPattern);
-        if (pattern.size() == 1) return pattern[0];
+        if (pattern.size() == 1)
+            return pattern[0];
         const std::size_t lastPlus = pattern.rfind(L'+');
         const std::size_t number = lastPlus != std::wstring_view::npos ? lastPlus : pattern.size();
         digit = static_cast<wchar_t>(L'0' + number);
-        if (servicePack > pattern.size()) return L'?';
-        if (servicePack == pattern.size()) return L'+';
+        if (servicePack > pattern.size())
+            return L'?';
+        if (servicePack == pattern.size())
+            return L'+';
         return pattern[servicePack];
     }
     return L'D';

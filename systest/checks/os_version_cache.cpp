@@ -8,7 +8,8 @@ bool QueryOSVersionInfo(OSVersionCache& cache, IOSVersionQuery& query, WindowsOS
         return true;
     }
     const bool ok = query.Run(info);
-    if (ok) cache.info = info;
+    if (ok)
+        cache.info = info;
     return ok;
 }
 

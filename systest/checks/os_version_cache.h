@@ -6,10 +6,10 @@ namespace Velkora::Utilities {
 
 // Runs one query of the version facts; true when the record was filled.
 class IOSVersionQuery {
-public:
+  public:
     virtual bool Run(WindowsOSVersionInfo& info) = 0;
 
-protected:
+  protected:
     ~IOSVersionQuery() = default;
 };
 

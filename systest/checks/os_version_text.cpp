@@ -10,21 +10,25 @@ constexpr bool IsBlank(wchar_t c) {
 // Reads one piece that ends at '.' or at the end of the text; gives where the piece ended.
 const wchar_t* ReadPiece(const wchar_t* piece, std::int32_t& value) {
     value = WideTextToInt(piece);
-    while (*piece != 0 && *piece != L'.') ++piece;
+    while (*piece != 0 && *piece != L'.')
+        ++piece;
     return piece;
 }
 
 } // namespace
 
 std::int32_t WideTextToInt(const wchar_t* text) {
-    while (IsBlank(*text)) ++text;
+    while (IsBlank(*text))
+        ++text;
     bool negative = false;
-    if (*text == L'+' || *text == L'-') negative = *text++ == L'-';
+    if (*text == L'+' || *text == L'-')
+        negative = *text++ == L'-';
     const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
     std::int64_t magnitude = 0;
     for (; *text >= L'0' && *text <= L'9'; ++text) {
         magnitude = magnitude * 10 + (*text - L'0');
-        if (magnitude > limit) magnitude = limit;
+        if (magnitude > limit)
+            magnitude = limit;
     }
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
@@ -34,7 +38,8 @@ bool ParseVersionText(const wchar_t* text, VersionNumbers& numbers) {
     std::int32_t value = 0;
     const wchar_t* at = ReadPiece(text, value);
     numbers.major = static_cast<std::uint32_t>(value);
-    if (numbers.major == 0) return false;
+    if (numbers.major == 0)
+        return false;
     if (*at == L'.') {
         at = ReadPiece(at + 1, value);
         numbers.minor = static_cast<std::uint32_t>(value);

@@ -10,13 +10,14 @@ namespace Velkora {
 
 // call(buffer, size) answers the text's length without its NUL when it fits, the size it needs
 // (with the NUL) when it does not, and 0 on failure. Empty on failure.
-template <class Call>
-std::wstring ReadSizedText(Call call) {
+template <class Call> std::wstring ReadSizedText(Call call) {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (int attempt = 0; attempt < 4; ++attempt) {
         DWORD length = call(buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return {};
-        if (length < buffer.size()) return std::wstring(buffer.data(), length);
+        if (length == 0)
+            return {};
+        if (length < buffer.size())
+            return std::wstring(buffer.data(), length);
         buffer.resize(length + 1);
     }
     return {};

@@ -12,8 +12,10 @@ bool IsFullPath(std::wstring_view path) {
 // The folder of a full path, without its trailing backslash unless it is a drive's root.
 std::wstring FolderOf(std::wstring_view path) {
     std::size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring_view::npos) return {};
-    if (slash == 2 && path[1] == L':') return std::wstring(path.substr(0, 3));
+    if (slash == std::wstring_view::npos)
+        return {};
+    if (slash == 2 && path[1] == L':')
+        return std::wstring(path.substr(0, 3));
     return std::wstring(path.substr(0, slash));
 }
 
@@ -22,7 +24,8 @@ std::wstring FolderOf(std::wstring_view path) {
 std::wstring ProgramWordOf(std::wstring_view commandLine) {
     if (!commandLine.empty() && commandLine.front() == L'"') {
         std::size_t end = commandLine.find(L'"', 1);
-        return std::wstring(commandLine.substr(1, end == std::wstring_view::npos ? std::wstring_view::npos : end - 1));
+        return std::wstring(
+            commandLine.substr(1, end == std::wstring_view::npos ? std::wstring_view::npos : end - 1));
     }
     return std::wstring(commandLine.substr(0, commandLine.find_first_of(L" \t")));
 }
@@ -31,16 +34,22 @@ std::optional<FoundProgram> ProgramBesideUs(std::wstring_view commandLine, std::
     std::wstring word = ProgramWordOf(commandLine);
     if (IsFullPath(word)) {
         std::wstring folder = FolderOf(word);
-        if (folder.empty()) return std::nullopt;
+        if (folder.empty())
+            return std::nullopt;
         return FoundProgram{std::move(word), std::move(folder)};
     }
-    if (word.empty() || word.find_first_of(L"\\/:") != std::wstring::npos) return std::nullopt;
-    if (!IsFullPath(programPath)) return std::nullopt;
+    if (word.empty() || word.find_first_of(L"\\/:") != std::wstring::npos)
+        return std::nullopt;
+    if (!IsFullPath(programPath))
+        return std::nullopt;
     std::wstring folder = FolderOf(programPath);
-    if (folder.empty()) return std::nullopt;
-    if (word.find(L'.') == std::wstring::npos) word += L".exe";
+    if (folder.empty())
+        return std::nullopt;
+    if (word.find(L'.') == std::wstring::npos)
+        word += L".exe";
     std::wstring path = folder;
-    if (path.back() != L'\\' && path.back() != L'/') path += L'\\';
+    if (path.back() != L'\\' && path.back() != L'/')
+        path += L'\\';
     return FoundProgram{path + word, std::move(folder)};
 }
 

@@ -14,9 +14,8 @@
 
 namespace Velkora {
 
-template <class T>
-class CBackgroundCall {
-public:
+template <class T> class CBackgroundCall {
+  public:
     // Starts work; false when no thread could be had (Wait then gives nothing).
     bool Start(std::function<T()> work) {
         shared = std::make_shared<Shared>();
@@ -47,18 +46,20 @@ public:
     // long as it takes) or could not be started. The call is done with either way.
     std::optional<T> Wait(std::optional<std::chrono::milliseconds> limit) {
         std::shared_ptr<Shared> call = std::move(shared);
-        if (!call) return std::nullopt;
+        if (!call)
+            return std::nullopt;
         std::unique_lock<std::mutex> lock(call->mutex);
         auto done = [&] { return call->done; };
         if (limit) {
-            if (!call->answered.wait_for(lock, *limit, done)) return std::nullopt;
+            if (!call->answered.wait_for(lock, *limit, done))
+                return std::nullopt;
         } else {
             call->answered.wait(lock, done);
         }
         return std::move(call->answer);
     }
 
-private:
+  private:
     struct Shared {
         std::mutex mutex;
         std::condition_variable answered;
@@ -72,7 +73,8 @@ private:
 template <class T>
 std::optional<T> CallWithinTimeLimit(std::function<T()> work, std::chrono::milliseconds limit) {
     CBackgroundCall<T> call;
-    if (!call.Start(std::move(work))) return std::nullopt;
+    if (!call.Start(std::move(work)))
+        return std::nullopt;
     return call.Wait(limit);
 }
 

@@ -6,11 +6,13 @@
 namespace Velkora::Utilities {
 namespace {
 
-constexpr bool Failed(std::uint32_t code) { return (code & 0x80000000u) != 0; }
+constexpr bool Failed(std::uint32_t code) {
+    return (code & 0x80000000u) != 0;
+}
 
 // Messages are built in a fixed buffer: this runs where no runtime start-up may have happened.
 class CMessage {
-public:
+  public:
     explicit CMessage(const wchar_t* text) { CopyBounded(line, kChars, text); }
     CMessage& Add(const wchar_t* text) {
         AppendBounded(line, kChars, text);
@@ -23,12 +25,13 @@ public:
     }
     void WriteTo(IDiagnosticLines& diagnostics) const { diagnostics.WriteLine(line); }
 
-private:
+  private:
     static constexpr std::size_t kChars = 512;
     wchar_t line[kChars] = {};
 };
 
-void Report(IDiagnosticLines& diagnostics, const wchar_t* what, const wchar_t* codeLabel, std::uint32_t code) {
+void Report(IDiagnosticLines& diagnostics, const wchar_t* what, const wchar_t* codeLabel,
+            std::uint32_t code) {
     CMessage(L"GetWindowsVersionFromWMI: ").Add(what).Add(codeLabel).AddHex(code).WriteTo(diagnostics);
 }
 
@@ -47,7 +50,8 @@ bool ReadTextWithDefault(IWmiOSSession& session, IDiagnosticLines& diagnostics, 
         ReportNotConvertible(diagnostics, property, read.errorCode);
         return false;
     }
-    if (read.outcome == PropertyReadOutcome::Default) CopyBounded(buffer, capacity, fallback);
+    if (read.outcome == PropertyReadOutcome::Default)
+        CopyBounded(buffer, capacity, fallback);
     return true;
 }
 
@@ -64,16 +68,23 @@ bool ReadNumberWithDefault(IWmiOSSession& session, IDiagnosticLines& diagnostics
 }
 
 // Everything after the version text parsed; false when a value could not be converted.
-bool ReadRemainingProperties(IWmiOSSession& session, IDiagnosticLines& diagnostics, WindowsOSVersionInfo& info) {
+bool ReadRemainingProperties(IWmiOSSession& session, IDiagnosticLines& diagnostics,
+                             WindowsOSVersionInfo& info) {
     wchar_t text[kCaptionChars] = {};
-    if (!ReadTextWithDefault(session, diagnostics, L"Caption", L"", text, kCaptionChars)) return false;
-    if (text[0] != 0) CopyBounded(info.caption, kCaptionChars, text);
-    if (!ReadTextWithDefault(session, diagnostics, L"CSDVersion", L"", text, kCaptionChars)) return false;
-    if (text[0] != 0) CopyBounded(info.csdVersion, kCsdVersionChars, text);
+    if (!ReadTextWithDefault(session, diagnostics, L"Caption", L"", text, kCaptionChars))
+        return false;
+    if (text[0] != 0)
+        CopyBounded(info.caption, kCaptionChars, text);
+    if (!ReadTextWithDefault(session, diagnostics, L"CSDVersion", L"", text, kCaptionChars))
+        return false;
+    if (text[0] != 0)
+        CopyBounded(info.csdVersion, kCsdVersionChars, text);
 
     std::uint32_t spMajor = 0, spMinor = 0, productType = 0, suiteMask = 0;
-    if (!ReadNumberWithDefault(session, diagnostics, L"ServicePackMajorVersion", PropertyWidth::UInt16, spMajor) ||
-        !ReadNumberWithDefault(session, diagnostics, L"ServicePackMinorVersion", PropertyWidth::UInt16, spMinor) ||
+    if (!ReadNumberWithDefault(session, diagnostics, L"ServicePackMajorVersion", PropertyWidth::UInt16,
+                               spMajor) ||
+        !ReadNumberWithDefault(session, diagnostics, L"ServicePackMinorVersion", PropertyWidth::UInt16,
+                               spMinor) ||
         !ReadNumberWithDefault(session, diagnostics, L"ProductType", PropertyWidth::UInt8, productType) ||
         !ReadNumberWithDefault(session, diagnostics, L"SuiteMask", PropertyWidth::UInt32, suiteMask)) {
         return false;
@@ -88,7 +99,8 @@ bool ReadRemainingProperties(IWmiOSSession& session, IDiagnosticLines& diagnosti
 // Reads the first object's properties into info; true when it was filled.
 bool ReadVersionRecord(IWmiOSSession& session, IDiagnosticLines& diagnostics, WindowsOSVersionInfo& info) {
     wchar_t version[kVersionTextChars] = {};
-    if (!ReadTextWithDefault(session, diagnostics, L"Version", L"0.0.0", version, kVersionTextChars)) return false;
+    if (!ReadTextWithDefault(session, diagnostics, L"Version", L"0.0.0", version, kVersionTextChars))
+        return false;
     if (version[0] != 0) {
         info = WindowsOSVersionInfo{};
         VersionNumbers numbers;
@@ -143,8 +155,8 @@ bool RunQuerySteps(IWmiOSSession& session, IDiagnosticLines& diagnostics, Window
 
 } // namespace
 
-void GetWindowsVersionFromWMI(IWmiOSSession& session, IDiagnosticLines& diagnostics, WindowsOSVersionInfo& info,
-                              bool& ok) {
+void GetWindowsVersionFromWMI(IWmiOSSession& session, IDiagnosticLines& diagnostics,
+                              WindowsOSVersionInfo& info, bool& ok) {
     ok = false;
     const std::uint32_t code = session.InitializeCom();
     if (Failed(code)) {

@@ -37,7 +37,7 @@ constexpr bool NeedsConversion(std::uint16_t variantType, PropertyWidth width) {
 // One COM session on the worker thread. Codes are the platform's HRESULTs; the high bit marks
 // a failure.
 class IWmiOSSession {
-public:
+  public:
     virtual std::uint32_t InitializeCom() = 0; // multithreaded apartment
     virtual std::uint32_t CreateLocator() = 0;
     virtual std::uint32_t ConnectServer(const wchar_t* nameSpace) = 0;
@@ -51,16 +51,16 @@ public:
     virtual void ReleaseObjects() = 0;
     virtual void UninitializeCom() = 0;
 
-protected:
+  protected:
     ~IWmiOSSession() = default;
 };
 
 // One line of diagnostics for the standard error stream.
 class IDiagnosticLines {
-public:
+  public:
     virtual void WriteLine(const wchar_t* line) = 0;
 
-protected:
+  protected:
     ~IDiagnosticLines() = default;
 };
 
@@ -72,7 +72,7 @@ inline constexpr const wchar_t* kOSQuery =
 inline constexpr std::size_t kVersionTextChars = 256;
 
 // Runs the steps on the session; ok is true only when info was filled.
-void GetWindowsVersionFromWMI(IWmiOSSession& session, IDiagnosticLines& diagnostics, WindowsOSVersionInfo& info,
-                              bool& ok);
+void GetWindowsVersionFromWMI(IWmiOSSession& session, IDiagnosticLines& diagnostics,
+                              WindowsOSVersionInfo& info, bool& ok);
 
 } // namespace Velkora::Utilities

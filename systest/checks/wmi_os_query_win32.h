@@ -10,7 +10,7 @@ namespace Velkora::Utilities {
 // One wide line on the process's standard error, written through the handle itself: UTF-16 to
 // a console, UTF-8 to a file or pipe. Nothing happens when there is no standard error.
 class CStdErrLines final : public IDiagnosticLines {
-public:
+  public:
     void WriteLine(const wchar_t* line) override;
 };
 

@@ -24,8 +24,8 @@ void PaintOffScreen(HDC target, const RECT& area, const std::function<void(HDC)>
     }
 }
 
-bool HandleBufferedPaint(HWND window, UINT message, WPARAM wParam, const std::function<void(HDC, const RECT&)>& paint,
-                         LRESULT& result) {
+bool HandleBufferedPaint(HWND window, UINT message, WPARAM wParam,
+                         const std::function<void(HDC, const RECT&)>& paint, LRESULT& result) {
     switch (message) {
     case WM_ERASEBKGND:
         result = 1; // the paint fills the background itself

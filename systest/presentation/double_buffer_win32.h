@@ -13,12 +13,11 @@ namespace Velkora {
 void PaintOffScreen(HDC target, const RECT& area, const std::function<void(HDC)>& paint);
 
 // Handles paint, print-client and erase-background for T; answers whether it handled the message.
-bool HandleBufferedPaint(HWND window, UINT message, WPARAM wParam, const std::function<void(HDC, const RECT&)>& paint,
-                         LRESULT& result);
+bool HandleBufferedPaint(HWND window, UINT message, WPARAM wParam,
+                         const std::function<void(HDC, const RECT&)>& paint, LRESULT& result);
 
-template <typename T>
-class CDoubleBufferImpl {
-protected:
+template <typename T> class CDoubleBufferImpl {
+  protected:
     bool HandleDoubleBufferMessage(HWND window, UINT message, WPARAM wParam, LRESULT& result) {
         return HandleBufferedPaint(
             window, message, wParam,

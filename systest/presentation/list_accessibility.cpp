@@ -15,9 +15,13 @@ AccessibleChild ResolveChildId(long childId, int rowCount, int columnCount) {
     return {};
 }
 
-long ChildIdOfRow(int row) { return row < 0 ? kChildSelf : static_cast<long>(row) + 1; }
+long ChildIdOfRow(int row) {
+    return row < 0 ? kChildSelf : static_cast<long>(row) + 1;
+}
 
-long ChildIdOfColumn(int column, int rowCount) { return static_cast<long>(rowCount) + column + 1; }
+long ChildIdOfColumn(int column, int rowCount) {
+    return static_cast<long>(rowCount) + column + 1;
+}
 
 int AccessibleChildCount(int rowCount, int columnCount) {
     return (rowCount > 0 ? rowCount : 0) + (columnCount > 0 ? columnCount : 0);
@@ -48,6 +52,8 @@ std::uint32_t RowStates(bool selected, bool focused, bool visible) {
     return states;
 }
 
-std::uint32_t ColumnHeaderStates(bool visible) { return kStateReadOnly | (visible ? 0 : kStateOffscreen); }
+std::uint32_t ColumnHeaderStates(bool visible) {
+    return kStateReadOnly | (visible ? 0 : kStateOffscreen);
+}
 
 } // namespace Velkora

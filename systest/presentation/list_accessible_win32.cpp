@@ -9,7 +9,9 @@
 namespace Velkora {
 
 namespace {
-BSTR MakeBstr(const std::wstring& text) { return SysAllocStringLen(text.data(), static_cast<UINT>(text.size())); }
+BSTR MakeBstr(const std::wstring& text) {
+    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+}
 
 void SetI4(VARIANT* variant, long value) {
     VariantInit(variant);
@@ -19,7 +21,7 @@ void SetI4(VARIANT* variant, long value) {
 
 // The rows selected, for get_accSelection when there are several.
 class CChildEnumerator final : public IEnumVARIANT {
-public:
+  public:
     explicit CChildEnumerator(std::vector<long> ids) : ids(std::move(ids)) {}
 
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
@@ -73,7 +75,7 @@ public:
         return S_OK;
     }
 
-private:
+  private:
     ~CChildEnumerator() = default;
     LONG references = 1;
     std::vector<long> ids;
@@ -91,7 +93,7 @@ CListAccessible* CListAccessible::Create(IListAccessModel& model) {
     if (!accessible)
         return nullptr;
     if (FAILED(CreateStandardAccessible(model.AccessWindow(), OBJID_CLIENT, __uuidof(IAccessible),
-                                         accessible->standard.ReceiveVoid())))
+                                        accessible->standard.ReceiveVoid())))
         accessible->standard.Reset();
     return accessible;
 }
@@ -119,7 +121,9 @@ STDMETHODIMP CListAccessible::QueryInterface(REFIID riid, void** object) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) CListAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references)); }
+STDMETHODIMP_(ULONG) CListAccessible::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&references));
+}
 
 STDMETHODIMP_(ULONG) CListAccessible::Release() {
     LONG left = InterlockedDecrement(&references);
@@ -139,7 +143,9 @@ STDMETHODIMP CListAccessible::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
         *info = nullptr;
     return E_NOTIMPL;
 }
-STDMETHODIMP CListAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
+STDMETHODIMP CListAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+    return E_NOTIMPL;
+}
 STDMETHODIMP CListAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
     return E_NOTIMPL;
 }
@@ -154,7 +160,7 @@ STDMETHODIMP CListAccessible::get_accParent(IDispatch** parent) {
         return standard->get_accParent(parent);
     // The window object of the list's own window is the client object's parent.
     return AccessibleFromWindow(model->AccessWindow(), static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
-                                      reinterpret_cast<void**>(parent)) == S_OK
+                                reinterpret_cast<void**>(parent)) == S_OK
                ? S_OK
                : S_FALSE;
 }
@@ -191,7 +197,8 @@ STDMETHODIMP CListAccessible::get_accName(VARIANT child, BSTR* name) {
         // The window's text names the list.
         HWND window = model->AccessWindow();
         std::wstring text(static_cast<std::size_t>(std::max(GetWindowTextLengthW(window), 0)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+        text.resize(
+            static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
         *name = MakeBstr(text);
         return *name ? S_OK : E_OUTOFMEMORY;
     }
@@ -260,7 +267,8 @@ STDMETHODIMP CListAccessible::get_accState(VARIANT child, VARIANT* state) {
         return S_OK;
     }
     case AccessibleKind::Row:
-        SetI4(state, static_cast<long>(RowStates(model->AccessRowSelected(c.index), model->AccessFocusRow() == c.index,
+        SetI4(state, static_cast<long>(RowStates(model->AccessRowSelected(c.index),
+                                                 model->AccessFocusRow() == c.index,
                                                  visible(model->AccessItemRect(c)))));
         return S_OK;
     case AccessibleKind::ColumnHeader:
@@ -272,7 +280,9 @@ STDMETHODIMP CListAccessible::get_accState(VARIANT child, VARIANT* state) {
     return E_INVALIDARG;
 }
 
-STDMETHODIMP CListAccessible::get_accHelp(VARIANT child, BSTR* help) { return get_accValue(child, help); }
+STDMETHODIMP CListAccessible::get_accHelp(VARIANT child, BSTR* help) {
+    return get_accValue(child, help);
+}
 
 STDMETHODIMP CListAccessible::get_accHelpTopic(BSTR* file, VARIANT, long* topic) {
     if (file)
@@ -413,7 +423,7 @@ STDMETHODIMP CListAccessible::accHitTest(long x, long y, VARIANT* child) {
     if (!PtInRect(&client, point))
         return standard ? standard->accHitTest(x, y, child) : S_FALSE; // the frame or scroll bars, or outside
     AccessibleChild c = model->AccessHitTest(point);
-    long id = c.kind == AccessibleKind::Row ? ChildIdOfRow(c.index)
+    long id = c.kind == AccessibleKind::Row            ? ChildIdOfRow(c.index)
               : c.kind == AccessibleKind::ColumnHeader ? ChildIdOfColumn(c.index, model->AccessRowCount())
                                                        : kChildSelf;
     SetI4(child, id);
@@ -426,7 +436,11 @@ STDMETHODIMP CListAccessible::accDoDefaultAction(VARIANT child) {
     return Resolve(child).kind == AccessibleKind::Invalid ? E_INVALIDARG : DISP_E_MEMBERNOTFOUND;
 }
 
-STDMETHODIMP CListAccessible::put_accName(VARIANT, BSTR) { return E_NOTIMPL; }
-STDMETHODIMP CListAccessible::put_accValue(VARIANT, BSTR) { return E_NOTIMPL; }
+STDMETHODIMP CListAccessible::put_accName(VARIANT, BSTR) {
+    return E_NOTIMPL;
+}
+STDMETHODIMP CListAccessible::put_accValue(VARIANT, BSTR) {
+    return E_NOTIMPL;
+}
 
 } // namespace Velkora

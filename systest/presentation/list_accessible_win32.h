@@ -4,6 +4,7 @@
 // IListAccessModel; its parent and its siblings come from the system's standard object for the
 // window where there is one (Wine has none for a window class of its own).
 #include <windows.h>
+
 #include <oleacc.h>
 
 #include <string>
@@ -15,7 +16,7 @@ namespace Velkora {
 
 // What the accessible object asks the list. Rectangles and points in client coordinates.
 class IListAccessModel {
-public:
+  public:
     virtual HWND AccessWindow() const = 0;
     virtual int AccessRowCount() const = 0;
     virtual int AccessColumnCount() const = 0;
@@ -29,12 +30,12 @@ public:
     // SELFLAG_* requests of accSelect for one row; false when not supported.
     virtual bool AccessSelect(int row, long flags) = 0;
 
-protected:
+  protected:
     ~IListAccessModel() = default;
 };
 
 class CListAccessible final : public IAccessible {
-public:
+  public:
     // A new object with one reference.
     static CListAccessible* Create(IListAccessModel& model);
     // The list is going away: every later call answers RPC_E_DISCONNECTED.
@@ -72,7 +73,7 @@ public:
     STDMETHODIMP put_accName(VARIANT child, BSTR name) override;
     STDMETHODIMP put_accValue(VARIANT child, BSTR value) override;
 
-private:
+  private:
     explicit CListAccessible(IListAccessModel& model) : model(&model) {}
     ~CListAccessible() = default;
     // The child a VARIANT names; Invalid for a bad VARIANT or ID.

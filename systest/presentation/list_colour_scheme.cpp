@@ -3,7 +3,9 @@
 namespace Velkora {
 
 namespace {
-constexpr ColourSource System(SystemColour colour) { return {true, colour, 0}; }
+constexpr ColourSource System(SystemColour colour) {
+    return {true, colour, 0};
+}
 constexpr ColourSource Own(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return {false, SystemColour::Window, static_cast<std::uint32_t>(r | (g << 8) | (b << 16))};
 }

@@ -6,7 +6,15 @@
 namespace Velkora {
 
 // The system colours the list uses (the Win32 side maps them to COLOR_* indices).
-enum class SystemColour { Window, WindowText, ButtonFace, ButtonHighlight, ButtonShadow, Highlight, HighlightText };
+enum class SystemColour {
+    Window,
+    WindowText,
+    ButtonFace,
+    ButtonHighlight,
+    ButtonShadow,
+    Highlight,
+    HighlightText
+};
 
 struct ColourSource {
     bool system = true;

@@ -27,12 +27,12 @@ inline constexpr std::uint32_t kColumnReadOnly = 0x8;
 
 struct ListColumn {
     std::wstring title;
-    std::int32_t width = 0;        // pixels
-    bool fixed = false;            // not sizeable by the mouse nor by fitting; never shows a sort arrow
+    std::int32_t width = 0; // pixels
+    bool fixed = false;     // not sizeable by the mouse nor by fitting; never shows a sort arrow
     std::int32_t format = kFormatText;
     std::uint32_t flags = 0;
-    std::int32_t image = -1;       // header glyph, -1 none
-    std::int32_t subItem = 0;      // which value of a row the column shows
+    std::int32_t image = -1;           // header glyph, -1 none
+    std::int32_t subItem = 0;          // which value of a row the column shows
     std::vector<std::wstring> choices; // texts of a drop-down editor; unused here
 };
 

@@ -8,7 +8,9 @@ namespace {
 // Far wider than any screen, small enough that the sum of many columns stays an int.
 constexpr int kMaxColumnWidth = 1 << 20;
 
-int ClampWidth(int width) { return std::clamp(width, 0, kMaxColumnWidth); }
+int ClampWidth(int width) {
+    return std::clamp(width, 0, kMaxColumnWidth);
+}
 } // namespace
 
 TextAlignment AlignmentOf(std::uint32_t flags) {

@@ -7,7 +7,7 @@
 namespace Velkora {
 
 class CListColumns {
-public:
+  public:
     // Adds a column at the right and answers its index. An image-only column is made as wide as
     // its glyph plus 5 and centred; contradicting alignment bits are cleared.
     int Append(const std::wstring& title, int width, int image, bool fixed, int format, std::uint32_t flags,
@@ -25,7 +25,7 @@ public:
     // Index of the column under a content x coordinate, -1 when none.
     int ColumnAt(int x) const;
 
-private:
+  private:
     void RecomputeTotalWidth();
 
     std::vector<ListColumn> columns;

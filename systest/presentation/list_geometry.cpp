@@ -6,10 +6,13 @@ int ScaleForDpi(int value, int dpi) {
     if (dpi <= 0)
         return value;
     long long scaled = static_cast<long long>(value) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + kBaseDpi / 2) / kBaseDpi : -((-scaled + kBaseDpi / 2) / kBaseDpi));
+    return static_cast<int>(scaled >= 0 ? (scaled + kBaseDpi / 2) / kBaseDpi
+                                        : -((-scaled + kBaseDpi / 2) / kBaseDpi));
 }
 
-int RowHeightForTextHeight(int textHeight, int dpi) { return std::max(textHeight, 0) + ScaleForDpi(6, dpi); }
+int RowHeightForTextHeight(int textHeight, int dpi) {
+    return std::max(textHeight, 0) + ScaleForDpi(6, dpi);
+}
 
 int FirstVisibleRow(int verticalPosition, int rowHeight) {
     if (rowHeight <= 0 || verticalPosition <= 0)
@@ -65,7 +68,8 @@ CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, boo
     if (hasImage) {
         layout.hasImage = true;
         layout.imageTop = cell.top + (cell.Height() - imageSize) / 2;
-        layout.imageLeft = textEmpty ? layout.text.left + (layout.text.Width() - imageSize) / 2 : layout.text.left;
+        layout.imageLeft =
+            textEmpty ? layout.text.left + (layout.text.Width() - imageSize) / 2 : layout.text.left;
         layout.text.left += imageSize + kImageTextGap;
     }
     return layout;
@@ -78,7 +82,9 @@ bool ShowsSortArrow(bool isSortColumn, bool fixed, bool sortingOn, int columnWid
 HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool hasImage, bool titleEmpty,
                                   bool showsArrow, int imageSize) {
     HeaderCellLayout layout;
-    auto glyphScaled = [imageSize](int pixels) { return (pixels * imageSize + kListImageSize / 2) / kListImageSize; };
+    auto glyphScaled = [imageSize](int pixels) {
+        return (pixels * imageSize + kListImageSize / 2) / kListImageSize;
+    };
     layout.text = {column.left + 3 + (firstColumn ? 1 : 0) + 4, column.top,
                    column.right - 5 - (showsArrow ? glyphScaled(15) : 0), column.bottom};
     if (hasImage) {
@@ -106,11 +112,17 @@ ArrowTriangle SortArrowTriangle(int left, int top, int glyphSize, bool pointsDow
     return ArrowTriangle{{left, left + at(8), left + at(4)}, {wide, wide, point}};
 }
 
-int FittedCellWidth(int textWidth, bool hasImage, int imageSize) { return textWidth + (hasImage ? imageSize : 0) + 20; }
+int FittedCellWidth(int textWidth, bool hasImage, int imageSize) {
+    return textWidth + (hasImage ? imageSize : 0) + 20;
+}
 
-int FittedTitleWidth(int titleWidth) { return titleWidth + 20; }
+int FittedTitleWidth(int titleWidth) {
+    return titleWidth + 20;
+}
 
-bool InDividerZone(int x, int columnRight) { return x >= columnRight - 5 && x <= columnRight + 4; }
+bool InDividerZone(int x, int columnRight) {
+    return x >= columnRight - 5 && x <= columnRight + 4;
+}
 
 int DividerColumnAt(const CListColumns& columns, int x) {
     int found = -1;
@@ -122,7 +134,9 @@ int DividerColumnAt(const CListColumns& columns, int x) {
     return found;
 }
 
-int ResizedColumnWidth(int startWidth, int startX, int x) { return std::max(startWidth + (x - startX), 0); }
+int ResizedColumnWidth(int startWidth, int startX, int x) {
+    return std::max(startWidth + (x - startX), 0);
+}
 
 int ContentY(int clientY, int verticalPosition, int rowHeight) {
     return clientY + FirstVisibleRow(verticalPosition, rowHeight) * std::max(rowHeight, 0);
@@ -140,7 +154,9 @@ RowSpan RowsUnderBand(int y0, int y1, int headerHeight, int rowHeight, int rowCo
     return span;
 }
 
-bool NeedsTitleTip(int textWidth, const ListRect& textRect) { return textWidth > textRect.Width() - 1; }
+bool NeedsTitleTip(int textWidth, const ListRect& textRect) {
+    return textWidth > textRect.Width() - 1;
+}
 
 ListRect TitleTipRect(int textWidth, const ListRect& textRect) {
     int left = textRect.left - 4;

@@ -21,8 +21,8 @@ struct ListRect {
     friend bool operator==(const ListRect&, const ListRect&) = default;
 };
 
-inline constexpr int kListImageSize = 16;  // row images and header glyphs at 96 DPI
-inline constexpr int kImageTextGap = 4;    // between an image and its text
+inline constexpr int kListImageSize = 16; // row images and header glyphs at 96 DPI
+inline constexpr int kImageTextGap = 4;   // between an image and its text
 inline constexpr int kBaseDpi = 96;
 
 // A length of the 96-DPI layout at another DPI, rounded to the nearest pixel.
@@ -54,10 +54,12 @@ int RowAtY(int y, int headerHeight, int rowHeight, int verticalPosition, int row
 ListRect ColumnSpan(const CListColumns& columns, int column, int horizontalPosition, int top, int bottom);
 
 // A column exactly 1 pixel wide is a placeholder: its cells are not drawn.
-inline bool DrawsCells(int columnWidth) { return columnWidth != 1 && columnWidth > 0; }
+inline bool DrawsCells(int columnWidth) {
+    return columnWidth != 1 && columnWidth > 0;
+}
 
 struct CellLayout {
-    ListRect text;      // where the text goes (single line, vertically centred)
+    ListRect text; // where the text goes (single line, vertically centred)
     bool hasImage = false;
     int imageLeft = 0;
     int imageTop = 0;

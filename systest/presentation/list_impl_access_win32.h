@@ -6,22 +6,19 @@
 
 namespace Velkora {
 
-template <typename T>
-std::vector<std::wstring> CListImpl<T>::CellTextsOf(int row) const {
+template <typename T> std::vector<std::wstring> CListImpl<T>::CellTextsOf(int row) const {
     std::vector<std::wstring> texts;
     for (int i = 0; i < columns.Count(); ++i)
         texts.push_back(Derived().GetCellText(row, columns.Find(i)->subItem));
     return texts;
 }
 
-template <typename T>
-std::wstring CListImpl<T>::AccessColumnTitle(int column) const {
+template <typename T> std::wstring CListImpl<T>::AccessColumnTitle(int column) const {
     const ListColumn* c = columns.Find(column);
     return c ? c->title : std::wstring();
 }
 
-template <typename T>
-RECT CListImpl<T>::AccessItemRect(const AccessibleChild& child) const {
+template <typename T> RECT CListImpl<T>::AccessItemRect(const AccessibleChild& child) const {
     if (child.kind == AccessibleKind::Row)
         return ToRect(RowRect(child.index, HeaderHeight(), RowHeight(), verticalPosition, horizontalPosition,
                               columns.TotalWidth()));
@@ -30,19 +27,18 @@ RECT CListImpl<T>::AccessItemRect(const AccessibleChild& child) const {
     return ClientRect();
 }
 
-template <typename T>
-AccessibleChild CListImpl<T>::AccessHitTest(POINT client) const {
+template <typename T> AccessibleChild CListImpl<T>::AccessHitTest(POINT client) const {
     if (kShowHeader && client.y >= 0 && client.y < HeaderHeight()) {
         int column = columns.ColumnAt(client.x + horizontalPosition);
-        return column >= 0 ? AccessibleChild{AccessibleKind::ColumnHeader, column} : AccessibleChild{AccessibleKind::List, -1};
+        return column >= 0 ? AccessibleChild{AccessibleKind::ColumnHeader, column}
+                           : AccessibleChild{AccessibleKind::List, -1};
     }
     int row = RowAtY(client.y, HeaderHeight(), RowHeight(), verticalPosition, Derived().CountRows());
     return row >= 0 ? AccessibleChild{AccessibleKind::Row, row} : AccessibleChild{AccessibleKind::List, -1};
 }
 
 // accSelect as a screen reader uses it: take the focus, select this row alone, add or remove it.
-template <typename T>
-bool CListImpl<T>::AccessSelect(int row, long flags) {
+template <typename T> bool CListImpl<T>::AccessSelect(int row, long flags) {
     if (row < 0 || row >= Derived().CountRows())
         return false;
     if (flags & SELFLAG_TAKEFOCUS) {
@@ -63,8 +59,7 @@ bool CListImpl<T>::AccessSelect(int row, long flags) {
     return true;
 }
 
-template <typename T>
-LRESULT CListImpl<T>::OnGetObject(WPARAM wParam, LPARAM lParam) {
+template <typename T> LRESULT CListImpl<T>::OnGetObject(WPARAM wParam, LPARAM lParam) {
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
         return 0;
     if (!accessible) {
@@ -72,12 +67,12 @@ LRESULT CListImpl<T>::OnGetObject(WPARAM wParam, LPARAM lParam) {
             *accessible.Receive() = made;
     }
     // The interface ID from the header (oleacc's import library offers it only as an import).
-    return accessible ? LresultFromAccessible(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(accessible.Get()))
+    return accessible ? LresultFromAccessible(__uuidof(IAccessible), wParam,
+                                              static_cast<IAccessible*>(accessible.Get()))
                       : 0;
 }
 
-template <typename T>
-void CListImpl<T>::AnnounceChanges() {
+template <typename T> void CListImpl<T>::AnnounceChanges() {
     if (!Handle())
         return;
     const std::set<int>& rows = selection.SelectedRows();

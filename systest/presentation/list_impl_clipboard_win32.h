@@ -4,8 +4,7 @@
 
 namespace Velkora {
 
-template <typename T>
-bool CListImpl<T>::CopyRowsToClipboard() {
+template <typename T> bool CListImpl<T>::CopyRowsToClipboard() {
     std::wstring text;
     for (int row : RowsToCopy(selection.SelectedRows(), Derived().CountRows()))
         text += RowCopyLine(CellTextsOf(row));
@@ -29,8 +28,7 @@ bool CListImpl<T>::CopyRowsToClipboard() {
     return copied;
 }
 
-template <typename T>
-void CListImpl<T>::SelectAllRows() {
+template <typename T> void CListImpl<T>::SelectAllRows() {
     int rowCount = Derived().CountRows();
     if (rowCount <= 0)
         return;
@@ -40,8 +38,7 @@ void CListImpl<T>::SelectAllRows() {
 
 // From the mouse at its point; from the keyboard (Shift+F10, the menu key; the point is -1, -1)
 // below the row that shows the focus.
-template <typename T>
-void CListImpl<T>::OnContextMenu(LPARAM lParam) {
+template <typename T> void CListImpl<T>::OnContextMenu(LPARAM lParam) {
     HideTitleTip();
     EndSlide();
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -59,8 +56,9 @@ void CListImpl<T>::OnContextMenu(LPARAM lParam) {
     UINT enabled = Derived().CountRows() > 0 ? MF_ENABLED : MF_GRAYED;
     AppendMenuW(menu, MF_STRING | enabled, kListCommandCopy, menuCopyText.c_str());
     AppendMenuW(menu, MF_STRING | enabled, kListCommandSelectAll, menuSelectAllText.c_str());
-    UINT command = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, Handle(), nullptr));
+    UINT command =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                                         at.x, at.y, 0, Handle(), nullptr));
     DestroyMenu(menu);
     if (command == kListCommandCopy)
         CopyRowsToClipboard();

@@ -7,22 +7,23 @@
 namespace Velkora {
 
 namespace ListInput {
-inline Modifiers ModifiersOf(WPARAM keys) { return {(keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0}; }
-inline Modifiers KeyboardModifiers() { return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0}; }
+inline Modifiers ModifiersOf(WPARAM keys) {
+    return {(keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0};
+}
+inline Modifiers KeyboardModifiers() {
+    return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0};
+}
 } // namespace ListInput
 
-template <typename T>
-POINT CListImpl<T>::ContentPoint(POINT client) const {
+template <typename T> POINT CListImpl<T>::ContentPoint(POINT client) const {
     return {client.x + horizontalPosition, ContentY(client.y, verticalPosition, RowHeight())};
 }
 
-template <typename T>
-int CListImpl<T>::VisibleRows() const {
+template <typename T> int CListImpl<T>::VisibleRows() const {
     return VisibleRowCount(ClientRect().bottom, HeaderHeight(), RowHeight());
 }
 
-template <typename T>
-void CListImpl<T>::Notify(int code, int row, int subItem) {
+template <typename T> void CListImpl<T>::Notify(int code, int row, int subItem) {
     HWND parent = GetParent(Handle());
     if (!parent)
         return;
@@ -36,23 +37,20 @@ void CListImpl<T>::Notify(int code, int row, int subItem) {
     SendMessageW(parent, WM_NOTIFY, notification.header.idFrom, reinterpret_cast<LPARAM>(&notification));
 }
 
-template <typename T>
-void CListImpl<T>::NotifyAtPoint(int code, POINT client) {
+template <typename T> void CListImpl<T>::NotifyAtPoint(int code, POINT client) {
     int row = RowAtY(client.y, HeaderHeight(), RowHeight(), verticalPosition, Derived().CountRows());
     const ListColumn* column = columns.Find(columns.ColumnAt(client.x + horizontalPosition));
     Notify(code, row, row >= 0 && column ? column->subItem : -1);
 }
 
-template <typename T>
-void CListImpl<T>::ScrollRowIntoView(int row) {
+template <typename T> void CListImpl<T>::ScrollRowIntoView(int row) {
     SetVerticalPosition(ScrollIntoViewPosition(row, verticalPosition, RowHeight(), VisibleRows(),
                                                MaxScrollPosition(CurrentVerticalBar())));
 }
 
 // A click scrolls a row that is cut at the edge only after 250 ms, so that a double click is not
 // disturbed by the rows moving under the mouse.
-template <typename T>
-void CListImpl<T>::SelectionChangedByClick() {
+template <typename T> void CListImpl<T>::SelectionChangedByClick() {
     Repaint();
     Notify(kListSelectionChanged, selection.Focus(), -1);
     int focus = selection.Focus();
@@ -60,14 +58,12 @@ void CListImpl<T>::SelectionChangedByClick() {
         SetTimer(Handle(), kTimerScrollInto, 250, nullptr);
 }
 
-template <typename T>
-void CListImpl<T>::SelectionChangedByKey() {
+template <typename T> void CListImpl<T>::SelectionChangedByKey() {
     Repaint();
     Notify(kListSelectionChanged, selection.Focus(), -1);
 }
 
-template <typename T>
-void CListImpl<T>::OnLeftDown(WPARAM keys, POINT client) {
+template <typename T> void CListImpl<T>::OnLeftDown(WPARAM keys, POINT client) {
     HideTitleTip();
     EndSlide();
     SetFocus(Handle());
@@ -98,8 +94,7 @@ void CListImpl<T>::OnLeftDown(WPARAM keys, POINT client) {
         SelectionChangedByClick();
 }
 
-template <typename T>
-void CListImpl<T>::OnLeftUp(WPARAM keys, POINT client) {
+template <typename T> void CListImpl<T>::OnLeftUp(WPARAM keys, POINT client) {
     // Not down any more before the capture goes, so that losing it is no cancellation.
     bool wasDown = std::exchange(buttonDown, false);
     if (GetCapture() == Handle())
@@ -120,8 +115,7 @@ void CListImpl<T>::OnLeftUp(WPARAM keys, POINT client) {
     NotifyAtPoint(kListLeftClick, client);
 }
 
-template <typename T>
-void CListImpl<T>::OnLeftDoubleClick(WPARAM keys, POINT client) {
+template <typename T> void CListImpl<T>::OnLeftDoubleClick(WPARAM keys, POINT client) {
     OnLeftDown(keys, client);
     if (resizingColumn >= 0) {
         FitColumnToContent(resizingColumn);
@@ -131,8 +125,7 @@ void CListImpl<T>::OnLeftDoubleClick(WPARAM keys, POINT client) {
     NotifyAtPoint(kListDoubleClick, client);
 }
 
-template <typename T>
-void CListImpl<T>::OnRightDown(WPARAM keys, POINT client) {
+template <typename T> void CListImpl<T>::OnRightDown(WPARAM keys, POINT client) {
     HideTitleTip();
     EndSlide();
     SetFocus(Handle());
@@ -143,8 +136,7 @@ void CListImpl<T>::OnRightDown(WPARAM keys, POINT client) {
         SelectionChangedByClick();
 }
 
-template <typename T>
-void CListImpl<T>::OnRightUp(POINT client) {
+template <typename T> void CListImpl<T>::OnRightUp(POINT client) {
     bool onRow = client.y >= HeaderHeight() &&
                  RowAtY(client.y, HeaderHeight(), RowHeight(), verticalPosition, Derived().CountRows()) >= 0;
     if (!onRow && RightReleaseOutsideRows(selection))
@@ -152,8 +144,7 @@ void CListImpl<T>::OnRightUp(POINT client) {
     NotifyAtPoint(kListRightClick, client);
 }
 
-template <typename T>
-void CListImpl<T>::OnMouseMove(WPARAM keys, POINT client) {
+template <typename T> void CListImpl<T>::OnMouseMove(WPARAM keys, POINT client) {
     if (!trackingLeave) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
         trackingLeave = TrackMouseEvent(&track) != FALSE;
@@ -188,8 +179,7 @@ void CListImpl<T>::OnMouseMove(WPARAM keys, POINT client) {
     UpdateTitleTip(client);
 }
 
-template <typename T>
-bool CListImpl<T>::OnSetCursor() {
+template <typename T> bool CListImpl<T>::OnSetCursor() {
     POINT client{};
     GetCursorPos(&client);
     ScreenToClient(Handle(), &client);
@@ -201,8 +191,7 @@ bool CListImpl<T>::OnSetCursor() {
     return true;
 }
 
-template <typename T>
-void CListImpl<T>::ApplyResize(POINT client) {
+template <typename T> void CListImpl<T>::ApplyResize(POINT client) {
     int width = ResizedColumnWidth(resizeStartWidth, resizeStartX, client.x + horizontalPosition);
     columns.SetWidth(resizingColumn, width);
     UpdateScrollBars();
@@ -215,13 +204,13 @@ void CListImpl<T>::ApplyResize(POINT client) {
         KillTimer(Handle(), kTimerResize);
 }
 
-template <typename T>
-void CListImpl<T>::FollowBand(POINT client, bool scroll) {
+template <typename T> void CListImpl<T>::FollowBand(POINT client, bool scroll) {
     if (scroll)
         ScrollBandTowards(client);
     bandEnd = ContentPoint(client);
     if (bandSelects) {
-        RowSpan rows = RowsUnderBand(pressPoint.y, bandEnd.y, HeaderHeight(), RowHeight(), Derived().CountRows());
+        RowSpan rows =
+            RowsUnderBand(pressPoint.y, bandEnd.y, HeaderHeight(), RowHeight(), Derived().CountRows());
         std::set<int> before = selection.SelectedRows();
         if (rows.first <= rows.last) {
             selection.SelectRange(rows.first, rows.last);
@@ -237,32 +226,31 @@ void CListImpl<T>::FollowBand(POINT client, bool scroll) {
 }
 
 // Above the rows, below the client area or beyond a side, the list moves one line towards the mouse.
-template <typename T>
-void CListImpl<T>::ScrollBandTowards(POINT client) {
+template <typename T> void CListImpl<T>::ScrollBandTowards(POINT client) {
     RECT area = ClientRect();
     if (client.y < HeaderHeight())
-        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::LineBack, verticalPosition, 0, RowHeight(), 0,
-                                                  MaxScrollPosition(CurrentVerticalBar())));
+        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::LineBack, verticalPosition, 0, RowHeight(),
+                                                  0, MaxScrollPosition(CurrentVerticalBar())));
     else if (client.y >= area.bottom)
-        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::LineForward, verticalPosition, 0, RowHeight(), 0,
-                                                  MaxScrollPosition(CurrentVerticalBar())));
+        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::LineForward, verticalPosition, 0,
+                                                  RowHeight(), 0, MaxScrollPosition(CurrentVerticalBar())));
     if (client.x < 0)
         SetHorizontalPosition(ScrollRequestPosition(ScrollRequest::LineBack, horizontalPosition, 0,
-                                                    kHorizontalScrollLine, 0, MaxScrollPosition(CurrentHorizontalBar())));
+                                                    kHorizontalScrollLine, 0,
+                                                    MaxScrollPosition(CurrentHorizontalBar())));
     else if (client.x >= area.right)
         SetHorizontalPosition(ScrollRequestPosition(ScrollRequest::LineForward, horizontalPosition, 0,
-                                                    kHorizontalScrollLine, 0, MaxScrollPosition(CurrentHorizontalBar())));
+                                                    kHorizontalScrollLine, 0,
+                                                    MaxScrollPosition(CurrentHorizontalBar())));
 }
 
-template <typename T>
-void CListImpl<T>::EndBand() {
+template <typename T> void CListImpl<T>::EndBand() {
     bandActive = false;
     KillTimer(Handle(), kTimerBand);
     Repaint();
 }
 
-template <typename T>
-void CListImpl<T>::OnKeyDown(UINT key) {
+template <typename T> void CListImpl<T>::OnKeyDown(UINT key) {
     HideTitleTip();
     EndSlide();
     Modifiers modifiers = ListInput::KeyboardModifiers();
@@ -300,9 +288,9 @@ void CListImpl<T>::OnKeyDown(UINT key) {
     case VK_LEFT:
     case VK_RIGHT: {
         int line = modifiers.ctrl ? 10 * kHorizontalScrollLine : kHorizontalScrollLine;
-        SetHorizontalPosition(ScrollRequestPosition(key == VK_LEFT ? ScrollRequest::LineBack : ScrollRequest::LineForward,
-                                                    horizontalPosition, 0, line, 0,
-                                                    MaxScrollPosition(CurrentHorizontalBar())));
+        SetHorizontalPosition(
+            ScrollRequestPosition(key == VK_LEFT ? ScrollRequest::LineBack : ScrollRequest::LineForward,
+                                  horizontalPosition, 0, line, 0, MaxScrollPosition(CurrentHorizontalBar())));
         return reselectFocus();
     }
     case VK_TAB:
@@ -337,8 +325,7 @@ void CListImpl<T>::OnKeyDown(UINT key) {
     SelectionChangedByKey();
 }
 
-template <typename T>
-void CListImpl<T>::OnTimer(UINT_PTR id) {
+template <typename T> void CListImpl<T>::OnTimer(UINT_PTR id) {
     switch (id) {
     case kTimerResize: {
         if (resizingColumn < 0) {
@@ -364,7 +351,8 @@ void CListImpl<T>::OnTimer(UINT_PTR id) {
         GetCursorPos(&client);
         ScreenToClient(Handle(), &client);
         RECT area = ClientRect();
-        bool outside = client.y < HeaderHeight() || client.y >= area.bottom || client.x < 0 || client.x >= area.right;
+        bool outside =
+            client.y < HeaderHeight() || client.y >= area.bottom || client.x < 0 || client.x >= area.right;
         if (outside) {
             lastBandScroll = GetTickCount();
             FollowBand(client, true);
@@ -384,8 +372,7 @@ void CListImpl<T>::OnTimer(UINT_PTR id) {
     }
 }
 
-template <typename T>
-void CListImpl<T>::OnCancelMode() {
+template <typename T> void CListImpl<T>::OnCancelMode() {
     bool wasDown = std::exchange(buttonDown, false);
     if (wasDown && GetCapture() == Handle())
         ReleaseCapture();
@@ -399,8 +386,7 @@ void CListImpl<T>::OnCancelMode() {
     Repaint();
 }
 
-template <typename T>
-void CListImpl<T>::SortRowsByColumn(int column) {
+template <typename T> void CListImpl<T>::SortRowsByColumn(int column) {
     const ListColumn* c = columns.Find(column);
     if (!kShowHeader || !kSortOnHeaderClick || !c)
         return;
@@ -416,12 +402,12 @@ void CListImpl<T>::SortRowsByColumn(int column) {
     AnnounceChanges();
 }
 
-template <typename T>
-void CListImpl<T>::HideTitleTip() { titleTip.Hide(); }
+template <typename T> void CListImpl<T>::HideTitleTip() {
+    titleTip.Hide();
+}
 
 // Over the text part of a cell whose text is cut, the tip shows the whole text in place.
-template <typename T>
-void CListImpl<T>::UpdateTitleTip(POINT client) {
+template <typename T> void CListImpl<T>::UpdateTitleTip(POINT client) {
     int row = RowAtY(client.y, HeaderHeight(), RowHeight(), verticalPosition, Derived().CountRows());
     int column = columns.ColumnAt(client.x + horizontalPosition);
     const ListColumn* c = columns.Find(column);

@@ -5,8 +5,7 @@
 
 namespace Velkora {
 
-template <typename T>
-void CListImpl<T>::StartSlide(int newPosition) {
+template <typename T> void CListImpl<T>::StartSlide(int newPosition) {
     EndSlide(false);
     int rowHeight = RowHeight();
     int oldFirst = FirstVisibleRow(verticalPosition, rowHeight);
@@ -42,8 +41,7 @@ void CListImpl<T>::StartSlide(int newPosition) {
     SetTimer(Handle(), kTimerSlide, kSlideFrameMs, nullptr);
 }
 
-template <typename T>
-void CListImpl<T>::DrawSlideFrame() {
+template <typename T> void CListImpl<T>::DrawSlideFrame() {
     if (!slideBitmap)
         return;
     RECT client = ClientRect();
@@ -52,12 +50,11 @@ void CListImpl<T>::DrawSlideFrame() {
     CWindowDc windowDc(Handle());
     CMemoryDc memory(windowDc.Get());
     CSelection selected(memory.Get(), slideBitmap.Get());
-    BitBlt(windowDc.Get(), 0, HeaderHeight(), client.right, client.bottom - HeaderHeight(), memory.Get(), 0, offset,
-           SRCCOPY);
+    BitBlt(windowDc.Get(), 0, HeaderHeight(), client.right, client.bottom - HeaderHeight(), memory.Get(), 0,
+           offset, SRCCOPY);
 }
 
-template <typename T>
-void CListImpl<T>::EndSlide(bool repaintNow) {
+template <typename T> void CListImpl<T>::EndSlide(bool repaintNow) {
     if (!slide.Running() && !slideBitmap)
         return;
     if (Handle())

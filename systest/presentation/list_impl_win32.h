@@ -4,6 +4,7 @@
 // SortRows(subItem), ReverseRows(). The grid draws header, rows and selection itself, through
 // an off-screen bitmap, at the places that list_geometry.h computes.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -14,23 +15,23 @@
 #include <utility>
 #include <vector>
 
-#include "oleacc_functions_win32.h"
 #include "double_buffer_win32.h"
 #include "dpi_messages_win32.h"
 #include "list_accessible_win32.h"
 #include "list_columns.h"
 #include "list_geometry.h"
+#include "list_interaction.h"
 #include "list_painter_win32.h"
 #include "list_resources_win32.h"
+#include "list_row_text.h"
 #include "list_scroll_bars_win32.h"
 #include "list_scrolling.h"
 #include "list_selection.h"
-#include "list_interaction.h"
-#include "list_row_text.h"
 #include "list_settings_win32.h"
 #include "list_slide.h"
 #include "list_sorting.h"
 #include "message_window_win32.h"
+#include "oleacc_functions_win32.h"
 #include "title_tip_win32.h"
 #include "type_ahead.h"
 #include "user_list_class_win32.h"
@@ -66,13 +67,15 @@ inline constexpr UINT kListCommandSelectAll = 2;
 
 template <typename T>
 class CListImpl : public CMessageWindow, public CDoubleBufferImpl<CListImpl<T>>, private IListAccessModel {
-public:
+  public:
     // Creates a list window of its own and initialises it like AttachResultList.
     bool Create(HWND parent, const RECT& rect, int controlId);
     // Takes over a dialog's "UserList" window and initialises the control. False when the window
     // cannot be taken over or a picture cannot be loaded.
     bool AttachResultList(HWND window);
-    bool AttachResultList(HWND dialog, int controlId) { return AttachResultList(GetDlgItem(dialog, controlId)); }
+    bool AttachResultList(HWND dialog, int controlId) {
+        return AttachResultList(GetDlgItem(dialog, controlId));
+    }
 
     // Adds a column at the right; answers its index.
     int AppendColumn(const std::wstring& title, int width, int image = -1, bool fixed = false,
@@ -111,7 +114,7 @@ public:
     LRESULT ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoPaint(HDC dc, const RECT& area);
 
-protected:
+  protected:
     // After rows were added: new scroll ranges and a repaint. False when the window could not be
     // invalidated.
     bool OnRowsChanged();
@@ -121,7 +124,7 @@ protected:
     static constexpr bool kSortOnHeaderClick = true;
     static constexpr bool kSmoothScrolling = true;
 
-private:
+  private:
     T& Derived() { return static_cast<T&>(*this); }
     const T& Derived() const { return static_cast<const T&>(*this); }
 
@@ -194,13 +197,13 @@ private:
 
     bool buttonDown = false;
     bool pressOnHeader = false;
-    POINT pressPoint{};         // content coordinates
+    POINT pressPoint{}; // content coordinates
     int resizingColumn = -1;
     int resizeStartWidth = 0;
-    int resizeStartX = 0;       // content x
+    int resizeStartX = 0; // content x
     bool bandActive = false;
-    bool bandSelects = false;   // the band started left of the last column's right edge
-    POINT bandEnd{};            // content coordinates
+    bool bandSelects = false; // the band started left of the last column's right edge
+    POINT bandEnd{};          // content coordinates
     DWORD lastBandScroll = 0;
     CTypeAhead typeAhead;
     int tipRow = -1;
@@ -217,7 +220,9 @@ private:
     std::wstring AccessRowName(int row) const override { return RowAccessibleName(CellTextsOf(row)); }
     std::wstring AccessColumnTitle(int column) const override;
     bool AccessRowSelected(int row) const override { return selection.IsSelected(row); }
-    int AccessFocusRow() const override { return VisibleFocusRow(selection, Derived().CountRows(), HasFocus()); }
+    int AccessFocusRow() const override {
+        return VisibleFocusRow(selection, Derived().CountRows(), HasFocus());
+    }
     RECT AccessItemRect(const AccessibleChild& child) const override;
     AccessibleChild AccessHitTest(POINT client) const override;
     bool AccessSelect(int row, long flags) override;
@@ -234,8 +239,7 @@ private:
     bool scrollPressSliding = false; // the first request of one press on the bar slides
 };
 
-template <typename T>
-bool CListImpl<T>::Create(HWND parent, const RECT& rect, int controlId) {
+template <typename T> bool CListImpl<T>::Create(HWND parent, const RECT& rect, int controlId) {
     HWND window = CreateWindowExW(0, kUserListClass, L"", kListWindowStyle, rect.left, rect.top,
                                   rect.right - rect.left, rect.bottom - rect.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
@@ -243,13 +247,11 @@ bool CListImpl<T>::Create(HWND parent, const RECT& rect, int controlId) {
     return window && AttachResultList(window);
 }
 
-template <typename T>
-bool CListImpl<T>::AttachResultList(HWND window) {
+template <typename T> bool CListImpl<T>::AttachResultList(HWND window) {
     return SubclassWindow(window) && Initialise();
 }
 
-template <typename T>
-bool CListImpl<T>::Initialise() {
+template <typename T> bool CListImpl<T>::Initialise() {
     dpi = WindowDpi(Handle());
     if (!LoadListResources(GetModuleHandleW(nullptr), resources, ScaleForDpi(kListImageSize, dpi)))
         return false;
@@ -264,16 +266,14 @@ bool CListImpl<T>::Initialise() {
     return true;
 }
 
-template <typename T>
-void CListImpl<T>::ReloadSettings() {
+template <typename T> void CListImpl<T>::ReloadSettings() {
     settings = LoadListSettings(dpi);
     // The title tip takes the new font with it.
     if (Handle())
         titleTip.Create(Handle(), dpi);
 }
 
-template <typename T>
-void CListImpl<T>::OnDpiChanged(int newDpi) {
+template <typename T> void CListImpl<T>::OnDpiChanged(int newDpi) {
     if (newDpi <= 0 || newDpi == dpi)
         return;
     HideTitleTip();
@@ -305,8 +305,7 @@ int CListImpl<T>::AppendColumn(const std::wstring& title, int width, int image, 
     return index;
 }
 
-template <typename T>
-bool CListImpl<T>::FitColumnToContent(int column) {
+template <typename T> bool CListImpl<T>::FitColumnToContent(int column) {
     const ListColumn* c = columns.Find(column);
     if (!c || c->fixed)
         return false;
@@ -330,34 +329,30 @@ bool CListImpl<T>::FitColumnToContent(int column) {
     return true;
 }
 
-template <typename T>
-bool CListImpl<T>::OnRowsChanged() {
+template <typename T> bool CListImpl<T>::OnRowsChanged() {
     UpdateScrollBars();
     NotifyListEvent(Handle(), EVENT_OBJECT_REORDER, kChildSelf);
     return Handle() && InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-template <typename T>
-RECT CListImpl<T>::ClientRect() const {
+template <typename T> RECT CListImpl<T>::ClientRect() const {
     RECT client{0, 0, 0, 0};
     if (Handle())
         GetClientRect(Handle(), &client);
     return client;
 }
 
-template <typename T>
-ScrollBarLayout CListImpl<T>::CurrentVerticalBar() const {
+template <typename T> ScrollBarLayout CListImpl<T>::CurrentVerticalBar() const {
     RECT client = ClientRect();
-    return VerticalScrollBar(client.bottom, HeaderHeight(), Derived().CountRows(), RowHeight(), verticalPosition);
+    return VerticalScrollBar(client.bottom, HeaderHeight(), Derived().CountRows(), RowHeight(),
+                             verticalPosition);
 }
 
-template <typename T>
-ScrollBarLayout CListImpl<T>::CurrentHorizontalBar() const {
+template <typename T> ScrollBarLayout CListImpl<T>::CurrentHorizontalBar() const {
     return HorizontalScrollBar(ClientRect().right, columns.TotalWidth(), horizontalPosition);
 }
 
-template <typename T>
-void CListImpl<T>::UpdateScrollBars() {
+template <typename T> void CListImpl<T>::UpdateScrollBars() {
     // Showing or hiding one bar changes the client area and so the other bar: repeat until stable.
     // The size messages that the bars cause meanwhile are ignored.
     if (!Handle() || updatingScrollBars)
@@ -378,8 +373,7 @@ void CListImpl<T>::UpdateScrollBars() {
     updatingScrollBars = false;
 }
 
-template <typename T>
-void CListImpl<T>::SetVerticalPosition(int position) {
+template <typename T> void CListImpl<T>::SetVerticalPosition(int position) {
     if (position == verticalPosition)
         return;
     verticalPosition = position;
@@ -387,8 +381,7 @@ void CListImpl<T>::SetVerticalPosition(int position) {
     Repaint();
 }
 
-template <typename T>
-void CListImpl<T>::SetHorizontalPosition(int position) {
+template <typename T> void CListImpl<T>::SetHorizontalPosition(int position) {
     if (position == horizontalPosition)
         return;
     horizontalPosition = position;
@@ -396,8 +389,7 @@ void CListImpl<T>::SetHorizontalPosition(int position) {
     Repaint();
 }
 
-template <typename T>
-void CListImpl<T>::OnVerticalScroll(WORD code) {
+template <typename T> void CListImpl<T>::OnVerticalScroll(WORD code) {
     HideTitleTip();
     if (code == SB_ENDSCROLL) {
         scrollPressSliding = false;
@@ -405,9 +397,9 @@ void CListImpl<T>::OnVerticalScroll(WORD code) {
     }
     ScrollBarLayout bar = CurrentVerticalBar();
     RECT client = ClientRect();
-    int position = ScrollRequestPosition(RequestFromScrollCode(code), verticalPosition,
-                                         TrackPosition(Handle(), SB_VERT), RowHeight(),
-                                         client.bottom - HeaderHeight(), MaxScrollPosition(bar));
+    int position =
+        ScrollRequestPosition(RequestFromScrollCode(code), verticalPosition, TrackPosition(Handle(), SB_VERT),
+                              RowHeight(), client.bottom - HeaderHeight(), MaxScrollPosition(bar));
     bool linesOrPages = code == SB_LINEUP || code == SB_LINEDOWN || code == SB_PAGEUP || code == SB_PAGEDOWN;
     if (kSmoothScrolling && linesOrPages && !scrollPressSliding) {
         scrollPressSliding = true;
@@ -419,37 +411,35 @@ void CListImpl<T>::OnVerticalScroll(WORD code) {
     SetVerticalPosition(position);
 }
 
-template <typename T>
-void CListImpl<T>::OnHorizontalScroll(WORD code) {
+template <typename T> void CListImpl<T>::OnHorizontalScroll(WORD code) {
     HideTitleTip();
     EndSlide();
     ScrollBarLayout bar = CurrentHorizontalBar();
     RECT client = ClientRect();
     int position = ScrollRequestPosition(RequestFromScrollCode(code), horizontalPosition,
-                                         TrackPosition(Handle(), SB_HORZ), kHorizontalScrollLine, client.right,
-                                         MaxScrollPosition(bar));
+                                         TrackPosition(Handle(), SB_HORZ), kHorizontalScrollLine,
+                                         client.right, MaxScrollPosition(bar));
     SetHorizontalPosition(position);
 }
 
-template <typename T>
-void CListImpl<T>::OnMouseWheel(int delta) {
+template <typename T> void CListImpl<T>::OnMouseWheel(int delta) {
     HideTitleTip();
     // A slide still running would paint its old bitmap over the new position.
     EndSlide();
     RECT client = ClientRect();
     int visibleRows = VisibleRowCount(client.bottom, HeaderHeight(), RowHeight());
-    SetVerticalPosition(WheelScrollPosition(verticalPosition, RowHeight(), settings.wheelLines, delta, visibleRows,
-                                            MaxScrollPosition(CurrentVerticalBar())));
+    SetVerticalPosition(WheelScrollPosition(verticalPosition, RowHeight(), settings.wheelLines, delta,
+                                            visibleRows, MaxScrollPosition(CurrentVerticalBar())));
 }
 
-template <typename T>
-void CListImpl<T>::DoPaint(HDC dc, const RECT& area) {
+template <typename T> void CListImpl<T>::DoPaint(HDC dc, const RECT& area) {
     ListRect band = ToListRect(area);
     FillSolid(dc, band, settings.colours.background);
     PaintRows(dc, band, verticalPosition);
     if (bandActive) {
         int top = FirstVisibleRow(verticalPosition, RowHeight()) * RowHeight();
-        ListRect rubber{std::min(pressPoint.x, bandEnd.x) - horizontalPosition, std::min(pressPoint.y, bandEnd.y) - top,
+        ListRect rubber{std::min(pressPoint.x, bandEnd.x) - horizontalPosition,
+                        std::min(pressPoint.y, bandEnd.y) - top,
                         std::max(pressPoint.x, bandEnd.x) - horizontalPosition + 1,
                         std::max(pressPoint.y, bandEnd.y) - top + 1};
         PaintRubberBand(dc, rubber, settings.colours);
@@ -473,8 +463,7 @@ void CListImpl<T>::DoPaint(HDC dc, const RECT& area) {
 }
 
 // Rows as they stand at the vertical position `rowsPosition` (the slide renders other positions).
-template <typename T>
-void CListImpl<T>::PaintRows(HDC dc, const ListRect& area, int rowsPosition) {
+template <typename T> void CListImpl<T>::PaintRows(HDC dc, const ListRect& area, int rowsPosition) {
     RowSpan span =
         RowsInBand(area.top, area.bottom, HeaderHeight(), RowHeight(), rowsPosition, Derived().CountRows());
     const ListColours& colours = settings.colours;
@@ -492,8 +481,8 @@ void CListImpl<T>::PaintRows(HDC dc, const ListRect& area, int rowsPosition) {
             if (!DrawsCells(column.width) || !cell.Intersects(area))
                 continue;
             PaintCell(dc, cell, i == 0, Derived().GetCellText(row, column.subItem),
-                      Derived().GetCellImage(row, column.subItem), resources.rowImages.Get(), settings.font.Get(),
-                      textColour, AlignmentOf(column.flags), resources.imageSize);
+                      Derived().GetCellImage(row, column.subItem), resources.rowImages.Get(),
+                      settings.font.Get(), textColour, AlignmentOf(column.flags), resources.imageSize);
         }
         // The keyboard focus is always visible, whatever the system's keyboard-cue setting.
         if (row == focusRow) {
@@ -503,8 +492,7 @@ void CListImpl<T>::PaintRows(HDC dc, const ListRect& area, int rowsPosition) {
     }
 }
 
-template <typename T>
-LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+template <typename T> LRESULT CListImpl<T>::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {

@@ -33,7 +33,9 @@ bool PressRow(CListSelection& selection, int row, Modifiers modifiers) {
     return SelectOnly(selection, row);
 }
 
-void PressBelowRows(CListSelection& selection) { selection.SetAnchor(-1); }
+void PressBelowRows(CListSelection& selection) {
+    selection.SetAnchor(-1);
+}
 
 bool ReleaseOnRow(CListSelection& selection, int row, Modifiers modifiers) {
     if (row < 0 || modifiers.Any() || !selection.IsSelected(row) || selection.Count() <= 1)

@@ -21,7 +21,9 @@ UINT AlignmentFlag(TextAlignment alignment) {
     return DT_LEFT;
 }
 
-void ClipTo(HDC dc, const ListRect& r) { IntersectClipRect(dc, r.left, r.top, r.right, r.bottom); }
+void ClipTo(HDC dc, const ListRect& r) {
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+}
 
 // A sort arrow in one colour, where the glyph would be: a triangle across the glyph's middle.
 void PaintArrowTriangle(HDC dc, int left, int top, int glyphSize, bool pointsDown, COLORREF colour) {
@@ -84,16 +86,18 @@ void PaintHeader(HDC dc, const HeaderPaint& header, const ListRect& area) {
             LayOutHeaderCell(span, i == 0, hasImage, column.title.empty(), arrow, header.glyphSize);
         if (i == header.pressedColumn)
             FillSolid(dc, span, colours.pressedHeader);
-        FillSolid(dc, {layout.darkLineX, layout.lineTop, layout.darkLineX + 1, layout.lineBottom}, colours.headerDark);
+        FillSolid(dc, {layout.darkLineX, layout.lineTop, layout.darkLineX + 1, layout.lineBottom},
+                  colours.headerDark);
         FillSolid(dc, {layout.lightLineX, layout.lineTop, layout.lightLineX + 1, layout.lineBottom},
                   colours.headerLight);
         CSavedDc saved(dc);
         ClipTo(dc, span);
         if (layout.hasImage)
-            ImageList_Draw(header.glyphs, column.image, dc, layout.imageLeft, layout.imageTop, ILD_TRANSPARENT);
+            ImageList_Draw(header.glyphs, column.image, dc, layout.imageLeft, layout.imageTop,
+                           ILD_TRANSPARENT);
         bool pressed = i == header.pressedColumn;
-        DrawCellText(dc, layout.text, column.title, header.font, pressed ? colours.pressedHeaderText : colours.headerText,
-                     AlignmentOf(column.flags));
+        DrawCellText(dc, layout.text, column.title, header.font,
+                     pressed ? colours.pressedHeaderText : colours.headerText, AlignmentOf(column.flags));
         if (layout.hasArrow && !colours.sortArrowGlyphs)
             PaintArrowTriangle(dc, layout.arrowLeft, layout.arrowTop, header.glyphSize, header.sortDescending,
                                pressed ? colours.pressedHeaderText : colours.headerText);

@@ -10,8 +10,12 @@
 
 namespace Velkora {
 
-inline RECT ToRect(const ListRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-inline ListRect ToListRect(const RECT& r) { return ListRect{r.left, r.top, r.right, r.bottom}; }
+inline RECT ToRect(const ListRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+inline ListRect ToListRect(const RECT& r) {
+    return ListRect{r.left, r.top, r.right, r.bottom};
+}
 
 void FillSolid(HDC dc, const ListRect& area, COLORREF colour);
 

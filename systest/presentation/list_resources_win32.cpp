@@ -33,7 +33,8 @@ CImageListHandle LoadImageStrip(HINSTANCE module, int bitmapId, int imageSize) {
     if (!strip || !GetObjectW(strip.Get(), sizeof(info), &info))
         return CImageListHandle();
     int images = info.bmWidth / kListImageSize;
-    CBitmapHandle scaled = StretchedBitmap(strip.Get(), (info.bmWidth * imageSize + kListImageSize / 2) / kListImageSize, imageSize, false);
+    CBitmapHandle scaled = StretchedBitmap(
+        strip.Get(), (info.bmWidth * imageSize + kListImageSize / 2) / kListImageSize, imageSize, false);
     CImageListHandle list(ImageList_Create(imageSize, imageSize, ILC_COLOR24 | ILC_MASK, images, 0));
     if (!scaled || !list || ImageList_AddMasked(list.Get(), scaled.Get(), kTransparent) < 0)
         return CImageListHandle();

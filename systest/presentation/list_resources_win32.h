@@ -17,9 +17,9 @@ CBitmapHandle StretchedBitmap(HBITMAP source, int width, int height, bool smooth
 
 struct ListResources {
     int imageSize = kListImageSize; // the strips' image edge at the list's DPI
-    CImageListHandle rowImages; // the status images
-    CImageListHandle glyphs;    // the control's own glyphs (sort arrows)
-    HCURSOR divider = nullptr;  // shared resource cursors: never destroyed
+    CImageListHandle rowImages;     // the status images
+    CImageListHandle glyphs;        // the control's own glyphs (sort arrows)
+    HCURSOR divider = nullptr;      // shared resource cursors: never destroyed
     HCURSOR hand = nullptr;
 };
 

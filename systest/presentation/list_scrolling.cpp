@@ -76,8 +76,8 @@ int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition
     return static_cast<int>(std::clamp<long long>(target, 0, std::max(maxPosition, 0)));
 }
 
-int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, int wheelDelta, int visibleRows,
-                        int maxPosition) {
+int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, int wheelDelta,
+                        int visibleRows, int maxPosition) {
     if (rowHeight <= 0)
         return position;
     long long lines = wheelLines == kWheelPageScroll ? visibleRows : static_cast<long long>(wheelLines);

@@ -7,7 +7,7 @@ namespace Velkora {
 
 struct ScrollBarLayout {
     bool visible = false;
-    int maximum = 0;  // last pixel of the content (the bar's range is 0 to maximum)
+    int maximum = 0; // last pixel of the content (the bar's range is 0 to maximum)
     int page = 0;
     int position = 0; // clamped to what the range allows
     friend bool operator==(const ScrollBarLayout&, const ScrollBarLayout&) = default;
@@ -35,8 +35,8 @@ inline constexpr std::uint32_t kWheelPageScroll = 0xFFFFFFFFu;
 
 // The wheel moves by wheel lines x delta / 120 whole rows (a page per notch with kWheelPageScroll),
 // never above the first row nor past the end.
-int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, int wheelDelta, int visibleRows,
-                        int maxPosition);
+int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, int wheelDelta,
+                        int visibleRows, int maxPosition);
 
 // Whole rows that fit below the header, at least 1.
 int VisibleRowCount(int clientHeight, int headerHeight, int rowHeight);

@@ -5,7 +5,7 @@
 namespace Velkora {
 
 class CListSelection {
-public:
+  public:
     bool IsSelected(int row) const { return rows.count(row) != 0; }
     const std::set<int>& SelectedRows() const { return rows; }
     int Count() const { return static_cast<int>(rows.size()); }
@@ -27,7 +27,7 @@ public:
     // No rows, no anchor, no focus.
     void Clear();
 
-private:
+  private:
     std::set<int> rows;
     int anchor = -1;
     int focus = -1;

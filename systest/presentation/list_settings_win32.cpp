@@ -27,7 +27,8 @@ int SystemColourIndex(SystemColour colour) {
 }
 
 COLORREF Resolve(const ColourSource& source) {
-    return source.system ? GetSysColor(SystemColourIndex(source.systemColour)) : static_cast<COLORREF>(source.rgb);
+    return source.system ? GetSysColor(SystemColourIndex(source.systemColour))
+                         : static_cast<COLORREF>(source.rgb);
 }
 } // namespace
 
@@ -66,8 +67,8 @@ int SystemDpi() {
 int WindowDpi(HWND window) {
     // Windows 10 (1607) and later; the program also runs where these do not exist.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static auto getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFn>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow"));
+    static auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow"));
     UINT dpi = window && getDpiForWindow ? getDpiForWindow(window) : 0;
     return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
 }
@@ -102,7 +103,8 @@ ListSettings LoadListSettings(int dpi) {
     settings.linkFont = CreateMessageFont(true, dpi);
 
     CWindowDc screen(nullptr);
-    HGDIOBJ font = settings.font ? static_cast<HGDIOBJ>(settings.font.Get()) : GetStockObject(DEFAULT_GUI_FONT);
+    HGDIOBJ font =
+        settings.font ? static_cast<HGDIOBJ>(settings.font.Get()) : GetStockObject(DEFAULT_GUI_FONT);
     SIZE size{0, 16};
     CSelection selected(screen.Get(), font);
     GetTextExtentPoint32W(screen.Get(), L"Height", 6, &size);

@@ -6,7 +6,7 @@ namespace Velkora {
 inline constexpr unsigned kSlideFrameMs = 20;
 
 class CSlide {
-public:
+  public:
     // A slide over `rows` whole rows (either direction). Answers false when there is nothing to slide.
     bool Start(int rows, int rowHeight);
     // The next frame: answers false when the slide has ended (then the list repaints normally).
@@ -20,7 +20,7 @@ public:
     int MainSteps() const { return steps; }
     int Step() const { return step; }
 
-private:
+  private:
     bool running = false;
     int distance = 0;
     int remaining = 0;

@@ -10,7 +10,7 @@
 namespace Velkora {
 
 class CListUserData : public CListImpl<CListUserData> {
-public:
+  public:
     // Adds a row at the end; answers its index, or -1 when the window could not be invalidated
     // (the row is kept all the same).
     int AppendRow(const ResultRow& row);
@@ -23,7 +23,7 @@ public:
     void SortRows(int subItem) { rows.SortRows(subItem); }
     void ReverseRows() { rows.ReverseRows(); }
 
-private:
+  private:
     CResultRowTable rows;
 };
 

@@ -8,7 +8,7 @@
 namespace Velkora {
 
 class CMessageWindow {
-public:
+  public:
     CMessageWindow() = default;
     CMessageWindow(const CMessageWindow&) = delete;
     CMessageWindow& operator=(const CMessageWindow&) = delete;
@@ -25,7 +25,7 @@ public:
 
     HWND Handle() const { return window; }
 
-protected:
+  protected:
     // Creates a window of a class whose procedure is GetWindowProc(); binds it at WM_NCCREATE.
     HWND CreateBoundWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                            const RECT& rect, HWND parent, HMENU menuOrId, HINSTANCE instance);
@@ -33,11 +33,11 @@ protected:
     bool SubclassWindow(HWND existing);
     LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-public:
+  public:
     // The procedure of every bound window (also the class procedure of our own popups).
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     void Bind(HWND target);
     void Unbind();
 

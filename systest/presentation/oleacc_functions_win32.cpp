@@ -7,7 +7,8 @@ namespace {
 
 struct OleaccFunctions {
     CSystemLibrary library{L"oleacc.dll"};
-    decltype(&LresultFromObject) lresultFromObject = library.Find<decltype(&LresultFromObject)>("LresultFromObject");
+    decltype(&LresultFromObject) lresultFromObject =
+        library.Find<decltype(&LresultFromObject)>("LresultFromObject");
     decltype(&CreateStdAccessibleObject) createStandard =
         library.Find<decltype(&CreateStdAccessibleObject)>("CreateStdAccessibleObject");
     decltype(&AccessibleObjectFromWindow) fromWindow =
@@ -27,12 +28,15 @@ LRESULT LresultFromAccessible(REFIID interfaceId, WPARAM wParam, IUnknown* objec
 }
 
 HRESULT CreateStandardAccessible(HWND window, LONG objectId, REFIID interfaceId, void** object) {
-    if (object) *object = nullptr;
-    return Oleacc().createStandard ? Oleacc().createStandard(window, objectId, interfaceId, object) : E_NOTIMPL;
+    if (object)
+        *object = nullptr;
+    return Oleacc().createStandard ? Oleacc().createStandard(window, objectId, interfaceId, object)
+                                   : E_NOTIMPL;
 }
 
 HRESULT AccessibleFromWindow(HWND window, DWORD objectId, REFIID interfaceId, void** object) {
-    if (object) *object = nullptr;
+    if (object)
+        *object = nullptr;
     return Oleacc().fromWindow ? Oleacc().fromWindow(window, objectId, interfaceId, object) : E_NOTIMPL;
 }
 

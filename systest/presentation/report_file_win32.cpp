@@ -10,14 +10,16 @@ namespace Velkora {
 std::wstring ReportFilePath() {
     wchar_t folder[MAX_PATH] = {};
     DWORD length = GetTempPathW(MAX_PATH, folder);
-    if (length == 0 || length >= MAX_PATH) return {};
+    if (length == 0 || length >= MAX_PATH)
+        return {};
     return std::wstring(folder, length) + std::wstring(kReportFileName);
 }
 
 bool WriteReportFile(const std::wstring& path, const std::wstring& reportText) {
     try {
         CTextFileWrite file(path, TextEncoding::Utf8);
-        if (!file.IsFileOpen()) return false;
+        if (!file.IsFileOpen())
+            return false;
         file << reportText.c_str();
         file.CloseFile();
         return true;
@@ -30,7 +32,8 @@ bool WriteReportFile(const std::wstring& path, const std::wstring& reportText) {
 
 void WriteAndOpenReport(HWND owner, const std::wstring& reportText) {
     std::wstring path = ReportFilePath();
-    if (path.empty()) return;
+    if (path.empty())
+        return;
     WriteReportFile(path, reportText);
     ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -8,12 +8,15 @@ namespace {
 
 // Reads a decimal number as %d would: blanks skipped, optional sign, digits; 0 when none.
 int ReadNumber(std::wstring_view text, std::size_t& at) {
-    while (at < text.size() && (text[at] == L' ' || text[at] == L'\t')) ++at;
+    while (at < text.size() && (text[at] == L' ' || text[at] == L'\t'))
+        ++at;
     bool negative = false;
-    if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) negative = text[at++] == L'-';
+    if (at < text.size() && (text[at] == L'-' || text[at] == L'+'))
+        negative = text[at++] == L'-';
     long long value = 0;
     while (at < text.size() && text[at] >= L'0' && text[at] <= L'9') {
-        if (value < 100000000) value = value * 10 + (text[at] - L'0');
+        if (value < 100000000)
+            value = value * 10 + (text[at] - L'0');
         ++at;
     }
     return static_cast<int>(negative ? -value : value);
@@ -27,9 +30,11 @@ std::wstring FormatReportDate(int day, int month, int year) {
 
 std::wstring ConvertBuildDate(std::wstring_view buildDate) {
     std::size_t at = 0;
-    while (at < buildDate.size() && buildDate[at] == L' ') ++at;
+    while (at < buildDate.size() && buildDate[at] == L' ')
+        ++at;
     std::size_t nameEnd = at;
-    while (nameEnd < buildDate.size() && buildDate[nameEnd] != L' ' && buildDate[nameEnd] != L'\t') ++nameEnd;
+    while (nameEnd < buildDate.size() && buildDate[nameEnd] != L' ' && buildDate[nameEnd] != L'\t')
+        ++nameEnd;
     std::wstring_view monthName = buildDate.substr(at, nameEnd - at);
     at = nameEnd;
     int day = ReadNumber(buildDate, at);

@@ -43,6 +43,8 @@ void CResultRowTable::SortRows(int subItem) {
     });
 }
 
-void CResultRowTable::ReverseRows() { std::reverse(rows.begin(), rows.end()); }
+void CResultRowTable::ReverseRows() {
+    std::reverse(rows.begin(), rows.end());
+}
 
 } // namespace Velkora

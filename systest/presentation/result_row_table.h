@@ -8,7 +8,7 @@
 namespace Velkora {
 
 class CResultRowTable {
-public:
+  public:
     int AppendRow(ResultRow row);
     int CountRows() const { return static_cast<int>(rows.size()); }
     const std::vector<ResultRow>& Rows() const { return rows; }
@@ -23,7 +23,7 @@ public:
     void SortRows(int subItem);
     void ReverseRows();
 
-private:
+  private:
     std::vector<ResultRow> rows;
 };
 

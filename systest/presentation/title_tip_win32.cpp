@@ -5,7 +5,9 @@
 
 namespace Velkora {
 
-CTitleTip::~CTitleTip() { Destroy(); }
+CTitleTip::~CTitleTip() {
+    Destroy();
+}
 
 bool CTitleTip::Create(HWND listWindow, int dpi) {
     Destroy();
@@ -41,7 +43,9 @@ void CTitleTip::Hide() {
         ShowWindow(Handle(), SW_HIDE);
 }
 
-bool CTitleTip::IsShown() const { return Handle() && IsWindowVisible(Handle()); }
+bool CTitleTip::IsShown() const {
+    return Handle() && IsWindowVisible(Handle());
+}
 
 void CTitleTip::Paint(HDC dc, const RECT& client) {
     COLORREF back = GetSysColor(COLOR_INFOBK), fore = GetSysColor(COLOR_INFOTEXT);
@@ -53,7 +57,8 @@ void CTitleTip::Paint(HDC dc, const RECT& client) {
     SetTextColor(dc, fore);
     SetBkMode(dc, TRANSPARENT);
     RECT textRect{client.left + 4, client.top, client.right, client.bottom};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void CTitleTip::OnMouseMove(LPARAM lParam) {
@@ -106,12 +111,15 @@ LRESULT CTitleTip::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT:
     case WM_PRINTCLIENT: {
         LRESULT result = 0;
-        if (HandleBufferedPaint(Handle(), message, wParam, [this](HDC dc, const RECT& area) {
-                RECT client{};
-                GetClientRect(Handle(), &client);
-                (void)area;
-                Paint(dc, client);
-            }, result))
+        if (HandleBufferedPaint(
+                Handle(), message, wParam,
+                [this](HDC dc, const RECT& area) {
+                    RECT client{};
+                    GetClientRect(Handle(), &client);
+                    (void)area;
+                    Paint(dc, client);
+                },
+                result))
             return result;
         break;
     }

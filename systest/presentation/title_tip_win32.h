@@ -12,7 +12,7 @@ namespace Velkora {
 inline constexpr wchar_t kTitleTipClass[] = L"TitleTip";
 
 class CTitleTip : public CMessageWindow {
-public:
+  public:
     ~CTitleTip() override;
 
     // Creates the hidden popup for a list window; false when the window cannot be made.
@@ -29,7 +29,7 @@ public:
 
     LRESULT ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void Paint(HDC dc, const RECT& client);
     void OnMouseMove(LPARAM lParam);
     void PassButtonToList(UINT message, WPARAM wParam, LPARAM lParam);

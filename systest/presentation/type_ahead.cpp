@@ -3,7 +3,9 @@
 namespace Velkora {
 
 namespace {
-wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
+wchar_t AsciiUpper(wchar_t c) {
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
 } // namespace
 
 bool BeginsWithIgnoringCase(const std::wstring& text, const std::wstring& prefix) {

@@ -10,7 +10,7 @@ namespace Velkora {
 inline constexpr std::uint32_t kTypeAheadPauseMs = 800;
 
 class CTypeAhead {
-public:
+  public:
     using TextOfRow = std::function<std::wstring(int row)>;
 
     // One key (an upper-case letter) at `now` (milliseconds since system start; the counter may
@@ -20,7 +20,7 @@ public:
 
     const std::wstring& SearchText() const { return searchText; }
 
-private:
+  private:
     std::wstring searchText;
     std::uint32_t lastKeyTime = 0;
     bool typedBefore = false;

@@ -18,17 +18,27 @@ Conversion ParseConversion(std::wstring_view format, std::size_t at) {
     Conversion c;
     std::size_t i = at + 1;
     for (; i < format.size() && (format[i] == L'-' || format[i] == L'0'); ++i) {
-        if (format[i] == L'-') c.leftAlign = true;
-        else c.zeroPad = true;
+        if (format[i] == L'-')
+            c.leftAlign = true;
+        else
+            c.zeroPad = true;
     }
     for (; i < format.size() && format[i] >= L'0' && format[i] <= L'9'; ++i) {
         c.width = std::min<std::size_t>(c.width * 10 + (format[i] - L'0'), kMaxFormatWidth);
     }
     // Length modifiers change nothing here: every %s is wide, every %d holds a long long.
-    while (i < format.size() && (format[i] == L'l' || format[i] == L'h')) ++i;
+    while (i < format.size() && (format[i] == L'l' || format[i] == L'h'))
+        ++i;
     if (i < format.size()) {
         switch (format[i]) {
-        case L's': case L'S': case L'd': case L'i': case L'u': case L'c': case L'C': case L'%':
+        case L's':
+        case L'S':
+        case L'd':
+        case L'i':
+        case L'u':
+        case L'c':
+        case L'C':
+        case L'%':
             c.type = format[i];
             break;
         default:
@@ -41,9 +51,11 @@ Conversion ParseConversion(std::wstring_view format, std::size_t at) {
 }
 
 std::wstring Pad(std::wstring body, const Conversion& c, bool numeric) {
-    if (body.size() >= c.width) return body;
+    if (body.size() >= c.width)
+        return body;
     std::size_t fill = c.width - body.size();
-    if (c.leftAlign) return body + std::wstring(fill, L' ');
+    if (c.leftAlign)
+        return body + std::wstring(fill, L' ');
     if (c.zeroPad && numeric) {
         std::size_t signAt = (!body.empty() && body[0] == L'-') ? 1 : 0;
         body.insert(signAt, fill, L'0');
@@ -53,14 +65,17 @@ std::wstring Pad(std::wstring body, const Conversion& c, bool numeric) {
 }
 
 std::wstring NumberText(long long n, bool asUnsigned) {
-    if (asUnsigned) n = static_cast<long long>(static_cast<unsigned int>(n));
-    unsigned long long magnitude = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    if (asUnsigned)
+        n = static_cast<long long>(static_cast<unsigned int>(n));
+    unsigned long long magnitude =
+        n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
     std::wstring digits;
     do {
         digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));
         magnitude /= 10;
     } while (magnitude != 0);
-    if (n < 0) digits.insert(digits.begin(), L'-');
+    if (n < 0)
+        digits.insert(digits.begin(), L'-');
     return digits;
 }
 
@@ -91,16 +106,29 @@ std::wstring FormatText(std::wstring_view format, std::span<const FormatArg> arg
         const long long* number = arg.Number();
         const std::wstring* text = arg.String();
         switch (c.type) {
-        case L's': case L'S':
-            if (!text) { out += literal; continue; }
+        case L's':
+        case L'S':
+            if (!text) {
+                out += literal;
+                continue;
+            }
             out += Pad(*text, c, false);
             break;
-        case L'd': case L'i': case L'u':
-            if (!number) { out += literal; continue; }
+        case L'd':
+        case L'i':
+        case L'u':
+            if (!number) {
+                out += literal;
+                continue;
+            }
             out += Pad(NumberText(*number, c.type == L'u'), c, true);
             break;
-        case L'c': case L'C':
-            if (!number) { out += literal; continue; }
+        case L'c':
+        case L'C':
+            if (!number) {
+                out += literal;
+                continue;
+            }
             out += Pad(std::wstring(1, static_cast<wchar_t>(*number & 0xFFFF)), c, false);
             break;
         }

@@ -14,7 +14,7 @@
 namespace Velkora {
 
 class FormatArg {
-public:
+  public:
     FormatArg(long long number) : value(number) {}
     FormatArg(int number) : value(static_cast<long long>(number)) {}
     FormatArg(unsigned number) : value(static_cast<long long>(number)) {}
@@ -24,7 +24,7 @@ public:
     const long long* Number() const { return std::get_if<long long>(&value); }
     const std::wstring* String() const { return std::get_if<std::wstring>(&value); }
 
-private:
+  private:
     std::variant<long long, std::wstring> value;
 };
 
@@ -37,7 +37,8 @@ inline std::wstring FormatText(std::wstring_view format, std::initializer_list<F
 }
 
 // The text by number used as the format.
-inline std::wstring FormatTextById(const ITextSource& texts, TextId id, std::initializer_list<FormatArg> args) {
+inline std::wstring FormatTextById(const ITextSource& texts, TextId id,
+                                   std::initializer_list<FormatArg> args) {
     return FormatText(texts.Text(id), args);
 }
 

@@ -10,7 +10,7 @@ namespace Velkora {
 using TextId = std::uint16_t;
 
 class ITextSource {
-public:
+  public:
     virtual ~ITextSource() = default;
     // The text stored under the number in the current resource module; empty when absent.
     virtual std::wstring Text(TextId id) const = 0;

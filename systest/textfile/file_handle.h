@@ -8,7 +8,7 @@
 namespace Velkora {
 
 class CFileHandle {
-public:
+  public:
     CFileHandle() = default;
     ~CFileHandle() { Close(); }
     CFileHandle(const CFileHandle&) = delete;
@@ -30,7 +30,7 @@ public:
     void Close();
     bool IsOpen() const { return native != kInvalid; }
 
-private:
+  private:
     // INVALID_HANDLE_VALUE and the invalid file descriptor are both -1.
     static constexpr std::intptr_t kInvalid = -1;
     std::intptr_t native = kInvalid;

@@ -25,9 +25,11 @@ bool SystemName(const std::wstring& path, std::string& name) {
 bool CFileHandle::OpenForRead(const std::wstring& path) {
     Close();
     std::string name;
-    if (!SystemName(path, name)) return false;
+    if (!SystemName(path, name))
+        return false;
     int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     // Windows does not open a directory as a file; here it would open and fail on reading.
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
@@ -43,9 +45,11 @@ bool CFileHandle::OpenForRead(const std::wstring& path) {
 bool CFileHandle::CreateForWrite(const std::wstring& path) {
     Close();
     std::string name;
-    if (!SystemName(path, name)) return false;
+    if (!SystemName(path, name))
+        return false;
     int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     native = fd;
     return true;
 }
@@ -61,9 +65,12 @@ bool CFileHandle::Read(void* data, std::uint32_t size, std::uint32_t& bytesRead)
     auto* bytes = static_cast<unsigned char*>(data);
     while (bytesRead < size) {
         ssize_t got = ::read(static_cast<int>(native), bytes + bytesRead, size - bytesRead);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
         bytesRead += static_cast<std::uint32_t>(got);
     }
     return true;
@@ -77,8 +84,10 @@ bool CFileHandle::Write(const void* data, std::uint32_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     while (size > 0) {
         ssize_t put = ::write(static_cast<int>(native), bytes, size);
-        if (put < 0 && errno == EINTR) continue;
-        if (put < 0) return false;
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return false;
         if (put == 0) {
             errno = EIO;
             return false;
@@ -98,19 +107,24 @@ bool CFileHandle::Rewind() {
 }
 
 std::uint64_t CFileHandle::BytesLeft() const {
-    if (!IsOpen()) return 0;
+    if (!IsOpen())
+        return 0;
     struct stat info {};
     const off_t at = ::lseek(static_cast<int>(native), 0, SEEK_CUR);
-    if (at < 0 || ::fstat(static_cast<int>(native), &info) != 0 || info.st_size < at) return 0;
+    if (at < 0 || ::fstat(static_cast<int>(native), &info) != 0 || info.st_size < at)
+        return 0;
     return static_cast<std::uint64_t>(info.st_size - at);
 }
 
 void CFileHandle::Close() {
-    if (!IsOpen()) return;
+    if (!IsOpen())
+        return;
     ::close(static_cast<int>(native));
     native = kInvalid;
 }
 
-std::uint32_t LastSystemError() { return static_cast<std::uint32_t>(errno); }
+std::uint32_t LastSystemError() {
+    return static_cast<std::uint32_t>(errno);
+}
 
 } // namespace Velkora

@@ -5,10 +5,14 @@
 namespace Velkora {
 namespace {
 
-HANDLE AsHandle(std::intptr_t native) { return reinterpret_cast<HANDLE>(native); }
+HANDLE AsHandle(std::intptr_t native) {
+    return reinterpret_cast<HANDLE>(native);
+}
 
 // CreateFileW would stop at an embedded NUL and open another file than the one named.
-bool HasEmbeddedNul(const std::wstring& path) { return path.find(L'\0') != std::wstring::npos; }
+bool HasEmbeddedNul(const std::wstring& path) {
+    return path.find(L'\0') != std::wstring::npos;
+}
 
 } // namespace
 
@@ -20,7 +24,8 @@ bool CFileHandle::OpenForRead(const std::wstring& path) {
     }
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
     native = reinterpret_cast<std::intptr_t>(h);
     return true;
 }
@@ -31,8 +36,10 @@ bool CFileHandle::CreateForWrite(const std::wstring& path) {
         SetLastError(ERROR_INVALID_NAME);
         return false;
     }
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
     native = reinterpret_cast<std::intptr_t>(h);
     return true;
 }
@@ -44,7 +51,8 @@ bool CFileHandle::Read(void* data, std::uint32_t size, std::uint32_t& bytesRead)
         return false;
     }
     DWORD got = 0;
-    if (!ReadFile(AsHandle(native), data, size, &got, nullptr)) return false;
+    if (!ReadFile(AsHandle(native), data, size, &got, nullptr))
+        return false;
     bytesRead = got;
     return true;
 }
@@ -57,7 +65,8 @@ bool CFileHandle::Write(const void* data, std::uint32_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     while (size > 0) {
         DWORD put = 0;
-        if (!WriteFile(AsHandle(native), bytes, size, &put, nullptr)) return false;
+        if (!WriteFile(AsHandle(native), bytes, size, &put, nullptr))
+            return false;
         if (put == 0) {
             SetLastError(ERROR_WRITE_FAULT);
             return false;
@@ -77,21 +86,25 @@ bool CFileHandle::Rewind() {
 }
 
 std::uint64_t CFileHandle::BytesLeft() const {
-    if (!IsOpen()) return 0;
+    if (!IsOpen())
+        return 0;
     LARGE_INTEGER size{}, at{}, zero{};
-    if (!GetFileSizeEx(AsHandle(native), &size) || !SetFilePointerEx(AsHandle(native), zero, &at, FILE_CURRENT) ||
-        size.QuadPart < at.QuadPart) {
+    if (!GetFileSizeEx(AsHandle(native), &size) ||
+        !SetFilePointerEx(AsHandle(native), zero, &at, FILE_CURRENT) || size.QuadPart < at.QuadPart) {
         return 0;
     }
     return static_cast<std::uint64_t>(size.QuadPart - at.QuadPart);
 }
 
 void CFileHandle::Close() {
-    if (!IsOpen()) return;
+    if (!IsOpen())
+        return;
     CloseHandle(AsHandle(native));
     native = kInvalid;
 }
 
-std::uint32_t LastSystemError() { return GetLastError(); }
+std::uint32_t LastSystemError() {
+    return GetLastError();
+}
 
 } // namespace Velkora

@@ -22,9 +22,11 @@ bool IsWindows1252(std::uint32_t codePage) {
 
 // -1 when 1252 has no byte for the character.
 int Windows1252Byte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<int>(c);
     for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
-        if (kWindows1252High[i] == c) return static_cast<int>(0x80 + i);
+        if (kWindows1252High[i] == c)
+            return static_cast<int>(0x80 + i);
     }
     return -1;
 }
@@ -46,7 +48,8 @@ void AppendUtf16(std::wstring& out, char32_t c) {
 char32_t DecodeUtf8(std::string_view in, std::size_t& i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(in[k]); };
     unsigned char b0 = byte(i++);
-    if (b0 < 0x80) return b0;
+    if (b0 < 0x80)
+        return b0;
     int more;
     char32_t c;
     unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
@@ -56,20 +59,26 @@ char32_t DecodeUtf8(std::string_view in, std::size_t& i) {
     } else if (b0 >= 0xE0 && b0 <= 0xEF) {
         more = 2;
         c = b0 & 0x0F;
-        if (b0 == 0xE0) low = 0xA0;  // no overlong forms
-        if (b0 == 0xED) high = 0x9F; // no surrogates
+        if (b0 == 0xE0)
+            low = 0xA0; // no overlong forms
+        if (b0 == 0xED)
+            high = 0x9F; // no surrogates
     } else if (b0 >= 0xF0 && b0 <= 0xF4) {
         more = 3;
         c = b0 & 0x07;
-        if (b0 == 0xF0) low = 0x90;
-        if (b0 == 0xF4) high = 0x8F; // nothing above U+10FFFF
+        if (b0 == 0xF0)
+            low = 0x90;
+        if (b0 == 0xF4)
+            high = 0x8F; // nothing above U+10FFFF
     } else {
         return kReplacementCharacter;
     }
     for (int k = 0; k < more; ++k) {
-        if (i >= in.size()) return kReplacementCharacter;
+        if (i >= in.size())
+            return kReplacementCharacter;
         unsigned char b = byte(i);
-        if (b < (k == 0 ? low : 0x80) || b > (k == 0 ? high : 0xBF)) return kReplacementCharacter;
+        if (b < (k == 0 ? low : 0x80) || b > (k == 0 ? high : 0xBF))
+            return kReplacementCharacter;
         c = (c << 6) | (b & 0x3F);
         ++i;
     }
@@ -97,7 +106,8 @@ void AppendUtf8(std::string& out, char32_t c) {
 // The next code point of UTF-16 text at in[i]; a lone surrogate gives U+FFFD.
 char32_t NextCodePoint(std::wstring_view in, std::size_t& i) {
     char32_t c = static_cast<char32_t>(in[i++]);
-    if (c > 0xFFFF) return c <= 0x10FFFF ? c : kReplacementCharacter; // a 32-bit wchar_t
+    if (c > 0xFFFF)
+        return c <= 0x10FFFF ? c : kReplacementCharacter; // a 32-bit wchar_t
     if (c >= 0xD800 && c <= 0xDBFF && i < in.size()) {
         char32_t next = static_cast<char32_t>(in[i]);
         if (next >= 0xDC00 && next <= 0xDFFF) {
@@ -105,7 +115,8 @@ char32_t NextCodePoint(std::wstring_view in, std::size_t& i) {
             return 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
         }
     }
-    if (c >= 0xD800 && c <= 0xDFFF) return kReplacementCharacter;
+    if (c >= 0xD800 && c <= 0xDFFF)
+        return kReplacementCharacter;
     return c;
 }
 
@@ -123,7 +134,8 @@ bool PortableMultiByteToWide(std::uint32_t codePage, std::string_view in, std::w
     }
     if (codePage == kCodePageUtf8) {
         out.reserve(in.size());
-        for (std::size_t i = 0; i < in.size();) AppendUtf16(out, DecodeUtf8(in, i));
+        for (std::size_t i = 0; i < in.size();)
+            AppendUtf16(out, DecodeUtf8(in, i));
         return true;
     }
     return false;
@@ -138,14 +150,16 @@ bool PortableWideToMultiByte(std::uint32_t codePage, std::wstring_view in, char 
         // Unit by unit, as Windows does for single-byte pages: a surrogate pair gives two.
         for (wchar_t unit : in) {
             int b = Windows1252Byte(static_cast<char32_t>(unit));
-            if (b < 0) usedReplacement = true;
+            if (b < 0)
+                usedReplacement = true;
             out += b < 0 ? fallback : static_cast<char>(b);
         }
         return true;
     }
     if (codePage == kCodePageUtf8) {
         out.reserve(in.size());
-        for (std::size_t i = 0; i < in.size();) AppendUtf8(out, NextCodePoint(in, i));
+        for (std::size_t i = 0; i < in.size();)
+            AppendUtf8(out, NextCodePoint(in, i));
         return true;
     }
     return false;

@@ -4,7 +4,9 @@
 
 namespace Velkora {
 
-void CTextFileBase::CloseFile() { file.Close(); }
+void CTextFileBase::CloseFile() {
+    file.Close();
+}
 
 bool CTextFileBase::ConvertToWide(std::string_view in, std::wstring& out) const {
     return MultiByteToWide(codePage, in, out);

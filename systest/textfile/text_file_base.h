@@ -12,7 +12,7 @@
 namespace Velkora {
 
 class CTextFileBase {
-public:
+  public:
     static constexpr std::int32_t kBlockSize = 1024;
 
     CTextFileBase(const CTextFileBase&) = delete;
@@ -33,7 +33,7 @@ public:
     bool ConversionLostData() const { return conversionLost; }
     void ClearConversionLost() { conversionLost = false; }
 
-protected:
+  protected:
     explicit CTextFileBase(TextEncoding initialEncoding) : encoding(initialEncoding) {}
     // Not virtual: nothing is ever deleted through the base, so it is protected.
     ~CTextFileBase() = default;

@@ -6,7 +6,7 @@
 namespace Velkora {
 
 class CTextFileException {
-public:
+  public:
     explicit CTextFileException(std::uint32_t code) : errorCode(code) {}
 
     // GetLastError() of the failed call on Windows, errno on other systems.

@@ -27,7 +27,9 @@ CTextFileRead::CTextFileRead(const std::wstring& path) : CTextFileBase(TextEncod
     DetectEncoding();
 }
 
-CTextFileRead::~CTextFileRead() { CTextFileBase::CloseFile(); }
+CTextFileRead::~CTextFileRead() {
+    CTextFileBase::CloseFile();
+}
 
 void CTextFileRead::DetectEncoding() {
     const std::uint8_t first = ReadByte();
@@ -47,7 +49,8 @@ void CTextFileRead::DetectEncoding() {
 void CTextFileRead::Rewind() {
     pushedBack = false;
     pushedBackChar = 0;
-    if (!file.Rewind()) FailRead(LastSystemError());
+    if (!file.Rewind())
+        FailRead(LastSystemError());
     position = -1;
     bytesInBuffer = 0;
     atStart = true;
@@ -67,7 +70,8 @@ void CTextFileRead::FailRead(std::uint32_t errorCode) {
 
 void CTextFileRead::FillBuffer() {
     std::uint32_t got = 0;
-    if (!file.Read(buffer.data(), kBlockSize, got)) FailRead(LastSystemError());
+    if (!file.Read(buffer.data(), kBlockSize, got))
+        FailRead(LastSystemError());
     bytesInBuffer = static_cast<std::int32_t>(got);
     position = -1;
 }
@@ -103,7 +107,8 @@ char16_t CTextFileRead::ReadCharacter() {
     // UTF-8, one 16-bit unit per sequence of up to three bytes. Continuation bytes are taken
     // as they come; anything else (a stray continuation byte, a four-byte lead) is U+FFFD.
     const unsigned b0 = ReadByte();
-    if (b0 < 0x80) return static_cast<char16_t>(b0);
+    if (b0 < 0x80)
+        return static_cast<char16_t>(b0);
     switch (std::countl_one(static_cast<std::uint8_t>(b0))) {
     case 2: {
         const unsigned b1 = ReadByte();
@@ -134,8 +139,10 @@ template <class Unit> Unit CTextFileRead::ReadUnit() {
 
 // The unit that ended the previous line comes back first: CR, CR LF or LF are passed over.
 template <class Unit> void CTextFileRead::SkipLineEnd(Unit& c) {
-    if (c == Unit('\r')) c = ReadUnit<Unit>();
-    if (c == Unit('\n')) c = ReadUnit<Unit>();
+    if (c == Unit('\r'))
+        c = ReadUnit<Unit>();
+    if (c == Unit('\n'))
+        c = ReadUnit<Unit>();
 }
 
 // The units that follow in the buffer up to a line end, taken without going through ReadUnit
@@ -146,7 +153,8 @@ template <> std::size_t CTextFileRead::TakeOrdinaryUnits(char* out, std::size_t 
     const std::size_t to = std::min(from + room, static_cast<std::size_t>(bytesInBuffer));
     std::size_t at = from;
     // Most bytes are above CR, so one comparison usually settles it.
-    while (at < to && (buffer[at] > '\r' || (buffer[at] != '\r' && buffer[at] != '\n'))) ++at;
+    while (at < to && (buffer[at] > '\r' || (buffer[at] != '\r' && buffer[at] != '\n')))
+        ++at;
     std::memcpy(out, buffer.data() + from, at - from);
     position += static_cast<std::int32_t>(at - from);
     return at - from;
@@ -160,8 +168,10 @@ template <> std::size_t CTextFileRead::TakeOrdinaryUnits(wchar_t* out, std::size
     if (encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian) {
         const bool little = encoding == TextEncoding::Utf16LittleEndian;
         while (taken < room && at + 1 < end) {
-            const unsigned c = little ? buffer[at] | (buffer[at + 1] << 8) : (buffer[at] << 8) | buffer[at + 1];
-            if (isLineEnd(c)) break;
+            const unsigned c =
+                little ? buffer[at] | (buffer[at + 1] << 8) : (buffer[at] << 8) | buffer[at + 1];
+            if (isLineEnd(c))
+                break;
             out[taken++] = static_cast<wchar_t>(c);
             at += 2;
         }
@@ -176,11 +186,13 @@ template <> std::size_t CTextFileRead::TakeOrdinaryUnits(wchar_t* out, std::size
             } else if ((b0 & 0xE0) == 0xC0 && at + 1 < end) {
                 c = ((b0 & 0x1F) << 6) | (buffer[at + 1] & 0x3F), length = 2;
             } else if ((b0 & 0xF0) == 0xE0 && at + 2 < end) {
-                c = ((b0 << 12) | ((buffer[at + 1] & 0x3F) << 6) | (buffer[at + 2] & 0x3F)) & 0xFFFF, length = 3;
+                c = ((b0 << 12) | ((buffer[at + 1] & 0x3F) << 6) | (buffer[at + 2] & 0x3F)) & 0xFFFF,
+                length = 3;
             } else {
                 break;
             }
-            if (isLineEnd(c)) break;
+            if (isLineEnd(c))
+                break;
             out[taken++] = static_cast<wchar_t>(c);
             at += length;
         }
@@ -190,7 +202,8 @@ template <> std::size_t CTextFileRead::TakeOrdinaryUnits(wchar_t* out, std::size
 }
 
 template <class Unit> bool CTextFileRead::ReadRawLine(std::basic_string<Unit>& line) {
-    if (endOfFile) return false;
+    if (endOfFile)
+        return false;
     Unit c = ReadUnit<Unit>();
     if (atStart) {
         atStart = false;
@@ -222,16 +235,22 @@ template <class Unit> bool CTextFileRead::ReadRawLine(std::basic_string<Unit>& l
 }
 
 bool CTextFileRead::ReadTextLine(std::wstring& line) {
-    if (encoding != TextEncoding::Ansi) return ReadRawLine(line);
-    if (!ReadRawLine(rawBytes)) return false;
-    if (!ConvertToWide(rawBytes, line)) line.clear();
+    if (encoding != TextEncoding::Ansi)
+        return ReadRawLine(line);
+    if (!ReadRawLine(rawBytes))
+        return false;
+    if (!ConvertToWide(rawBytes, line))
+        line.clear();
     return true;
 }
 
 bool CTextFileRead::ReadTextLine(std::string& line) {
-    if (encoding == TextEncoding::Ansi) return ReadRawLine(line);
-    if (!ReadRawLine(rawCharacters)) return false;
-    if (!ConvertToNarrow(rawCharacters, line)) line.clear();
+    if (encoding == TextEncoding::Ansi)
+        return ReadRawLine(line);
+    if (!ReadRawLine(rawCharacters))
+        return false;
+    if (!ConvertToNarrow(rawCharacters, line))
+        line.clear();
     return true;
 }
 
@@ -239,8 +258,10 @@ bool CTextFileRead::ReadTextLine(std::string& line) {
 // file (or a size that is not true) does not make the reader claim memory up front.
 std::size_t CTextFileRead::UnitsLeftEstimate() const {
     std::uint64_t bytes = file.BytesLeft();
-    if (position + 1 < bytesInBuffer) bytes += static_cast<std::uint64_t>(bytesInBuffer - position - 1);
-    if (IsUtf16(encoding)) bytes /= 2;
+    if (position + 1 < bytesInBuffer)
+        bytes += static_cast<std::uint64_t>(bytesInBuffer - position - 1);
+    if (IsUtf16(encoding))
+        bytes /= 2;
     return static_cast<std::size_t>(std::min<std::uint64_t>(bytes, kMaxReservedUnits));
 }
 
@@ -248,7 +269,8 @@ std::size_t CTextFileRead::UnitsLeftEstimate() const {
 // no longer fits goes to the output straight after the block.
 template <class Text>
 bool CTextFileRead::ReadAll(Text& text, std::basic_string_view<typename Text::value_type> separator) {
-    if (!IsFileOpen()) return false;
+    if (!IsFileOpen())
+        return false;
     const std::size_t capacity = (IsUtf16(encoding) ? kStagingUnits16 : kStagingUnits8) + 2;
     text.clear();
     // Room for the whole rest of the file with some slack for separators longer than the line
@@ -266,10 +288,12 @@ bool CTextFileRead::ReadAll(Text& text, std::basic_string_view<typename Text::va
         if (staging.size() + length > capacity) {
             text += staging;
             staging.clear();
-            if (!first) text += separator;
+            if (!first)
+                text += separator;
             text += line;
         } else {
-            if (!first) staging += separator;
+            if (!first)
+                staging += separator;
             staging += line;
         }
         first = false;
@@ -282,6 +306,8 @@ bool CTextFileRead::ReadAllText(std::wstring& text, std::wstring_view separator)
     return ReadAll(text, separator);
 }
 
-bool CTextFileRead::ReadAllText(std::string& text, std::string_view separator) { return ReadAll(text, separator); }
+bool CTextFileRead::ReadAllText(std::string& text, std::string_view separator) {
+    return ReadAll(text, separator);
+}
 
 } // namespace Velkora

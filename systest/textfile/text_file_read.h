@@ -11,7 +11,7 @@
 namespace Velkora {
 
 class CTextFileRead : public CTextFileBase {
-public:
+  public:
     // Opens the file and reads its byte-order mark. A file that does not open leaves
     // IsFileOpen() false and AtEndOfFile() true. Throws CTextFileException if reading fails.
     explicit CTextFileRead(const std::wstring& path);
@@ -31,7 +31,7 @@ public:
     bool ReadAllText(std::wstring& text, std::wstring_view separator);
     bool ReadAllText(std::string& text, std::string_view separator);
 
-private:
+  private:
     void DetectEncoding();
     void Rewind();
     void FillBuffer();
@@ -42,7 +42,8 @@ private:
     template <class Unit> void SkipLineEnd(Unit& c);
     template <class Unit> std::size_t TakeOrdinaryUnits(Unit* out, std::size_t room);
     template <class Unit> bool ReadRawLine(std::basic_string<Unit>& line);
-    template <class Text> bool ReadAll(Text& text, std::basic_string_view<typename Text::value_type> separator);
+    template <class Text>
+    bool ReadAll(Text& text, std::basic_string_view<typename Text::value_type> separator);
     std::size_t UnitsLeftEstimate() const;
 
     bool pushedBack = false;

@@ -21,7 +21,8 @@ TextEncoding KnownEncoding(TextEncoding encoding) {
 
 CTextFileWrite::CTextFileWrite(const std::wstring& path, TextEncoding fileEncoding)
     : CTextFileBase(KnownEncoding(fileEncoding)) {
-    if (!file.CreateForWrite(path)) return;
+    if (!file.CreateForWrite(path))
+        return;
     switch (encoding) {
     case TextEncoding::Utf16BigEndian:
     case TextEncoding::Utf16LittleEndian:
@@ -46,7 +47,8 @@ CTextFileWrite::~CTextFileWrite() {
 }
 
 void CTextFileWrite::CloseFile() {
-    if (!IsFileOpen()) return;
+    if (!IsFileOpen())
+        return;
     FlushBuffer();
     CTextFileBase::CloseFile();
 }
@@ -54,7 +56,8 @@ void CTextFileWrite::CloseFile() {
 // On failure the file is closed and the bytes stay in the buffer, so every later write fails
 // too instead of vanishing silently.
 void CTextFileWrite::FlushBuffer() {
-    if (position < 0) return;
+    if (position < 0)
+        return;
     if (!file.Write(buffer.data(), static_cast<std::uint32_t>(position + 1))) {
         lastWriteError = LastSystemError();
         CTextFileBase::CloseFile();
@@ -64,14 +67,16 @@ void CTextFileWrite::FlushBuffer() {
 }
 
 void CTextFileWrite::WriteByte(std::uint8_t b) {
-    if (position + 1 == kBlockSize) FlushBuffer();
+    if (position + 1 == kBlockSize)
+        FlushBuffer();
     buffer[static_cast<std::size_t>(++position)] = b;
 }
 
 // As WriteByte for each byte, a buffer's worth at a time.
 void CTextFileWrite::WriteBytes(const std::uint8_t* bytes, std::size_t count) {
     while (count > 0) {
-        if (position + 1 == kBlockSize) FlushBuffer();
+        if (position + 1 == kBlockSize)
+            FlushBuffer();
         const std::size_t room = static_cast<std::size_t>(kBlockSize - (position + 1));
         const std::size_t take = std::min(room, count);
         std::memcpy(buffer.data() + position + 1, bytes, take);
@@ -150,7 +155,8 @@ void CTextFileWrite::WriteText(std::string_view text) {
         return;
     }
     std::wstring wide;
-    if (ConvertToWide(text, wide)) WriteWideUnits(wide);
+    if (ConvertToWide(text, wide))
+        WriteWideUnits(wide);
 }
 
 void CTextFileWrite::WriteText(std::wstring_view text) {
@@ -159,12 +165,17 @@ void CTextFileWrite::WriteText(std::wstring_view text) {
         return;
     }
     std::string bytes;
-    if (ConvertToNarrow(text, bytes)) WriteBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    if (ConvertToNarrow(text, bytes))
+        WriteBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
-void CTextFileWrite::WriteText(char c) { WriteText(std::string_view(&c, 1)); }
+void CTextFileWrite::WriteText(char c) {
+    WriteText(std::string_view(&c, 1));
+}
 
-void CTextFileWrite::WriteText(wchar_t c) { WriteText(std::wstring_view(&c, 1)); }
+void CTextFileWrite::WriteText(wchar_t c) {
+    WriteText(std::wstring_view(&c, 1));
+}
 
 void CTextFileWrite::WriteNewLine() {
     if (encoding == TextEncoding::Ansi) {
@@ -177,12 +188,14 @@ void CTextFileWrite::WriteNewLine() {
 }
 
 CTextFileWrite& CTextFileWrite::operator<<(const char* text) {
-    if (text != nullptr) WriteText(std::string_view(text));
+    if (text != nullptr)
+        WriteText(std::string_view(text));
     return *this;
 }
 
 CTextFileWrite& CTextFileWrite::operator<<(const wchar_t* text) {
-    if (text != nullptr) WriteText(std::wstring_view(text));
+    if (text != nullptr)
+        WriteText(std::wstring_view(text));
     return *this;
 }
 

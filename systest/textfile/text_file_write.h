@@ -11,7 +11,7 @@
 namespace Velkora {
 
 class CTextFileWrite : public CTextFileBase {
-public:
+  public:
     // Creates the file; callers test IsFileOpen() before writing. A writer whose file did not
     // open collects writes until its buffer is full, then throws.
     CTextFileWrite(const std::wstring& path, TextEncoding fileEncoding);
@@ -45,7 +45,7 @@ public:
     // System error code of the last failed write of the buffer; 0 when none failed.
     std::uint32_t LastWriteError() const { return lastWriteError; }
 
-private:
+  private:
     void WriteByte(std::uint8_t b);
     void WriteBytes(const std::uint8_t* bytes, std::size_t count);
     void WriteCharacter(char16_t c);

@@ -15,12 +15,20 @@ std::wstring UserLanguageCode() {
 }
 
 std::wstring CopyDeliverable(const std::wstring& deliverable, const std::wstring& folder, bool withLicence) {
-    std::vector<std::wstring> names{L"VelkoraSysTest.exe", L"Zentoli.exe",       L"VelkoraSystest_En.Dll",
-                                    L"VelkoraSystest_De.Dll", L"GraphicsCardGBList.txt", L"Lines.vert",
-                                    L"Lines.frag",         L"HiddenEdges.vert",  L"HiddenEdges.frag"};
-    if (withLicence) names.push_back(L"Lic_En.Txt");
+    std::vector<std::wstring> names{L"VelkoraSysTest.exe",
+                                    L"Zentoli.exe",
+                                    L"VelkoraSystest_En.Dll",
+                                    L"VelkoraSystest_De.Dll",
+                                    L"GraphicsCardGBList.txt",
+                                    L"Lines.vert",
+                                    L"Lines.frag",
+                                    L"HiddenEdges.vert",
+                                    L"HiddenEdges.frag"};
+    if (withLicence)
+        names.push_back(L"Lic_En.Txt");
     for (const std::wstring& name : names) {
-        if (!CopyInto(deliverable + name, folder, name)) return name;
+        if (!CopyInto(deliverable + name, folder, name))
+            return name;
     }
     std::wstring module = L"VelkoraSystest_" + UserLanguageCode() + L".Dll";
     if (GetFileAttributesW((folder + module).c_str()) == INVALID_FILE_ATTRIBUTES &&

@@ -19,14 +19,17 @@ std::wstring BuildEnvironment(const std::vector<std::wstring>& overrides) {
     };
     auto add = [&](const std::wstring& entry) {
         std::size_t eq = entry.find(L'=', 1);
-        if (eq == std::wstring::npos) return;
+        if (eq == std::wstring::npos)
+            return;
         entries[upper(entry.substr(0, eq))] = entry;
     };
     if (wchar_t* block = GetEnvironmentStringsW()) {
-        for (const wchar_t* p = block; *p; p += wcslen(p) + 1) add(p);
+        for (const wchar_t* p = block; *p; p += wcslen(p) + 1)
+            add(p);
         FreeEnvironmentStringsW(block);
     }
-    for (const std::wstring& entry : overrides) add(entry);
+    for (const std::wstring& entry : overrides)
+        add(entry);
     std::wstring result;
     for (const auto& [key, entry] : entries) {
         result += entry;
@@ -44,14 +47,18 @@ void ReadAll(CHandle pipe, HANDLE process, std::string* into) {
     for (;;) {
         bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
         DWORD available = 0;
-        if (!PeekNamedPipe(pipe.Get(), nullptr, 0, nullptr, &available, nullptr)) break; // every writer closed it
+        if (!PeekNamedPipe(pipe.Get(), nullptr, 0, nullptr, &available, nullptr))
+            break; // every writer closed it
         if (available > 0) {
             DWORD got = 0;
-            if (!ReadFile(pipe.Get(), buffer, available < sizeof buffer ? available : sizeof buffer, &got, nullptr)) break;
+            if (!ReadFile(pipe.Get(), buffer, available < sizeof buffer ? available : sizeof buffer, &got,
+                          nullptr))
+                break;
             into->append(buffer, got);
             continue;
         }
-        if (ended) break;
+        if (ended)
+            break;
         Sleep(10);
     }
 }
@@ -64,16 +71,20 @@ bool ProcessEndsWithin(DWORD processId, DWORD timeoutMs) {
 }
 
 CDrivenProcess::~CDrivenProcess() {
-    if (!process) return;
-    if (WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT) Terminate();
+    if (!process)
+        return;
+    if (WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT)
+        Terminate();
     JoinReaders(); // the readers use the process handle, so it is closed after them
 }
 
 bool CDrivenProcess::Start(const LaunchOptions& options) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     CHandle outRead, outWrite, errRead, errWrite;
-    if (!CreatePipe(outRead.Receive(), outWrite.Receive(), &inherit, 0)) return false;
-    if (!CreatePipe(errRead.Receive(), errWrite.Receive(), &inherit, 0)) return false;
+    if (!CreatePipe(outRead.Receive(), outWrite.Receive(), &inherit, 0))
+        return false;
+    if (!CreatePipe(errRead.Receive(), errWrite.Receive(), &inherit, 0))
+        return false;
     SetHandleInformation(outRead.Get(), HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(errRead.Get(), HANDLE_FLAG_INHERIT, 0);
 
@@ -86,14 +97,14 @@ bool CDrivenProcess::Start(const LaunchOptions& options) {
     std::wstring commandLine = options.commandLine;
     std::wstring environment = BuildEnvironment(options.environment);
     PROCESS_INFORMATION info{};
-    BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-                                  environment.data(),
-                                  options.workingDirectory.empty() ? nullptr : options.workingDirectory.c_str(),
-                                  &startup, &info);
+    BOOL started = CreateProcessW(
+        nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, environment.data(),
+        options.workingDirectory.empty() ? nullptr : options.workingDirectory.c_str(), &startup, &info);
     // Only the child may hold the writing ends: the readers see the end when it lets go.
     outWrite.Reset();
     errWrite.Reset();
-    if (!started) return false;
+    if (!started)
+        return false;
     CHandle thread(info.hThread);
     process.Reset(info.hProcess);
     processId = info.dwProcessId;
@@ -102,7 +113,8 @@ bool CDrivenProcess::Start(const LaunchOptions& options) {
     return true;
 }
 
-HWND CDrivenProcess::WaitForWindow(const std::wstring& className, const std::wstring& title, DWORD timeoutMs) const {
+HWND CDrivenProcess::WaitForWindow(const std::wstring& className, const std::wstring& title,
+                                   DWORD timeoutMs) const {
     HWND found = nullptr;
     WaitUntil(
         [&] {
@@ -119,7 +131,8 @@ HWND CDrivenProcess::WaitForWindow(const std::wstring& className, const std::wst
 }
 
 std::optional<DWORD> CDrivenProcess::WaitForExit(DWORD timeoutMs) {
-    if (!process || WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    if (!process || WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0)
+        return std::nullopt;
     DWORD code = 0;
     GetExitCodeProcess(process.Get(), &code);
     JoinReaders();
@@ -127,7 +140,8 @@ std::optional<DWORD> CDrivenProcess::WaitForExit(DWORD timeoutMs) {
 }
 
 void CDrivenProcess::Terminate() {
-    if (!process) return;
+    if (!process)
+        return;
     TerminateProcess(process.Get(), 0xDEAD);
     WaitForSingleObject(process.Get(), 5000);
 }
@@ -143,9 +157,12 @@ std::string CDrivenProcess::Errors() {
 }
 
 void CDrivenProcess::JoinReaders() {
-    if (process && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT) return;
-    if (outputReader.joinable()) outputReader.join();
-    if (errorReader.joinable()) errorReader.join();
+    if (process && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT)
+        return;
+    if (outputReader.joinable())
+        outputReader.join();
+    if (errorReader.joinable())
+        errorReader.join();
 }
 
 } // namespace VelkoraTest

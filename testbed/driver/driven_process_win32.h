@@ -14,8 +14,8 @@ namespace VelkoraTest {
 
 struct LaunchOptions {
     std::wstring commandLine;
-    std::wstring workingDirectory;          // empty: the driver's own
-    std::vector<std::wstring> environment;  // "NAME=value" entries added to or replacing the driver's
+    std::wstring workingDirectory;         // empty: the driver's own
+    std::vector<std::wstring> environment; // "NAME=value" entries added to or replacing the driver's
 };
 
 // True when the process with this id has ended, or ends within the time (an id that names no
@@ -23,7 +23,7 @@ struct LaunchOptions {
 bool ProcessEndsWithin(DWORD processId, DWORD timeoutMs);
 
 class CDrivenProcess {
-public:
+  public:
     CDrivenProcess() = default;
     ~CDrivenProcess();
     CDrivenProcess(const CDrivenProcess&) = delete;
@@ -42,7 +42,7 @@ public:
     std::string Output();
     std::string Errors();
 
-private:
+  private:
     void JoinReaders();
 
     Velkora::CHandle process;

@@ -12,7 +12,8 @@ constexpr int kNameAttempts = 100;
 
 // The full path (see IsDeletableFolder) in the form that is not held to MAX_PATH.
 std::wstring LongForm(const std::wstring& path) {
-    if (path.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + path.substr(2);
+    if (path.rfind(L"\\\\", 0) == 0)
+        return L"\\\\?\\UNC\\" + path.substr(2);
     return L"\\\\?\\" + path;
 }
 
@@ -24,14 +25,17 @@ bool IsDeletableFolder(const std::wstring& folder) {
         rest = folder.substr(3);
     } else if (folder.rfind(L"\\\\", 0) == 0 && folder.rfind(L"\\\\?\\", 0) != 0) {
         const std::size_t server = folder.find(L'\\', 2);
-        if (server == std::wstring::npos) return false;
+        if (server == std::wstring::npos)
+            return false;
         const std::size_t share = folder.find(L'\\', server + 1);
-        if (share == std::wstring::npos) return false;
+        if (share == std::wstring::npos)
+            return false;
         rest = folder.substr(share + 1);
     } else {
         return false;
     }
-    while (!rest.empty() && rest.back() == L'\\') rest.pop_back();
+    while (!rest.empty() && rest.back() == L'\\')
+        rest.pop_back();
     return !rest.empty() && rest.find(L"..") == std::wstring::npos;
 }
 
@@ -40,8 +44,10 @@ bool DeleteTreeBelow(const std::wstring& folder) { // folder in long form, endin
     for (const std::wstring& name : FilesIn(folder)) {
         const std::wstring path = folder + name;
         const DWORD attributes = GetFileAttributesW(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) continue;
-        if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        if (attributes == INVALID_FILE_ATTRIBUTES)
+            continue;
+        if (attributes & FILE_ATTRIBUTE_READONLY)
+            SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
             whole = DeleteTreeBelow(path + L"\\") && whole;
         } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -63,38 +69,46 @@ CTempFolder::CTempFolder(const std::wstring& prefix) {
         path = std::wstring(temp) + prefix + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                std::to_wstring(InterlockedIncrement(&counter)) + L"\\";
         valid = CreateDirectoryW(path.c_str(), nullptr) != FALSE;
-        if (!valid && GetLastError() != ERROR_ALREADY_EXISTS) break;
+        if (!valid && GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
     }
 }
 
 // Not SHFileOperationW: in Wine 8, given a folder that holds a path beyond MAX_PATH, it empties the
 // current directory instead (following symbolic links out of it) and leaves the folder.
 CTempFolder::~CTempFolder() {
-    if (valid) DeleteFolderTree(path);
+    if (valid)
+        DeleteFolderTree(path);
 }
 
 std::vector<std::wstring> FilesIn(const std::wstring& folder, const std::wstring& pattern) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
     Velkora::CFindHandle search(FindFirstFileW((folder + pattern).c_str(), &found));
-    if (!search) return names;
+    if (!search)
+        return names;
     do {
         std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
+        if (name != L"." && name != L"..")
+            names.push_back(name);
     } while (FindNextFileW(search.Get(), &found));
     std::sort(names.begin(), names.end());
     return names;
 }
 
 bool DeleteFolderTree(const std::wstring& folder) {
-    if (!IsDeletableFolder(folder)) return false;
+    if (!IsDeletableFolder(folder))
+        return false;
     std::wstring longForm = LongForm(folder);
-    if (longForm.back() != L'\\' && longForm.back() != L'/') longForm += L'\\';
+    if (longForm.back() != L'\\' && longForm.back() != L'/')
+        longForm += L'\\';
     return DeleteTreeBelow(longForm);
 }
 
 std::wstring WinePathOf(std::wstring unixPath) {
-    for (auto& c : unixPath) if (c == L'/') c = L'\\';
+    for (auto& c : unixPath)
+        if (c == L'/')
+            c = L'\\';
     return L"Z:" + unixPath;
 }
 

@@ -8,7 +8,7 @@
 namespace VelkoraTest {
 
 class CTempFolder {
-public:
+  public:
     explicit CTempFolder(const std::wstring& prefix);
     ~CTempFolder();
     CTempFolder(const CTempFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     bool IsValid() const { return valid; }
     const std::wstring& Path() const { return path; } // ends with a backslash
 
-private:
+  private:
     std::wstring path;
     bool valid = false;
 };

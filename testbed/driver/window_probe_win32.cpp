@@ -13,7 +13,8 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
             auto* s = reinterpret_cast<Search*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner == s->processId && (!s->visibleOnly || IsWindowVisible(w))) s->found.push_back(w);
+            if (owner == s->processId && (!s->visibleOnly || IsWindowVisible(w)))
+                s->found.push_back(w);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -23,7 +24,8 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
 HWND WindowHoldingControlOf(DWORD processId, const std::wstring& controlClass) {
     for (HWND window : TopLevelWindowsOf(processId)) {
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (ClassNameOf(child) == controlClass) return window;
+            if (ClassNameOf(child) == controlClass)
+                return window;
         }
     }
     return nullptr;
@@ -37,20 +39,24 @@ std::wstring ClassNameOf(HWND window) {
 
 std::wstring TextOf(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return {};
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        5000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
     text.resize(copied);
     return text;
 }
 
-HWND ControlOf(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+HWND ControlOf(HWND dialog, int id) {
+    return GetDlgItem(dialog, id);
+}
 
 HWND ChildWithText(HWND parent, const std::wstring& text) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (TextOf(child) == text) return child;
+        if (TextOf(child) == text)
+            return child;
     }
     return nullptr;
 }
@@ -60,7 +66,8 @@ std::vector<std::wstring> ListBoxItemsOf(HWND listBox) {
     LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, i, 0);
-        if (length < 0) break;
+        if (length < 0)
+            break;
         std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
         LRESULT got = SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
         item.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
@@ -69,9 +76,13 @@ std::vector<std::wstring> ListBoxItemsOf(HWND listBox) {
     return items;
 }
 
-bool IsEnabledControl(HWND window) { return window && IsWindowEnabled(window); }
+bool IsEnabledControl(HWND window) {
+    return window && IsWindowEnabled(window);
+}
 
-bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool IsChecked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void ClickButton(HWND button) {
     DWORD_PTR ignored = 0;
@@ -79,7 +90,8 @@ void ClickButton(HWND button) {
 }
 
 void PostCommand(HWND dialog, int id) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 HWND FocusOf(HWND window) {
@@ -107,7 +119,8 @@ void PressKey(HWND window, UINT virtualKey) {
     UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
     wchar_t ch = static_cast<wchar_t>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_CHAR));
-    if (ch) PostMessageW(target, WM_CHAR, ch, 1 | (scan << 16));
+    if (ch)
+        PostMessageW(target, WM_CHAR, ch, 1 | (scan << 16));
     PostMessageW(target, WM_KEYUP, virtualKey, 1 | (scan << 16) | (1u << 30) | (1u << 31));
 }
 

@@ -34,8 +34,10 @@ void PressKey(HWND window, UINT virtualKey);
 template <typename Pred> bool WaitUntil(Pred pred, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     for (;;) {
-        if (pred()) return true;
-        if (GetTickCount() - start > timeoutMs) return false;
+        if (pred())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
         Sleep(20);
     }
 }

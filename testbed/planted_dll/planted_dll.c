@@ -6,7 +6,8 @@ BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID r) {
         DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
         lstrcpyW(path + n, L".ran");
         HANDLE f = CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-        if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+        if (f != INVALID_HANDLE_VALUE)
+            CloseHandle(f);
     }
     return TRUE;
 }

@@ -14,7 +14,6 @@ std::wstring DeliverablePath() {
     return VelkoraTest::WinePathOf(L"" ZENTOLI_DELIVERABLE_DIR) + L"\\";
 }
 
-
 CZentoliFolder::CZentoliFolder() : folder(L"zentoli-run") {
     valid = folder.IsValid();
     for (const wchar_t* name :
@@ -57,14 +56,15 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
                                const std::vector<std::wstring>& environment) {
     std::wstring directory = workingDirectory.empty() ? folder.Path() : workingDirectory;
     // Logs of earlier runs would be taken for this one's.
-    for (const std::wstring& log : VelkoraTest::FilesIn(directory, L"zentoli_*.txt")) DeleteFileW((directory + log).c_str());
+    for (const std::wstring& log : VelkoraTest::FilesIn(directory, L"zentoli_*.txt"))
+        DeleteFileW((directory + log).c_str());
     ZentoliRun run;
     // Standard output goes to a file, not a pipe: the desktop process Wine starts for the first
     // window inherits the handles and would keep a pipe open long after Zentoli has ended.
     std::wstring outputPath = folder.Path() + L"stdout.bin";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    CFile output(CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CFile output(CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!output)
         return run;
     STARTUPINFOW startup{};

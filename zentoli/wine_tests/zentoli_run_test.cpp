@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "hidden_window_win32.h"
 #include "file_contents_win32.h"
+#include "hidden_window_win32.h"
 #include "matched_adapter_patch_win32.h"
 #include "zentoli_launch_win32.h"
 
@@ -48,10 +48,12 @@ TEST(ZentoliUnmatched, FirstRunCreatesTheSettingsFileAndASecondKeepsWhatItFinds)
     ASSERT_TRUE(folder.IsValid());
     ZentoliRun first = folder.Run();
     ASSERT_TRUE(first.exitCode);
-    EXPECT_EQ(Lines(VelkoraTest::ReadFileBytes(folder.Path() + L"Zentoli.ini").value_or("")), kDefaultSettingsFile);
+    EXPECT_EQ(Lines(VelkoraTest::ReadFileBytes(folder.Path() + L"Zentoli.ini").value_or("")),
+              kDefaultSettingsFile);
 
-    ASSERT_TRUE(VelkoraTest::WriteFileBytes(folder.Path() + L"Zentoli.ini",
-                               "[other]\r\nkeep=me\r\n[zentoli]\r\nversion=7\r\nAllow Intel=yes\r\n"));
+    ASSERT_TRUE(
+        VelkoraTest::WriteFileBytes(folder.Path() + L"Zentoli.ini",
+                                    "[other]\r\nkeep=me\r\n[zentoli]\r\nversion=7\r\nAllow Intel=yes\r\n"));
     ZentoliRun second = folder.Run();
     ASSERT_TRUE(second.exitCode);
     EXPECT_TRUE(Contains(second.log, "\r\nversion = 7\r\nAllow Intel = yes\r\n")) << second.log;
@@ -164,7 +166,7 @@ TEST_F(ZentoliMatched, DirectoryAndMinusOneWriteTheLogAndReadShadersFromTheDirec
 
 TEST_F(ZentoliMatched, BrokenShaderFailsTheRunWithTheCompilersMessage) {
     ASSERT_TRUE(VelkoraTest::WriteFileBytes(folder.Path() + L"HiddenEdges.frag",
-                               "#version 120\nvoid main() { gl_FragColor = 1; }\n"));
+                                            "#version 120\nvoid main() { gl_FragColor = 1; }\n"));
     ZentoliRun run = folder.Run();
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(*run.exitCode, 0u);

@@ -28,7 +28,8 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND dialog, UINT message, WPARAM wPara
     } else {
         self = reinterpret_cast<CDialogBase*>(GetWindowLongPtrW(dialog, DWLP_USER));
     }
-    if (self == nullptr) return FALSE;
+    if (self == nullptr)
+        return FALSE;
     INT_PTR result = FALSE;
     bool handled = self->ProcessMessage(message, wParam, lParam, result);
     if (message == WM_NCDESTROY) {

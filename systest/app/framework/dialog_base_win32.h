@@ -6,7 +6,7 @@
 namespace Velkora {
 
 class CDialogBase {
-public:
+  public:
     CDialogBase() = default;
     virtual ~CDialogBase();
     CDialogBase(const CDialogBase&) = delete;
@@ -19,12 +19,12 @@ public:
 
     HWND Handle() const { return window; }
 
-protected:
+  protected:
     // The class's dispatch: true when handled, with the dialog procedure's answer in result.
     virtual bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) = 0;
     virtual void OnFinalMessage() {}
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window = nullptr;

@@ -7,12 +7,12 @@
 namespace Velkora {
 
 class CLoopDialog : public CDialogBase, public IMessageFilter, public IIdleHandler {
-public:
+  public:
     // The dialog-key handling: Tab, Enter, Escape, arrow keys.
     bool PreTranslateMessage(MSG& message) override { return IsDialogMessageW(Handle(), &message) != FALSE; }
     void OnIdle() override {}
 
-protected:
+  protected:
     void RegisterWithLoop() {
         if (CMessageLoop* loop = AppModule().GetMessageLoop()) {
             loop->AddMessageFilter(this);

@@ -8,20 +8,20 @@
 namespace Velkora {
 
 class IMessageFilter {
-public:
+  public:
     virtual ~IMessageFilter() = default;
     // True when the message was consumed and must not be dispatched.
     virtual bool PreTranslateMessage(MSG& message) = 0;
 };
 
 class IIdleHandler {
-public:
+  public:
     virtual ~IIdleHandler() = default;
     virtual void OnIdle() = 0;
 };
 
 class CMessageLoop {
-public:
+  public:
     void AddMessageFilter(IMessageFilter* filter) { filters.push_back(filter); }
     void RemoveMessageFilter(IMessageFilter* filter);
     void AddIdleHandler(IIdleHandler* handler) { idleHandlers.push_back(handler); }
@@ -30,7 +30,7 @@ public:
     // Runs until WM_QUIT; gives the value passed to PostQuitMessage.
     int Run();
 
-private:
+  private:
     bool PreTranslate(MSG& message);
     void RunIdleHandlers();
 
@@ -40,7 +40,7 @@ private:
 
 // The module object: keeps the message loop of the thread so that windows can find it.
 class CAppModule {
-public:
+  public:
     void Init(HINSTANCE instance) { this->instance = instance; }
     void Term() { loop = nullptr; }
     HINSTANCE Instance() const { return instance; }
@@ -48,7 +48,7 @@ public:
     void RemoveMessageLoop() { loop = nullptr; }
     CMessageLoop* GetMessageLoop() const { return loop; }
 
-private:
+  private:
     HINSTANCE instance = nullptr;
     CMessageLoop* loop = nullptr;
 };

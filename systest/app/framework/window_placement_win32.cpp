@@ -13,7 +13,8 @@ void CenterWindowInWorkArea(HWND window) {
     RECT area = monitor.rcWork;
     RECT centreOn = area;
     HWND owner = GetWindow(window, GW_OWNER);
-    if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &centreOn);
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &centreOn);
 
     LONG width = box.right - box.left, height = box.bottom - box.top;
     LONG left = (centreOn.left + centreOn.right - width) / 2;
@@ -26,8 +27,9 @@ void CenterWindowInWorkArea(HWND window) {
 void SetWindowIcons(HWND window, HINSTANCE module, int iconId) {
     // Shared icons: the system owns them, so nothing is left to release with the window.
     auto load = [&](int cx, int cy) {
-        return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON, GetSystemMetrics(cx),
-                                             GetSystemMetrics(cy), LR_DEFAULTCOLOR | LR_SHARED));
+        return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                             GetSystemMetrics(cx), GetSystemMetrics(cy),
+                                             LR_DEFAULTCOLOR | LR_SHARED));
     };
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));

@@ -9,7 +9,7 @@ namespace {
 
 // Checks that give preset results and record the order they were called in.
 class FakeCheckSuite : public ICheckSuite {
-public:
+  public:
     CheckResult os, processor, memory, disk, screen, video, card, driver, identical;
     bool cardListNotRead = false;
     bool graphicsRuns = true;
@@ -36,14 +36,15 @@ public:
     void CheckAdaptersIdentical(CheckResult& r) override { Give("identical", identical, r); }
     bool ReplaceCardListForOlderWindows() override {
         calls.push_back("replace");
-        if (repeat) diagnostics = *repeat;
+        if (repeat)
+            diagnostics = *repeat;
         return listReplaced;
     }
     DiagnosticsRunFacts LastDiagnosticsRun() override { return diagnostics; }
-    DiagnosticsRunFacts diagnostics;             // of the first run
+    DiagnosticsRunFacts diagnostics;           // of the first run
     std::optional<DiagnosticsRunFacts> repeat; // of a repeat by the replacement
 
-private:
+  private:
     void Give(const char* name, const CheckResult& preset, CheckResult& r) {
         calls.push_back(name);
         EXPECT_EQ(r.severity, 0);
@@ -54,16 +55,22 @@ private:
 
 // The labels carry the report's separator, as the language modules do.
 FakeTextSource Texts() {
-    return FakeTextSource{{904, L"[X] "}, {905, L"[!] "}, {906, L"[+] "}, {908, L"[?] "},
-                          {970, L"%s not ready"}, {971, L"%s usable"}, {972, L"%s ready"},
-                          {990, L"list replaced"}, {991, L"closing note"}, {994, L"stopped after %d s"},
-                          {995, L"not started"}, {996, L"ended with 0x%s"}, {997, L"no adapter"},
-                          {998, L"no system"}};
+    return FakeTextSource{{904, L"[X] "},         {905, L"[!] "},
+                          {906, L"[+] "},         {908, L"[?] "},
+                          {970, L"%s not ready"}, {971, L"%s usable"},
+                          {972, L"%s ready"},     {990, L"list replaced"},
+                          {991, L"closing note"}, {994, L"stopped after %d s"},
+                          {995, L"not started"},  {996, L"ended with 0x%s"},
+                          {997, L"no adapter"},   {998, L"no system"}};
 }
 
-CheckResult Met(const wchar_t* text) { return {3, text, L""}; }
+CheckResult Met(const wchar_t* text) {
+    return {3, text, L""};
+}
 
-DiagnosticsRunFacts Stopped(std::int32_t seconds) { return {DiagnosticsEnd::kStopped, -1, seconds}; }
+DiagnosticsRunFacts Stopped(std::int32_t seconds) {
+    return {DiagnosticsEnd::kStopped, -1, seconds};
+}
 
 struct Outcome {
     RunSummary summary;
@@ -75,8 +82,8 @@ Outcome RunChecks(FakeCheckSuite& checks) {
     Outcome out;
     out.report = L"header\r\n";
     FakeTextSource texts = Texts();
-    out.summary = RunAllChecks(checks, texts, L"Velkora 2018",
-                               [&](const ResultRow& row) { out.rows.push_back(row); }, out.report);
+    out.summary = RunAllChecks(
+        checks, texts, L"Velkora 2018", [&](const ResultRow& row) { out.rows.push_back(row); }, out.report);
     return out;
 }
 
@@ -93,8 +100,8 @@ TEST(CheckRun, SkipsTheGraphicsChecksButNotTheReplacement) {
     FakeCheckSuite checks;
     checks.graphicsRuns = false;
     RunChecks(checks);
-    EXPECT_EQ(checks.calls,
-              (std::vector<std::string>{"start", "os", "processor", "memory", "disk", "screen", "graphics", "replace"}));
+    EXPECT_EQ(checks.calls, (std::vector<std::string>{"start", "os", "processor", "memory", "disk", "screen",
+                                                      "graphics", "replace"}));
 }
 
 // A progress display hears of each step just before its check, the graphics step once.
@@ -102,11 +109,13 @@ TEST(CheckRun, TellsEachStepAsItBegins) {
     FakeCheckSuite checks;
     FakeTextSource texts = Texts();
     std::wstring report;
-    RunAllChecks(checks, texts, L"Velkora 2018", {}, report,
-                 [&](RunStep step) { checks.calls.push_back("step " + std::to_string(static_cast<int>(step))); });
-    EXPECT_EQ(checks.calls, (std::vector<std::string>{"start", "step 0", "os", "step 1", "processor", "step 2",
-                                                      "memory", "step 3", "disk", "step 4", "screen", "step 5",
-                                                      "graphics", "video", "card", "identical", "replace"}));
+    RunAllChecks(checks, texts, L"Velkora 2018", {}, report, [&](RunStep step) {
+        checks.calls.push_back("step " + std::to_string(static_cast<int>(step)));
+    });
+    EXPECT_EQ(checks.calls,
+              (std::vector<std::string>{"start", "step 0", "os", "step 1", "processor", "step 2", "memory",
+                                        "step 3", "disk", "step 4", "screen", "step 5", "graphics", "video",
+                                        "card", "identical", "replace"}));
 }
 
 TEST(CheckRun, AllMetButTheClosingNoteSumsUpAsMet) {
@@ -137,8 +146,9 @@ TEST(CheckRun, OneUnmetCheckAnywhereDecidesTheSummary) {
     EXPECT_EQ(out.summary.label, L"[X]");
     EXPECT_EQ(out.summary.text, L"Velkora 2018 not ready");
     // The identical-adapter check writes its own report text; the notes come last.
-    EXPECT_EQ(out.report, L"header\r\n[+] os\r\n[X] differ (report)\r\n[!] list replaced\r\n[!] closing note\r\n"
-                          L"[X] Velkora 2018 not ready\r\n");
+    EXPECT_EQ(out.report,
+              L"header\r\n[+] os\r\n[X] differ (report)\r\n[!] list replaced\r\n[!] closing note\r\n"
+              L"[X] Velkora 2018 not ready\r\n");
 }
 
 TEST(CheckRun, NothingCountedLeavesTheStartValue) {
@@ -169,18 +179,39 @@ TEST(CheckRun, WhatCouldNotBeCheckedIsACountedWarning) {
     const DiagnosticsRunFacts verdict{};
     const Case cases[] = {
         {"all checked", Met(L"os"), verdict, true, 4, L"[+] os|[+] cpu|[+] vram|", 3},
-        {"diagnostics missing", Met(L"os"), {DiagnosticsEnd::kNotStarted, -1, 120}, true, 4,
-         L"[+] os|[+] cpu|[!] not started|[+] vram|", 2},
-        {"diagnostics crashed", Met(L"os"), {DiagnosticsEnd::kEndedAbnormally, static_cast<std::int32_t>(0xC0000374), {}},
-         true, 4, L"[+] os|[+] cpu|[!] ended with 0xc0000374|[+] vram|", 2},
-        {"diagnostics stopped", Met(L"os"), Stopped(30), true, 4, L"[+] os|[+] cpu|[!] stopped after 30 s|[+] vram|", 2},
+        {"diagnostics missing",
+         Met(L"os"),
+         {DiagnosticsEnd::kNotStarted, -1, 120},
+         true,
+         4,
+         L"[+] os|[+] cpu|[!] not started|[+] vram|",
+         2},
+        {"diagnostics crashed",
+         Met(L"os"),
+         {DiagnosticsEnd::kEndedAbnormally, static_cast<std::int32_t>(0xC0000374), {}},
+         true,
+         4,
+         L"[+] os|[+] cpu|[!] ended with 0xc0000374|[+] vram|",
+         2},
+        {"diagnostics stopped", Met(L"os"), Stopped(30), true, 4,
+         L"[+] os|[+] cpu|[!] stopped after 30 s|[+] vram|", 2},
         {"inventory failed", Met(L"os"), verdict, false, 4, L"[+] os|[+] cpu|[!] no adapter|", 2},
-        {"both", Met(L"os"), {DiagnosticsEnd::kNotStarted, -1, {}}, false, 4,
-         L"[+] os|[+] cpu|[!] not started|[!] no adapter|", 2},
+        {"both",
+         Met(L"os"),
+         {DiagnosticsEnd::kNotStarted, -1, {}},
+         false,
+         4,
+         L"[+] os|[+] cpu|[!] not started|[!] no adapter|",
+         2},
         {"no operating system", {}, verdict, true, 4, L"[!] no system|[+] cpu|[+] vram|", 2},
         {"unknown support letter", {0, L"", L""}, verdict, true, 3, L"[!] no system|[+] cpu|[+] vram|", 2},
-        {"a requirement not met still decides", Met(L"os"), {DiagnosticsEnd::kNotStarted, -1, {}}, false, 1,
-         L"[+] os|[X] cpu|[!] not started|[!] no adapter|", 1},
+        {"a requirement not met still decides",
+         Met(L"os"),
+         {DiagnosticsEnd::kNotStarted, -1, {}},
+         false,
+         1,
+         L"[+] os|[X] cpu|[!] not started|[!] no adapter|",
+         1},
     };
     for (const Case& c : cases) {
         FakeCheckSuite checks;
@@ -192,7 +223,8 @@ TEST(CheckRun, WhatCouldNotBeCheckedIsACountedWarning) {
         Outcome out = RunChecks(checks);
         std::wstring rows;
         for (const RunEntry& entry : out.summary.entries) {
-            if (entry.id == CheckId::ClosingNote) continue;
+            if (entry.id == CheckId::ClosingNote)
+                continue;
             rows += entry.row.label + L" " + entry.result.reportText + L"|";
             // Every one of them counts; only the notes do not.
             EXPECT_TRUE(entry.counts) << c.what;
@@ -208,9 +240,11 @@ TEST(CheckRun, EachThingNotCheckedHasItsOwnId) {
     checks.graphicsRuns = false;
     Outcome out = RunChecks(checks);
     std::vector<CheckId> ids;
-    for (const RunEntry& entry : out.summary.entries) ids.push_back(entry.id);
-    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::OperatingSystemNotIdentified, CheckId::DiagnosticsEndedAbnormally,
-                                         CheckId::AdapterNotIdentified, CheckId::ClosingNote}));
+    for (const RunEntry& entry : out.summary.entries)
+        ids.push_back(entry.id);
+    EXPECT_EQ(
+        ids, (std::vector<CheckId>{CheckId::OperatingSystemNotIdentified, CheckId::DiagnosticsEndedAbnormally,
+                                   CheckId::AdapterNotIdentified, CheckId::ClosingNote}));
     EXPECT_EQ(out.summary.entries[1].result.text, L"ended with 0x5");
 }
 
@@ -223,8 +257,10 @@ TEST(CheckRun, UnreadCardListIsACountedRowOfItsOwn) {
     checks.cardListNotRead = true;
     Outcome out = RunChecks(checks);
     std::vector<CheckId> ids;
-    for (const RunEntry& entry : out.summary.entries) ids.push_back(entry.id);
-    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::OperatingSystem, CheckId::CardListNotRead, CheckId::ClosingNote}));
+    for (const RunEntry& entry : out.summary.entries)
+        ids.push_back(entry.id);
+    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::OperatingSystem, CheckId::CardListNotRead,
+                                         CheckId::ClosingNote}));
     EXPECT_TRUE(out.summary.entries[1].counts);
     EXPECT_EQ(out.summary.level, kSeverityWarning);
 }
@@ -246,7 +282,8 @@ TEST(CheckRun, CardVerdictGivesItsResultsInOrder) {
         checks.driver = c.driver;
         Outcome out = RunChecks(checks);
         std::vector<std::wstring> descriptions;
-        for (std::size_t i = 0; i + 1 < out.rows.size(); ++i) descriptions.push_back(out.rows[i].description);
+        for (std::size_t i = 0; i + 1 < out.rows.size(); ++i)
+            descriptions.push_back(out.rows[i].description);
         EXPECT_EQ(descriptions, c.descriptions);
         EXPECT_EQ(out.summary.entries.size(), out.rows.size());
     }
@@ -321,7 +358,8 @@ TEST(CheckRun, ACancelStopsTheRunAtTheNextStep) {
         // Cancelled while the diagnostics ran: what they left is not judged.
         {"graphics", {"start", "os", "processor", "memory", "disk", "screen", "graphics"}, 5},
         {"replace",
-         {"start", "os", "processor", "memory", "disk", "screen", "graphics", "video", "card", "identical", "replace"},
+         {"start", "os", "processor", "memory", "disk", "screen", "graphics", "video", "card", "identical",
+          "replace"},
          5},
     };
     for (const Case& c : cases) {

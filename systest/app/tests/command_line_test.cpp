@@ -18,8 +18,8 @@ TEST(CommandLine, WithoutNewOptionsNothingIsRefused) {
 }
 
 TEST(CommandLine, AcceptsEveryOptionWithDashOrSlashInAnyCase) {
-    CommandLineParse p = ParseCommandLine(
-        {L"/AcceptEula", L"-SILENT", L"-report", L"C:\\out\\r.txt", L"/Json", L"-", L"-timeout", L"30", L"-verbosevideo"});
+    CommandLineParse p = ParseCommandLine({L"/AcceptEula", L"-SILENT", L"-report", L"C:\\out\\r.txt",
+                                           L"/Json", L"-", L"-timeout", L"30", L"-verbosevideo"});
     ASSERT_TRUE(p.ok) << std::string(p.error.begin(), p.error.end());
     EXPECT_TRUE(p.options.acceptEula);
     EXPECT_TRUE(p.options.silent);
@@ -31,15 +31,15 @@ TEST(CommandLine, AcceptsEveryOptionWithDashOrSlashInAnyCase) {
 
 TEST(CommandLine, RefusesBadCommandLines) {
     const std::vector<std::vector<std::wstring>> bad = {
-        {L"-silent"},                                  // without -accepteula
-        {L"-accepteula", L"-bogus"},                   // unknown option
-        {L"-accepteula", L"stray"},                    // a word that is no option
-        {L"-accepteula", L"-report"},                  // missing value
-        {L"-accepteula", L"-json", L""},               // empty value
-        {L"-accepteula", L"-timeout", L"abc"},         // not a number
-        {L"-accepteula", L"-timeout", L"0"},           // not positive
-        {L"-accepteula", L"-timeout", L"-5"},          // negative
-        {L"-accepteula", L"-timeout", L"9999999999"},  // too long to be a number of seconds
+        {L"-silent"},                                 // without -accepteula
+        {L"-accepteula", L"-bogus"},                  // unknown option
+        {L"-accepteula", L"stray"},                   // a word that is no option
+        {L"-accepteula", L"-report"},                 // missing value
+        {L"-accepteula", L"-json", L""},              // empty value
+        {L"-accepteula", L"-timeout", L"abc"},        // not a number
+        {L"-accepteula", L"-timeout", L"0"},          // not positive
+        {L"-accepteula", L"-timeout", L"-5"},         // negative
+        {L"-accepteula", L"-timeout", L"9999999999"}, // too long to be a number of seconds
         {L"-accepteula", L"-report", L"a", L"-report", L"b"},
         {L"-accepteula", L"-report", L"-", L"-json", L"-"},
         {L"-accepteula", L"-timeout", L"5", L"-timeout", L"6"},
@@ -63,10 +63,16 @@ TEST(CommandLine, OnlyTheNewOptionsMakeARunUnattended) {
 
 TEST(CommandLine, HelpWinsOverEverythingElse) {
     for (const auto& args : std::vector<std::vector<std::wstring>>{
-             {L"/?"}, {L"-?"}, {L"-h"}, {L"/H"}, {L"-help"}, {L"/HELP"}, {L"-Help"},
-             {L"-accepteula", L"-silent", L"-?"},   // beside a complete unattended run
-             {L"-bogus", L"-h"},                     // beside a word that would be refused
-             {L"-silent", L"/?"}}) {                 // beside -silent without -accepteula
+             {L"/?"},
+             {L"-?"},
+             {L"-h"},
+             {L"/H"},
+             {L"-help"},
+             {L"/HELP"},
+             {L"-Help"},
+             {L"-accepteula", L"-silent", L"-?"}, // beside a complete unattended run
+             {L"-bogus", L"-h"},                  // beside a word that would be refused
+             {L"-silent", L"/?"}}) {              // beside -silent without -accepteula
         CommandLineParse p = ParseCommandLine(args);
         EXPECT_TRUE(p.ok) << args.size();
         EXPECT_TRUE(p.options.help) << args.size();
@@ -74,15 +80,16 @@ TEST(CommandLine, HelpWinsOverEverythingElse) {
     }
     for (const auto& args : std::vector<std::vector<std::wstring>>{{L"-hh"}, {L"?"}, {L"help"}, {L"-helpme"}})
         EXPECT_FALSE(ParseCommandLine(args).options.help);
-    EXPECT_TRUE(ParseCommandLine({L"/SILENT", L"-?"}).options.helpWithoutBox) << "no box for the usage either";
+    EXPECT_TRUE(ParseCommandLine({L"/SILENT", L"-?"}).options.helpWithoutBox)
+        << "no box for the usage either";
     EXPECT_FALSE(ParseCommandLine({L"-?"}).options.helpWithoutBox);
 }
 
 TEST(HelpText, UsageEveryOptionAndExitCodeInCrLfLines) {
     std::wstring help = HelpText();
     EXPECT_EQ(help.rfind(kUsageLine, 0), 0u) << "starts with the usage line";
-    for (const wchar_t* option : {L"-accepteula", L"-silent", L"-report PATH", L"-json PATH", L"-timeout SECONDS",
-                                  L"-verbosevideo", L"-?", L"-help"})
+    for (const wchar_t* option : {L"-accepteula", L"-silent", L"-report PATH", L"-json PATH",
+                                  L"-timeout SECONDS", L"-verbosevideo", L"-?", L"-help"})
         EXPECT_NE(help.find(std::wstring(L" ") + option), std::wstring::npos) << std::wstring(option).size();
     for (int code : {11, 12, 13, 16, kExitBadCommandLine, kExitOutputNotWritten, kExitInternalError, -1})
         EXPECT_NE(help.find(L"\n  " + std::to_wstring(code)), std::wstring::npos) << code;

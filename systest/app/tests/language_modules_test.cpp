@@ -23,7 +23,8 @@ std::set<int> AskedForNumbers() {
     std::set<int> numbers;
     const std::string header = ReadSource("systest/text/text_ids.h");
     const std::regex constant(R"(constexpr TextId \w+ = (\d+);)");
-    for (auto it = std::sregex_iterator(header.begin(), header.end(), constant); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(header.begin(), header.end(), constant); it != std::sregex_iterator();
+         ++it)
         numbers.insert(std::stoi((*it)[1]));
     return numbers;
 }
@@ -35,9 +36,11 @@ std::map<int, std::string> ModuleTexts(const std::string& relativePath) {
     const std::regex entry(R"re(^\s+(\d+)\s+"(.*)"\s*$)re");
     std::string line;
     while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         std::smatch m;
-        if (std::regex_match(line, m, entry)) texts[std::stoi(m[1])] = m[2];
+        if (std::regex_match(line, m, entry))
+            texts[std::stoi(m[1])] = m[2];
     }
     return texts;
 }
@@ -46,10 +49,13 @@ std::map<int, std::string> ModuleTexts(const std::string& relativePath) {
 std::string Conversions(const std::string& text) {
     std::string found;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') continue;
+        if (text[i] != '%')
+            continue;
         std::size_t j = i + 1;
-        while (j < text.size() && std::string("-0123456789").find(text[j]) != std::string::npos) ++j;
-        if (j < text.size() && text[j] != '%') found += std::string(found.empty() ? "" : " ") + text[j];
+        while (j < text.size() && std::string("-0123456789").find(text[j]) != std::string::npos)
+            ++j;
+        if (j < text.size() && text[j] != '%')
+            found += std::string(found.empty() ? "" : " ") + text[j];
         i = j;
     }
     return found;
@@ -57,19 +63,24 @@ std::string Conversions(const std::string& text) {
 
 std::set<int> NumbersOf(const std::map<int, std::string>& texts) {
     std::set<int> numbers;
-    for (const auto& [number, text] : texts) numbers.insert(number);
+    for (const auto& [number, text] : texts)
+        numbers.insert(number);
     return numbers;
 }
 
 TEST(LanguageModules, EachHoldsExactlyTheTextsAskedFor) {
     const std::set<int> asked = AskedForNumbers();
     ASSERT_FALSE(asked.empty());
-    for (const char* module : {"systest/app/lang/VelkoraSystest_En.rc", "systest/app/lang/VelkoraSystest_De.rc"}) {
+    for (const char* module :
+         {"systest/app/lang/VelkoraSystest_En.rc", "systest/app/lang/VelkoraSystest_De.rc"}) {
         const std::map<int, std::string> texts = ModuleTexts(module);
         const std::set<int> held = NumbersOf(texts);
-        for (int number : asked) EXPECT_TRUE(held.count(number)) << module << " has no text " << number;
-        for (int number : held) EXPECT_TRUE(asked.count(number)) << module << ": text " << number << " is never asked for";
-        for (const auto& [number, text] : texts) EXPECT_FALSE(text.empty()) << module << ": " << number;
+        for (int number : asked)
+            EXPECT_TRUE(held.count(number)) << module << " has no text " << number;
+        for (int number : held)
+            EXPECT_TRUE(asked.count(number)) << module << ": text " << number << " is never asked for";
+        for (const auto& [number, text] : texts)
+            EXPECT_FALSE(text.empty()) << module << ": " << number;
     }
 }
 
@@ -78,8 +89,10 @@ TEST(LanguageModules, BothLanguagesTakeTheSameFormatArguments) {
     const std::map<int, std::string> german = ModuleTexts("systest/app/lang/VelkoraSystest_De.rc");
     for (const auto& [number, text] : english) {
         auto other = german.find(number);
-        if (other == german.end()) continue; // reported by the test above
-        EXPECT_EQ(Conversions(other->second), Conversions(text)) << number << ": \"" << text << "\" / \"" << other->second << "\"";
+        if (other == german.end())
+            continue; // reported by the test above
+        EXPECT_EQ(Conversions(other->second), Conversions(text))
+            << number << ": \"" << text << "\" / \"" << other->second << "\"";
     }
 }
 

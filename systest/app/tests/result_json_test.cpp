@@ -26,11 +26,18 @@ RunSummary TwoRowRun() {
     run.level = 2;
     run.label = L"Warnung";
     run.text = L"Velkora 2018 ist eingeschr\x00e4nkt nutzbar.";
-    run.entries.push_back({CheckId::OperatingSystem, {3, L"OS ok", L"OS ok"}, {2, L"Erf\x00fcllt", L"OS ok"},
-                           L"Erf\x00fcllt", true});
-    run.entries.push_back({CheckId::DiagnosticsTimeout, {2, L"stopped", L"stopped"}, {1, L"Warnung", L"stopped"},
-                           L"Warnung", true});
-    run.entries.push_back({CheckId::ClosingNote, {2, L"note", L"note"}, {1, L"Warnung", L"note"}, L"Warnung", false});
+    run.entries.push_back({CheckId::OperatingSystem,
+                           {3, L"OS ok", L"OS ok"},
+                           {2, L"Erf\x00fcllt", L"OS ok"},
+                           L"Erf\x00fcllt",
+                           true});
+    run.entries.push_back({CheckId::DiagnosticsTimeout,
+                           {2, L"stopped", L"stopped"},
+                           {1, L"Warnung", L"stopped"},
+                           L"Warnung",
+                           true});
+    run.entries.push_back(
+        {CheckId::ClosingNote, {2, L"note", L"note"}, {1, L"Warnung", L"note"}, L"Warnung", false});
     return run;
 }
 
@@ -81,9 +88,13 @@ TEST(ResultJson, HoldsEveryFactUnderItsDocumentedName) {
                                     {"countsForSummary", true}}));
     EXPECT_EQ(j["checks"][1]["id"], "diagnosticsTimeout");
     EXPECT_EQ(j["checks"][2]["countsForSummary"], false);
-    EXPECT_EQ(j["diagnostics"], (json{{"exitCode", 11}, {"code", 3}, {"started", true}, {"timedOut", false},
+    EXPECT_EQ(j["diagnostics"], (json{{"exitCode", 11},
+                                      {"code", 3},
+                                      {"started", true},
+                                      {"timedOut", false},
                                       {"timeLimitSeconds", 120}}));
-    EXPECT_EQ(j["operatingSystem"], (json{{"displayName", "Windows 7 Professional Service Pack 1"}, {"supportCode", "W7"}}));
+    EXPECT_EQ(j["operatingSystem"],
+              (json{{"displayName", "Windows 7 Professional Service Pack 1"}, {"supportCode", "W7"}}));
     EXPECT_EQ(j["graphicsAdapter"], (json{{"caption", "AMD Radeon RX 580"},
                                           {"memoryBytes", 4294967295u},
                                           {"driverVersion", "27.20.100.8681"},
@@ -146,12 +157,18 @@ TEST(ResultJson, DateTimeInIso8601) {
 
 TEST(ResultJson, CheckIdentifiersAreStableAndDistinct) {
     const std::pair<CheckId, const char*> names[] = {
-        {CheckId::OperatingSystem, "operatingSystem"}, {CheckId::Processor, "processor"},
-        {CheckId::Memory, "memory"},                   {CheckId::DiskSpace, "diskSpace"},
-        {CheckId::Screen, "screen"},                   {CheckId::VideoMemory, "videoMemory"},
-        {CheckId::GraphicsCard, "graphicsCard"},       {CheckId::GraphicsDriver, "graphicsDriver"},
-        {CheckId::AdaptersIdentical, "adaptersIdentical"}, {CheckId::ListReplaced, "listReplaced"},
-        {CheckId::ClosingNote, "closingNote"},         {CheckId::DiagnosticsTimeout, "diagnosticsTimeout"},
+        {CheckId::OperatingSystem, "operatingSystem"},
+        {CheckId::Processor, "processor"},
+        {CheckId::Memory, "memory"},
+        {CheckId::DiskSpace, "diskSpace"},
+        {CheckId::Screen, "screen"},
+        {CheckId::VideoMemory, "videoMemory"},
+        {CheckId::GraphicsCard, "graphicsCard"},
+        {CheckId::GraphicsDriver, "graphicsDriver"},
+        {CheckId::AdaptersIdentical, "adaptersIdentical"},
+        {CheckId::ListReplaced, "listReplaced"},
+        {CheckId::ClosingNote, "closingNote"},
+        {CheckId::DiagnosticsTimeout, "diagnosticsTimeout"},
         {CheckId::DiagnosticsNotStarted, "diagnosticsNotStarted"},
         {CheckId::DiagnosticsEndedAbnormally, "diagnosticsEndedAbnormally"},
         {CheckId::AdapterNotIdentified, "adapterNotIdentified"},
@@ -163,9 +180,11 @@ TEST(ResultJson, CheckIdentifiersAreStableAndDistinct) {
         seen.insert(CheckIdName(id));
     }
     EXPECT_EQ(seen.size(), std::size(names));
-    const std::pair<Severity, const char*> verdicts[] = {{1, "notMet"}, {2, "warning"}, {3, "met"}, {4, "met"},
-                                                         {5, "warning"}, {6, "unknown"}, {0, "unknown"}};
-    for (const auto& [severity, word] : verdicts) EXPECT_EQ(VerdictName(severity), word) << severity;
+    const std::pair<Severity, const char*> verdicts[] = {{1, "notMet"}, {2, "warning"}, {3, "met"},
+                                                         {4, "met"},    {5, "warning"}, {6, "unknown"},
+                                                         {0, "unknown"}};
+    for (const auto& [severity, word] : verdicts)
+        EXPECT_EQ(VerdictName(severity), word) << severity;
 }
 
 } // namespace

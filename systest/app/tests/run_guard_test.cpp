@@ -27,9 +27,13 @@ TEST(RunGuard, AnEscapedExceptionEndsWithItsOwnCodeAndOneMessage) {
          []() -> int { throw std::runtime_error("list \x01\xC3\xA4 broken"); },
          kExitInternalError,
          {L"VelkoraSysTest: the check failed inside the program and was ended (list ??? broken)."}},
-        {"out of memory", []() -> int { throw std::bad_alloc(); }, kExitInternalError,
+        {"out of memory",
+         []() -> int { throw std::bad_alloc(); },
+         kExitInternalError,
          {L"VelkoraSysTest: the check failed inside the program and was ended (std::bad_alloc)."}},
-        {"anything else", []() -> int { throw 42; }, kExitInternalError,
+        {"anything else",
+         []() -> int { throw 42; },
+         kExitInternalError,
          {L"VelkoraSysTest: the check failed inside the program and was ended."}},
     };
     for (const Case& c : cases) {

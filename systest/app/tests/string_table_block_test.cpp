@@ -29,11 +29,11 @@ TEST(StringTableBlock, HostileLengthsStayInsideTheBlock) {
         unsigned index;
     };
     const Case cases[] = {
-        {{0xFFFF, 'a'}, 0},       // length beyond the end
-        {{0xFFFF, 'a'}, 1},       // skipping over a length beyond the end
-        {{1, 'a'}, 3},            // block ends before the entry
-        {{}, 0},                  // empty block
-        {{5, 'a', 'b', 'c'}, 0},  // cut short by two units
+        {{0xFFFF, 'a'}, 0},      // length beyond the end
+        {{0xFFFF, 'a'}, 1},      // skipping over a length beyond the end
+        {{1, 'a'}, 3},           // block ends before the entry
+        {{}, 0},                 // empty block
+        {{5, 'a', 'b', 'c'}, 0}, // cut short by two units
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadStringTableEntry(c.block.data(), c.block.size(), c.index), std::nullopt);
@@ -53,8 +53,8 @@ TEST(StringTableBlock, TextsEndAtTheirFirstNul) {
     const Case cases[] = {
         {{6, 'M', 'e', 't', ':', ' ', 0, 2, 'o', 'k'}, 0, L"Met: "}, // NUL counted
         {{6, 'M', 'e', 't', ':', ' ', 0, 2, 'o', 'k'}, 1, L"ok"},    // the next entry
-        {{4, 'a', 0, 'b', 0}, 0, L"a"},                               // cut at the first NUL
-        {{1, 0}, 0, L""},                                             // an empty text, present
+        {{4, 'a', 0, 'b', 0}, 0, L"a"},                              // cut at the first NUL
+        {{1, 0}, 0, L""},                                            // an empty text, present
         {{3, 'a', 'b', 'c', 2, 'x', 0}, 1, L"x"},
     };
     for (const Case& c : cases) {

@@ -17,10 +17,11 @@ TEST(RunExitCode, SilentRunGivesTheVerdictUnlessAnOutputFailed) {
         bool written;
         int code;
     } rows[] = {
-        {1, true, 11}, {2, true, 12}, {3, true, 13}, {4, true, 14}, {5, true, 15}, {6, true, 16},
-        {1, false, 5}, {6, false, 5}, {0, true, 11}, {9, true, 16},
+        {1, true, 11}, {2, true, 12}, {3, true, 13}, {4, true, 14}, {5, true, 15},
+        {6, true, 16}, {1, false, 5}, {6, false, 5}, {0, true, 11}, {9, true, 16},
     };
-    for (const auto& r : rows) EXPECT_EQ(SilentRunExitCode(r.level, r.written), r.code) << r.level << r.written;
+    for (const auto& r : rows)
+        EXPECT_EQ(SilentRunExitCode(r.level, r.written), r.code) << r.level << r.written;
 }
 
 TEST(RunExitCode, DialogRunKeepsTheWindowsAnswerUnlessAnOutputFailed) {
@@ -46,9 +47,11 @@ TEST(CommandLine, OutputPathsAreResolvedAgainstTheCallersFolder) {
         CommandLineOptions options;
         options.reportPath = c.report;
         options.jsonPath = c.json;
-        EXPECT_EQ(ResolveOutputPaths(options, [](const std::wstring& path) {
-                      return path == L"unresolvable" ? std::wstring() : L"C:\\Caller\\" + path;
-                  }),
+        EXPECT_EQ(ResolveOutputPaths(options,
+                                     [](const std::wstring& path) {
+                                         return path == L"unresolvable" ? std::wstring()
+                                                                        : L"C:\\Caller\\" + path;
+                                     }),
                   std::nullopt);
         EXPECT_EQ(options.reportPath, c.reportAfter);
         EXPECT_EQ(options.jsonPath, c.jsonAfter);
@@ -72,18 +75,22 @@ TEST(CommandLine, TwoSpellingsOfOneOutputFileAreRefusedOnceResolved) {
     };
     // Makes full paths as GetFullPathNameW would for these: against C:\Caller, "." and ".." gone.
     auto resolve = [](const std::wstring& path) -> std::wstring {
-        if (path.rfind(L"C:\\", 0) == 0) return path;
+        if (path.rfind(L"C:\\", 0) == 0)
+            return path;
         std::wstring name = path;
         for (const wchar_t* step : {L".\\", L"sub\\..\\"})
-            if (name.rfind(step, 0) == 0) name.erase(0, std::wcslen(step));
+            if (name.rfind(step, 0) == 0)
+                name.erase(0, std::wcslen(step));
         return L"C:\\Caller\\" + name;
     };
     for (const Case& c : cases) {
-        CommandLineParse parse = ParseCommandLine({L"-accepteula", L"-silent", L"-report", c.report, L"-json", c.json});
+        CommandLineParse parse =
+            ParseCommandLine({L"-accepteula", L"-silent", L"-report", c.report, L"-json", c.json});
         ASSERT_TRUE(parse.ok) << "the words alone differ";
         std::optional<std::wstring> refused = ResolveOutputPaths(parse.options, resolve);
         EXPECT_EQ(refused.has_value(), c.refused) << c.report << L" / " << c.json;
-        if (refused) EXPECT_EQ(*refused, L"-report and -json name the same file");
+        if (refused)
+            EXPECT_EQ(*refused, L"-report and -json name the same file");
     }
 }
 

@@ -11,7 +11,7 @@ namespace Velkora {
 namespace {
 
 class CardListFileTest : public testing::Test {
-protected:
+  protected:
     void Write(const std::string& bytes) {
         std::ofstream out(kName, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -35,7 +35,8 @@ TEST_F(CardListFileTest, Utf8WithMarkAndCrLf) {
 TEST_F(CardListFileTest, Utf16WithMarkAndLastLineWithoutEnd) {
     std::u16string text = u"\uFEFF#x\nfirepro,1.2,20170101,GL";
     std::string bytes;
-    for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    for (char16_t c : text)
+        bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
     Write(bytes);
     GraphicsAdapterInfo info;
     info.caption = L"AMD FirePro W5100";
@@ -56,7 +57,8 @@ TEST(ShippedCardList, EveryLineIsACommentOrARule) {
     std::map<std::wstring, int> codes;
     int comments = 0;
     while (lines->ReadLine(line) == ICardListLines::Read::kLine) {
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
         if (line[0] == L'#') {
             ++comments;
             continue;
@@ -66,7 +68,8 @@ TEST(ShippedCardList, EveryLineIsACommentOrARule) {
         ++codes[entry.code];
     }
     EXPECT_GT(comments, 10);
-    for (const wchar_t* code : {L"CD", L"GL", L"GD", L"NG"}) EXPECT_GE(codes[code], 2) << code;
+    for (const wchar_t* code : {L"CD", L"GL", L"GD", L"NG"})
+        EXPECT_GE(codes[code], 2) << code;
     EXPECT_EQ(codes.size(), 4u);
 
     GraphicsAdapterInfo info;

@@ -29,8 +29,10 @@ TEST(DiagnosticsCode, OnlyVerdictCodesAreJudged) {
         {13, DiagnosticsEnd::kEndedAbnormally, 7, L"d"},
         {259, DiagnosticsEnd::kEndedAbnormally, 7, L"103"},             // STILL_ACTIVE
         {0xC0000374, DiagnosticsEnd::kEndedAbnormally, 7, L"c0000374"}, // heap corruption, was "switchable"
-        {0xC0000142, DiagnosticsEnd::kEndedAbnormally, 7, L"c0000142"}, // DLL initialisation, was "old driver"
-        {0xC0000409, DiagnosticsEnd::kEndedAbnormally, 7, L"c0000409"}, // stack buffer overrun, was "not examined"
+        {0xC0000142, DiagnosticsEnd::kEndedAbnormally, 7,
+         L"c0000142"}, // DLL initialisation, was "old driver"
+        {0xC0000409, DiagnosticsEnd::kEndedAbnormally, 7,
+         L"c0000409"}, // stack buffer overrun, was "not examined"
         {0xC0000005, DiagnosticsEnd::kEndedAbnormally, 7, L"c0000005"},
         {0xFFFFFFFF, DiagnosticsEnd::kEndedAbnormally, 7, L"ffffffff"}, // -1 of its own
     };

@@ -36,8 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     VersionCase{L"516-59-0-0", false, true, {516, 59, 0, 0}},
                     VersionCase{L" 7. +8.x.9z", false, true, {7, 8, 0, 9}},
                     // Failures keep what was read before them.
-                    VersionCase{L"", false, false, {}},
-                    VersionCase{L"388", false, false, {}},
+                    VersionCase{L"", false, false, {}}, VersionCase{L"388", false, false, {}},
                     VersionCase{L"388.", false, false, {388, 0, 0, 0}},
                     VersionCase{L"516.59", true, false, {516, 0, 0, 0}},
                     // Too large for 32 bits: the largest value, not an overflow.
@@ -57,17 +56,18 @@ TEST_P(ParseDriverDateTest, AcceptsOnlyYyyymmdd) {
     EXPECT_EQ(value, GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ParseDriverDateTest,
-                         testing::Values(DateCase{L"20171110", true, 20171110}, DateCase{L"19991231", false, 0},
-                                         DateCase{L"20000101", true, 20000101}, DateCase{L"30001231", true, 30001231},
-                                         DateCase{L"30010101", false, 0}, DateCase{L"20170231", true, 20170231},
-                                         DateCase{L"20171301", false, 0}, DateCase{L"20170001", false, 0},
-                                         DateCase{L"20170100", false, 0}, DateCase{L"20170132", false, 0},
-                                         DateCase{L"2017-1-1", false, 0}, DateCase{L"201701", false, 0},
-                                         DateCase{L"201701011", false, 0}, DateCase{L"", false, 0},
-                                         DateCase{L"-0000001", false, 0}, DateCase{L" +201711", false, 0},
-                                         DateCase{L"+2017111", false, 0}, DateCase{L" 2017111", false, 0},
-                                         DateCase{L"2017111 ", false, 0}, DateCase{L"2017111\n", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ParseDriverDateTest,
+    testing::Values(DateCase{L"20171110", true, 20171110}, DateCase{L"19991231", false, 0},
+                    DateCase{L"20000101", true, 20000101}, DateCase{L"30001231", true, 30001231},
+                    DateCase{L"30010101", false, 0}, DateCase{L"20170231", true, 20170231},
+                    DateCase{L"20171301", false, 0}, DateCase{L"20170001", false, 0},
+                    DateCase{L"20170100", false, 0}, DateCase{L"20170132", false, 0},
+                    DateCase{L"2017-1-1", false, 0}, DateCase{L"201701", false, 0},
+                    DateCase{L"201701011", false, 0}, DateCase{L"", false, 0},
+                    DateCase{L"-0000001", false, 0}, DateCase{L" +201711", false, 0},
+                    DateCase{L"+2017111", false, 0}, DateCase{L" 2017111", false, 0},
+                    DateCase{L"2017111 ", false, 0}, DateCase{L"2017111\n", false, 0}));
 
 TEST(RenumberNvidiaVersion, OnlyCaptionsNamingNvidiaInAnyCase) {
     struct {
@@ -94,7 +94,8 @@ TEST(IsVerboseVideo, PlainCaseSensitiveSubstringOfTheWholeCommandLine) {
 }
 
 TEST(DisplayDeviceRegistry, KeyPathBelowTheMachineAndTextCutTo99Units) {
-    EXPECT_EQ(DisplayDeviceRegistryPath(L"\\Registry\\Machine\\System\\Video\\{x}\\0000"), L"System\\Video\\{x}\\0000");
+    EXPECT_EQ(DisplayDeviceRegistryPath(L"\\Registry\\Machine\\System\\Video\\{x}\\0000"),
+              L"System\\Video\\{x}\\0000");
     EXPECT_EQ(DisplayDeviceRegistryPath(L"\\REGISTRY\\Machine\\System"), L"\\REGISTRY\\Machine\\System");
     EXPECT_EQ(DisplayDeviceRegistryPath(L"System\\Video"), L"System\\Video");
 

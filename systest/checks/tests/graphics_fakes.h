@@ -21,19 +21,19 @@ struct ShownBox {
 };
 
 class FakeMessageBoxes : public IMessageBoxes {
-public:
+  public:
     void ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle style) override {
         shown.push_back({text, title, false, style});
     }
     void ShowNarrow(const std::string& text, const std::string& title) override {
-        shown.push_back({std::wstring(text.begin(), text.end()), std::wstring(title.begin(), title.end()), true,
-                         MessageBoxStyle::kInformation});
+        shown.push_back({std::wstring(text.begin(), text.end()), std::wstring(title.begin(), title.end()),
+                         true, MessageBoxStyle::kInformation});
     }
     std::vector<ShownBox> shown;
 };
 
 class FakeLauncher : public IProcessLauncher {
-public:
+  public:
     std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
                                bool wait) override {
         calls.push_back(commandLine);
@@ -41,9 +41,11 @@ public:
         lastNewConsole = newConsole;
         lastWait = wait;
         lastOutcome = exitCodes.empty() ? LaunchOutcome::kNotStarted : outcome;
-        if (exitCodes.empty()) return kLaunchFailed;
+        if (exitCodes.empty())
+            return kLaunchFailed;
         std::int32_t code = exitCodes.front();
-        if (exitCodes.size() > 1) exitCodes.erase(exitCodes.begin());
+        if (exitCodes.size() > 1)
+            exitCodes.erase(exitCodes.begin());
         return lastOutcome == LaunchOutcome::kStopped ? kLaunchFailed : code;
     }
     // Started early, the program "runs" until FinishProcess collects it: the same answers.
@@ -64,7 +66,7 @@ public:
     int startCalls = 0;
     std::wstring startedCommandLine;
     bool startedShowWindow = false, startedNewConsole = false;
-    std::vector<std::int32_t> exitCodes; // one per run; the last repeats
+    std::vector<std::int32_t> exitCodes;           // one per run; the last repeats
     LaunchOutcome outcome = LaunchOutcome::kEnded; // of every run that has an exit code
     LaunchOutcome lastOutcome = LaunchOutcome::kEnded;
     std::vector<std::wstring> calls;
@@ -72,7 +74,7 @@ public:
 };
 
 class FakeGraphicsFacts : public IGraphicsFacts {
-public:
+  public:
     VideoControllerQuery QueryVideoControllers() override { return query; }
     std::vector<DisplayDeviceFacts> EnumerateDisplayDevices() override { return devices; }
     VideoControllerQuery query{true, {}};
@@ -80,11 +82,12 @@ public:
 };
 
 class FakeCardListLines : public ICardListLines {
-public:
+  public:
     explicit FakeCardListLines(std::vector<std::wstring> lines, bool failAtEnd = false)
         : lines(std::move(lines)), failAtEnd(failAtEnd) {}
     Read ReadLine(std::wstring& line) override {
-        if (next == lines.size()) return failAtEnd ? Read::kFailed : Read::kEnd;
+        if (next == lines.size())
+            return failAtEnd ? Read::kFailed : Read::kEnd;
         line = lines[next++];
         ++read;
         return Read::kLine;
@@ -96,16 +99,18 @@ public:
 };
 
 class FakeCardListFiles : public ICardListFiles {
-public:
+  public:
     std::unique_ptr<ICardListLines> Open(const std::wstring& name) override {
         opened.push_back(name);
         auto it = files.find(name);
-        if (it == files.end()) return nullptr;
+        if (it == files.end())
+            return nullptr;
         return std::make_unique<FakeCardListLines>(it->second, failRead);
     }
     bool Exists(const std::wstring& name) override { return files.count(name) != 0; }
     bool Replace(const std::wstring& from, const std::wstring& to) override {
-        if (failReplace || !files.count(from)) return false;
+        if (failReplace || !files.count(from))
+            return false;
         files[to] = files[from];
         files.erase(from);
         return true;
@@ -117,20 +122,23 @@ public:
 };
 
 class FakeWindowsVersion : public IWindowsVersionQuery {
-public:
+  public:
     std::optional<WindowsVersionNumber> QueryWindowsVersion() override { return version; }
     std::optional<WindowsVersionNumber> version = WindowsVersionNumber{6, 1};
 };
 
 // A primary adapter that WMI and the desktop agree on.
-inline VideoControllerFacts Controller(std::wstring pnp, std::wstring caption, std::wstring version = L"23.21.13.8813",
-                                       std::uint32_t memory = 1u << 30, std::wstring date = L"20171110000000.000000-000") {
+inline VideoControllerFacts Controller(std::wstring pnp, std::wstring caption,
+                                       std::wstring version = L"23.21.13.8813",
+                                       std::uint32_t memory = 1u << 30,
+                                       std::wstring date = L"20171110000000.000000-000") {
     return VideoControllerFacts{WmiValue::Text(std::move(pnp)), WmiValue::Text(std::move(version)),
                                 WmiValue::Text(std::move(caption)), WmiValue::Number(memory),
                                 WmiValue::Text(std::move(date))};
 }
 
-inline DisplayDeviceFacts Device(std::uint32_t flags, std::wstring id, std::wstring key = L"\\Registry\\Machine\\K") {
+inline DisplayDeviceFacts Device(std::uint32_t flags, std::wstring id,
+                                 std::wstring key = L"\\Registry\\Machine\\K") {
     DisplayDeviceFacts d;
     d.stateFlags = flags;
     d.deviceId = std::move(id);

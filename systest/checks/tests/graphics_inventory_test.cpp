@@ -70,22 +70,35 @@ TEST_P(DriverVersionSourceTest, RegistryReplacesWmiWhenReadable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, DriverVersionSourceTest,
-    testing::Values(
-        VersionSourceCase{"NoKey", Device(kPrimary, kAmdId), L"AMD", {27, 20, 100, 8681}},
-        VersionSourceCase{"Registry", WithRegistry(Device(kPrimary, kAmdId), L"23.21.13.8813"), L"AMD",
-                          {23, 210, 13, 8813}},
-        VersionSourceCase{"RegistryNvidia", WithRegistry(Device(kPrimary, kAmdId), L"23.21.13.8813"), L"NVIDIA X",
-                          {388, 13, 0, 0}},
-        VersionSourceCase{"ReleaseWhenDriverEmpty", WithRegistry(Device(kPrimary, kAmdId), L"", L"1.2.3.4"), L"AMD",
-                          {1, 20, 3, 4}},
-        VersionSourceCase{"ReleaseWhenDriverUnread", WithRegistry(Device(kPrimary, kAmdId), std::nullopt, L"1.2.3.4"),
-                          L"AMD", {1, 20, 3, 4}},
-        VersionSourceCase{"BothUnreadKeepsWmi", WithRegistry(Device(kPrimary, kAmdId), std::nullopt), L"AMD",
-                          {27, 20, 100, 8681}},
-        VersionSourceCase{"EmptyTextsGiveZeros", WithRegistry(Device(kPrimary, kAmdId), L"", L""), L"AMD",
-                          {0, 0, 0, 0}},
-        VersionSourceCase{"EmptyDeviceIdMatchesAny", WithRegistry(Device(kPrimary, L""), L"5.6.7.8"), L"AMD",
-                          {5, 60, 7, 8}}),
+    testing::Values(VersionSourceCase{"NoKey", Device(kPrimary, kAmdId), L"AMD", {27, 20, 100, 8681}},
+                    VersionSourceCase{"Registry",
+                                      WithRegistry(Device(kPrimary, kAmdId), L"23.21.13.8813"),
+                                      L"AMD",
+                                      {23, 210, 13, 8813}},
+                    VersionSourceCase{"RegistryNvidia",
+                                      WithRegistry(Device(kPrimary, kAmdId), L"23.21.13.8813"),
+                                      L"NVIDIA X",
+                                      {388, 13, 0, 0}},
+                    VersionSourceCase{"ReleaseWhenDriverEmpty",
+                                      WithRegistry(Device(kPrimary, kAmdId), L"", L"1.2.3.4"),
+                                      L"AMD",
+                                      {1, 20, 3, 4}},
+                    VersionSourceCase{"ReleaseWhenDriverUnread",
+                                      WithRegistry(Device(kPrimary, kAmdId), std::nullopt, L"1.2.3.4"),
+                                      L"AMD",
+                                      {1, 20, 3, 4}},
+                    VersionSourceCase{"BothUnreadKeepsWmi",
+                                      WithRegistry(Device(kPrimary, kAmdId), std::nullopt),
+                                      L"AMD",
+                                      {27, 20, 100, 8681}},
+                    VersionSourceCase{"EmptyTextsGiveZeros",
+                                      WithRegistry(Device(kPrimary, kAmdId), L"", L""),
+                                      L"AMD",
+                                      {0, 0, 0, 0}},
+                    VersionSourceCase{"EmptyDeviceIdMatchesAny",
+                                      WithRegistry(Device(kPrimary, L""), L"5.6.7.8"),
+                                      L"AMD",
+                                      {5, 60, 7, 8}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CollectGraphicsAdapterInfo, PrimaryAdapterSecondInOrder) {
@@ -150,9 +163,11 @@ TEST(CollectGraphicsAdapterInfo, NoDesktopDeviceLeavesEarlierVersionDateAndId) {
 
 TEST(CollectGraphicsAdapterInfo, DeviceIdIsAnExactPrefix) {
     FakeGraphicsFacts facts;
-    facts.query.controllers = {Controller(L"PCI\\VEN_10DE", L"short id"), Controller(kNvPnp, L"lower case id")};
+    facts.query.controllers = {Controller(L"PCI\\VEN_10DE", L"short id"),
+                               Controller(kNvPnp, L"lower case id")};
     std::wstring lower = kNvId;
-    for (wchar_t& ch : lower) ch = static_cast<wchar_t>(std::towlower(ch));
+    for (wchar_t& ch : lower)
+        ch = static_cast<wchar_t>(std::towlower(ch));
     facts.devices = {Device(kPrimary, kNvId), Device(kPrimary, lower)};
     EXPECT_EQ(Collect(facts).info.caption, L"lower case id"); // matched by the first device only
     facts.devices = {Device(kPrimary, lower)};
@@ -161,7 +176,8 @@ TEST(CollectGraphicsAdapterInfo, DeviceIdIsAnExactPrefix) {
 
 TEST(CollectGraphicsAdapterInfo, OnlyTheFirstTenControllersAreExamined) {
     FakeGraphicsFacts facts;
-    for (int i = 0; i < 10; ++i) facts.query.controllers.push_back(Controller(L"ROOT\\OTHER\\" + std::to_wstring(i), L"x"));
+    for (int i = 0; i < 10; ++i)
+        facts.query.controllers.push_back(Controller(L"ROOT\\OTHER\\" + std::to_wstring(i), L"x"));
     facts.query.controllers.push_back(Controller(kNvPnp, L"NVIDIA eleventh"));
     facts.devices = {Device(kPrimary, kNvId)};
     EXPECT_EQ(Collect(facts).info.caption, L"");
@@ -196,16 +212,26 @@ TEST_P(InventoryFailureTest, PropertyOfTheMatchedAdapter) {
 INSTANTIATE_TEST_SUITE_P(
     Properties, InventoryFailureTest,
     testing::Values(
-        FailureCase{"DriverVersionUnreadable", [](VideoControllerFacts& f) { f.driverVersion = {}; }, -2, 0, 0},
-        FailureCase{"DriverVersionNumber", [](VideoControllerFacts& f) { f.driverVersion = WmiValue::Number(5); }, -2, 0, 0},
+        FailureCase{"DriverVersionUnreadable", [](VideoControllerFacts& f) { f.driverVersion = {}; }, -2, 0,
+                    0},
+        FailureCase{"DriverVersionNumber",
+                    [](VideoControllerFacts& f) { f.driverVersion = WmiValue::Number(5); }, -2, 0, 0},
         FailureCase{"CaptionNull", [](VideoControllerFacts& f) { f.caption = WmiValue::Null(); }, -1, 0, 0},
         FailureCase{"AdapterRamUnreadable", [](VideoControllerFacts& f) { f.adapterRam = {}; }, -3, 0, 0},
-        FailureCase{"AdapterRamNotANumber", [](VideoControllerFacts& f) { f.adapterRam = WmiValue::Text(L"x"); }, -3, 0, 0},
-        FailureCase{"AdapterRamNull", [](VideoControllerFacts& f) { f.adapterRam = WmiValue::Null(); }, 0, 0, 20171110},
-        FailureCase{"DriverDateNull", [](VideoControllerFacts& f) { f.driverDate = WmiValue::Null(); }, -4, 0, 0},
-        FailureCase{"DriverDate1999", [](VideoControllerFacts& f) { f.driverDate = WmiValue::Text(L"19991231000000.000000-000"); }, 0, 1u << 30, 0},
-        FailureCase{"DriverDateShort", [](VideoControllerFacts& f) { f.driverDate = WmiValue::Text(L"2017"); }, 0, 1u << 30, 0},
-        FailureCase{"PnpNotTextMatchesOnlyEmptyIds", [](VideoControllerFacts& f) { f.pnpDeviceId = WmiValue::Null(); }, 0, 0, 0}),
+        FailureCase{"AdapterRamNotANumber",
+                    [](VideoControllerFacts& f) { f.adapterRam = WmiValue::Text(L"x"); }, -3, 0, 0},
+        FailureCase{"AdapterRamNull", [](VideoControllerFacts& f) { f.adapterRam = WmiValue::Null(); }, 0, 0,
+                    20171110},
+        FailureCase{"DriverDateNull", [](VideoControllerFacts& f) { f.driverDate = WmiValue::Null(); }, -4, 0,
+                    0},
+        FailureCase{
+            "DriverDate1999",
+            [](VideoControllerFacts& f) { f.driverDate = WmiValue::Text(L"19991231000000.000000-000"); }, 0,
+            1u << 30, 0},
+        FailureCase{"DriverDateShort",
+                    [](VideoControllerFacts& f) { f.driverDate = WmiValue::Text(L"2017"); }, 0, 1u << 30, 0},
+        FailureCase{"PnpNotTextMatchesOnlyEmptyIds",
+                    [](VideoControllerFacts& f) { f.pnpDeviceId = WmiValue::Null(); }, 0, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CollectGraphicsAdapterInfo, WmiUnreachable) {
@@ -226,7 +252,8 @@ TEST(CollectGraphicsAdapterInfo, VerboseShowsTheFinalVersionOnlyWhenDone) {
     GraphicsAdapterInfo info;
     EXPECT_EQ(CollectGraphicsAdapterInfo(info, facts, &boxes), 0);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (ShownBox{L"Version: 388.13.0.0", L"Version", false, MessageBoxStyle::kInformation}));
+    EXPECT_EQ(boxes.shown[0],
+              (ShownBox{L"Version: 388.13.0.0", L"Version", false, MessageBoxStyle::kInformation}));
 
     facts.query.controllers[0].driverVersion = {};
     boxes.shown.clear();

@@ -1,5 +1,5 @@
-#include <optional>
 #include "graphics_verdicts.h"
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -14,23 +14,35 @@ const std::wstring kPnp = L"PCI\\VEN_1002&DEV_67DF&SUBSYS_00000000&REV_E7\\4&2";
 const std::wstring kId = L"PCI\\VEN_1002&DEV_67DF&SUBSYS_00000000&REV_E7";
 
 FakeTextSource Texts() {
-    return FakeTextSource{{940, L"940 %s / %s"}, {941, L"941 %s / %s"}, {980, L"980 %s"},       {981, L"981"},
-                          {982, L"982 %s"},      {983, L"983 %d.%d %d.%d"}, {984, L"984 %d.%d %d.%d"},
-                          {985, L"985"},         {987, L"987"},       {988, L"988"},          {989, L"989"},
-                          {992, L"992(%d)"},     {993, L"993(%d)"},   {999, L"999"},          {1111, L"1111 %s"},     {1112, L"1112"},
+    return FakeTextSource{{940, L"940 %s / %s"},
+                          {941, L"941 %s / %s"},
+                          {980, L"980 %s"},
+                          {981, L"981"},
+                          {982, L"982 %s"},
+                          {983, L"983 %d.%d %d.%d"},
+                          {984, L"984 %d.%d %d.%d"},
+                          {985, L"985"},
+                          {987, L"987"},
+                          {988, L"988"},
+                          {989, L"989"},
+                          {992, L"992(%d)"},
+                          {993, L"993(%d)"},
+                          {999, L"999"},
+                          {1111, L"1111 %s"},
+                          {1112, L"1112"},
                           {1113, L"1113"}};
 }
 
 // The graphics checks over fakes: one AMD adapter on the primary display, driver 27.20.100.8681.
 class GraphicsChecksFixture {
-public:
+  public:
     GraphicsChecksFixture() {
         facts.query.controllers = {Controller(kPnp, L"AMD Radeon RX 580", L"27.20.100.8681", 8u << 30)};
         facts.devices = {Device(kPrimary, kId)};
     }
     CGraphicsChecks Checks(bool verbose = false) {
-        return CGraphicsChecks(state, GraphicsServices{boxes, launcher, facts, files, version, verbose}, texts,
-                               L"Velkora 2018");
+        return CGraphicsChecks(state, GraphicsServices{boxes, launcher, facts, files, version, verbose},
+                               texts, L"Velkora 2018");
     }
 
     GraphicsCheckState state;
@@ -52,7 +64,8 @@ struct VerdictCase {
 };
 
 void PrintTo(const VerdictCase& c, std::ostream* os) {
-    *os << "exit " << c.exitCode << " list " << (c.listCode ? testing::PrintToString(std::wstring(c.listCode)) : "none");
+    *os << "exit " << c.exitCode << " list "
+        << (c.listCode ? testing::PrintToString(std::wstring(c.listCode)) : "none");
 }
 
 class CheckCardListVerdictTest : public testing::TestWithParam<VerdictCase> {};
@@ -62,7 +75,8 @@ TEST_P(CheckCardListVerdictTest, ByDiagnosticsCodeAndListCode) {
     GraphicsChecksFixture f;
     f.launcher.exitCodes = {c.exitCode};
     std::vector<std::wstring> list = {L"# header", L"radeon rx 570,1.0,20170101,NG"};
-    if (c.listCode) list.push_back(std::wstring(L"radeon rx 580,24.20,20170101,") + c.listCode);
+    if (c.listCode)
+        list.push_back(std::wstring(L"radeon rx 580,24.20,20170101,") + c.listCode);
     f.files.files[L"GraphicsCardGBList.txt"] = list;
     CGraphicsChecks checks = f.Checks();
     ASSERT_TRUE(checks.RunGraphicsDiagnostics());
@@ -94,17 +108,24 @@ std::vector<VerdictCase> VerdictCases() {
             cases.push_back(c);
         }
     };
-    auto notSupported = [](const std::wstring&, VerdictCase& c) { c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580"; };
+    auto notSupported = [](const std::wstring&, VerdictCase& c) {
+        c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580";
+    };
     add(0, notSupported);
     add(1, notSupported);
     add(2, [](const std::wstring& k, VerdictCase& c) {
-        if (k == L"GD") c.driverSeverity = 2, c.driverText = L"983 24.20 27.20";
-        else if (k == L"GL" || k == L"CD") c.cardSeverity = 2, c.cardText = L"984 27.20 24.20";
-        else c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580";
+        if (k == L"GD")
+            c.driverSeverity = 2, c.driverText = L"983 24.20 27.20";
+        else if (k == L"GL" || k == L"CD")
+            c.cardSeverity = 2, c.cardText = L"984 27.20 24.20";
+        else
+            c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580";
     });
     auto supported = [](const std::wstring& k, VerdictCase& c) {
-        if (k == L"GD") c.cardSeverity = 2, c.cardText = L"981";
-        else c.cardSeverity = 4, c.cardText = L"985";
+        if (k == L"GD")
+            c.cardSeverity = 2, c.cardText = L"981";
+        else
+            c.cardSeverity = 4, c.cardText = L"985";
     };
     add(3, supported);
     add(11, supported); // OpenGL 4.2 level
@@ -156,7 +177,8 @@ TEST(CheckCardListVerdict, UnusableListIsAWarningWhereTheListWouldConfirm) {
     for (const Case& c : cases) {
         GraphicsChecksFixture f;
         f.launcher.exitCodes = {c.exitCode};
-        if (c.list) f.files.files[L"GraphicsCardGBList.txt"] = *c.list;
+        if (c.list)
+            f.files.files[L"GraphicsCardGBList.txt"] = *c.list;
         f.files.failRead = c.failRead;
         CGraphicsChecks checks = f.Checks();
         ASSERT_TRUE(checks.RunGraphicsDiagnostics()) << c.what;
@@ -234,18 +256,19 @@ TEST_P(CheckVideoMemoryTest, Boundaries) {
     EXPECT_EQ(result.reportText, GetParam().text);
 }
 
-constexpr std::uint32_t MiB(std::uint32_t n) { return n << 20; }
+constexpr std::uint32_t MiB(std::uint32_t n) {
+    return n << 20;
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    MiB, CheckVideoMemoryTest,
-    testing::Values(MemoryCase{MiB(499), 1, L"940 AMD Radeon RX 580 / 993(512)"},
-                    MemoryCase{MiB(500) - 1, 1, L"940 AMD Radeon RX 580 / 993(512)"},
-                    MemoryCase{MiB(500), 2, L"940 AMD Radeon RX 580 / 992(1)"},
-                    MemoryCase{MiB(999), 2, L"940 AMD Radeon RX 580 / 992(1)"},
-                    MemoryCase{MiB(1000) - 1, 2, L"940 AMD Radeon RX 580 / 992(1)"},
-                    MemoryCase{MiB(1000), 3, L"941 AMD Radeon RX 580 / 992(1)"},
-                    MemoryCase{4294967295u, 3, L"941 AMD Radeon RX 580 / 992(1)"},
-                    MemoryCase{0, 2, L"1111 AMD Radeon RX 580"}));
+INSTANTIATE_TEST_SUITE_P(MiB, CheckVideoMemoryTest,
+                         testing::Values(MemoryCase{MiB(499), 1, L"940 AMD Radeon RX 580 / 993(512)"},
+                                         MemoryCase{MiB(500) - 1, 1, L"940 AMD Radeon RX 580 / 993(512)"},
+                                         MemoryCase{MiB(500), 2, L"940 AMD Radeon RX 580 / 992(1)"},
+                                         MemoryCase{MiB(999), 2, L"940 AMD Radeon RX 580 / 992(1)"},
+                                         MemoryCase{MiB(1000) - 1, 2, L"940 AMD Radeon RX 580 / 992(1)"},
+                                         MemoryCase{MiB(1000), 3, L"941 AMD Radeon RX 580 / 992(1)"},
+                                         MemoryCase{4294967295u, 3, L"941 AMD Radeon RX 580 / 992(1)"},
+                                         MemoryCase{0, 2, L"1111 AMD Radeon RX 580"}));
 
 // No display device belongs to the adapter (remote and virtual display drivers): nothing is
 // known of it, so its memory is a warning of its own whatever the diagnostics said, also when
@@ -333,7 +356,10 @@ TEST(RunGraphicsDiagnostics, KeepsTheWholeExitCodeAndHowTheRunEnded) {
     } cases[] = {
         {{11}, LaunchOutcome::kEnded, 11, 3, LaunchOutcome::kEnded},
         {{-1}, LaunchOutcome::kEnded, -1, 7, LaunchOutcome::kEnded}, // a program may end with -1 itself
-        {{static_cast<std::int32_t>(0xC0000374)}, LaunchOutcome::kEnded, static_cast<std::int32_t>(0xC0000374), 7,
+        {{static_cast<std::int32_t>(0xC0000374)},
+         LaunchOutcome::kEnded,
+         static_cast<std::int32_t>(0xC0000374),
+         7,
          LaunchOutcome::kEnded},
         {{}, LaunchOutcome::kEnded, -1, 7, LaunchOutcome::kNotStarted},
         {{3}, LaunchOutcome::kStopped, -1, 7, LaunchOutcome::kStopped},
@@ -402,7 +428,8 @@ TEST(RunGraphicsDiagnostics, StartedEarlyGivesWhatAWaitedRunGives) {
             EXPECT_EQ(early.state.info.caption, waited.state.info.caption);
             EXPECT_EQ(early.state.info.driverVersion, waited.state.info.driverVersion);
             EXPECT_EQ(early.boxes, waited.boxes);
-            for (auto [a, b] : {std::pair{&early.memory, &waited.memory}, {&early.card, &waited.card},
+            for (auto [a, b] : {std::pair{&early.memory, &waited.memory},
+                                {&early.card, &waited.card},
                                 {&early.driver, &waited.driver}}) {
                 EXPECT_EQ(a->severity, b->severity);
                 EXPECT_EQ(a->text, b->text);
@@ -446,7 +473,8 @@ TEST_P(ReplaceCardListTest, SwapsAndRepeatsOnlyOnOlderWindows) {
     f.launcher.exitCodes = c.exitCodes;
     f.version.version = c.version;
     f.files.files[L"GraphicsCardGBList.txt"] = {L"in use"};
-    if (c.olderListExists) f.files.files[L"GraphicsCardGBList_62.txt"] = {L"for older Windows"};
+    if (c.olderListExists)
+        f.files.files[L"GraphicsCardGBList_62.txt"] = {L"for older Windows"};
     f.files.failReplace = c.replaceFails;
     CGraphicsChecks checks = f.Checks();
     checks.RunGraphicsDiagnostics();
@@ -463,25 +491,51 @@ TEST_P(ReplaceCardListTest, SwapsAndRepeatsOnlyOnOlderWindows) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceCardListTest,
     testing::Values(
-        ReplaceCase{"Win7SecondRunSupported", {2, 3}, WindowsVersionNumber{6, 1}, true, false, false, true, 2, 3},
-        ReplaceCase{"Win7SecondRunNotSupported", {2, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
-        ReplaceCase{"Win7SecondRunNotExamined", {7, 1}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 1},
+        ReplaceCase{
+            "Win7SecondRunSupported", {2, 3}, WindowsVersionNumber{6, 1}, true, false, false, true, 2, 3},
+        ReplaceCase{
+            "Win7SecondRunNotSupported", {2, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
+        ReplaceCase{
+            "Win7SecondRunNotExamined", {7, 1}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 1},
         ReplaceCase{"VistaFailedStart", {-1, 2}, WindowsVersionNumber{6, 0}, true, false, false, true, 2, 2},
         ReplaceCase{"XpSupported", {3, 3}, WindowsVersionNumber{5, 2}, true, false, false, true, 2, 3},
         ReplaceCase{"Win8NoSwap", {2, 0}, WindowsVersionNumber{6, 2}, true, false, false, false, 1, 2},
         ReplaceCase{"Win81NoSwap", {2, 0}, WindowsVersionNumber{6, 3}, true, false, false, false, 1, 2},
         ReplaceCase{"Win10NoSwap", {3, 0}, WindowsVersionNumber{10, 0}, true, false, false, false, 1, 3},
-        ReplaceCase{"NotSupportedNoSwap", {0, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 0},
+        ReplaceCase{
+            "NotSupportedNoSwap", {0, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 0},
         ReplaceCase{"NotExaminedNoSwap", {1, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 1},
         // A crash is no verdict: it is treated as a program that could not be started.
-        ReplaceCase{"CrashedFirstRunSwaps", {9, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
-        ReplaceCase{"CrashedRepeatGivesNoNote", {2, static_cast<std::int32_t>(0xC0000409)}, WindowsVersionNumber{6, 1},
-                    true, false, false, true, 2, 7},
+        ReplaceCase{
+            "CrashedFirstRunSwaps", {9, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
+        ReplaceCase{"CrashedRepeatGivesNoNote",
+                    {2, static_cast<std::int32_t>(0xC0000409)},
+                    WindowsVersionNumber{6, 1},
+                    true,
+                    false,
+                    false,
+                    true,
+                    2,
+                    7},
         ReplaceCase{"VersionUnknownNoSwap", {2, 0}, std::nullopt, true, false, false, false, 1, 2},
-        ReplaceCase{"NoOlderListKeepsTheListAndDoesNotRepeat", {2, 0}, WindowsVersionNumber{6, 1}, false, false,
-                    false, false, 1, 2},
-        ReplaceCase{"FailedSwapKeepsTheListAndDoesNotRepeat", {2, 0}, WindowsVersionNumber{6, 1}, true, true, false,
-                    false, 1, 2}),
+        ReplaceCase{"NoOlderListKeepsTheListAndDoesNotRepeat",
+                    {2, 0},
+                    WindowsVersionNumber{6, 1},
+                    false,
+                    false,
+                    false,
+                    false,
+                    1,
+                    2},
+        ReplaceCase{"FailedSwapKeepsTheListAndDoesNotRepeat",
+                    {2, 0},
+                    WindowsVersionNumber{6, 1},
+                    true,
+                    true,
+                    false,
+                    false,
+                    1,
+                    2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReplaceCardListForOlderWindows, LaterChecksReadTheReplacedList) {

@@ -19,7 +19,8 @@ TEST(ProgramSearch, OnlyFromTheRunningProgramsFolder) {
          FoundProgram{L"C:\\Apps\\Velkora\\Zentoli.exe", L"C:\\Apps\\Velkora"}},
         {"arguments left out", L"diagnostics_standin.exe 12", L"C:\\Apps\\VelkoraSysTest.exe",
          FoundProgram{L"C:\\Apps\\diagnostics_standin.exe", L"C:\\Apps"}},
-        {".exe added", L"Zentoli", L"C:\\Apps\\VelkoraSysTest.exe", FoundProgram{L"C:\\Apps\\Zentoli.exe", L"C:\\Apps"}},
+        {".exe added", L"Zentoli", L"C:\\Apps\\VelkoraSysTest.exe",
+         FoundProgram{L"C:\\Apps\\Zentoli.exe", L"C:\\Apps"}},
         {"a drive's root keeps its backslash", L"Zentoli.exe", L"D:\\VelkoraSysTest.exe",
          FoundProgram{L"D:\\Zentoli.exe", L"D:\\"}},
         {"on a share", L"Zentoli.exe", L"\\\\srv\\tools\\VelkoraSysTest.exe",
@@ -33,7 +34,8 @@ TEST(ProgramSearch, OnlyFromTheRunningProgramsFolder) {
         {"running program without a folder", L"Zentoli.exe", L"VelkoraSysTest.exe", std::nullopt},
         {"running program path unknown", L"Zentoli.exe", L"", std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(ProgramBesideUs(c.commandLine, c.programPath), c.found) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(ProgramBesideUs(c.commandLine, c.programPath), c.found) << c.what;
 }
 
 TEST(ProgramSearch, ProgramWordOfACommandLine) {

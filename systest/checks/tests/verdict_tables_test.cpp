@@ -8,8 +8,9 @@ namespace Velkora {
 namespace {
 
 FakeTextSource Labels() {
-    return FakeTextSource{{904, L"Not met"}, {905, L"Warning"}, {906, L"Met"}, {907, L"Notice"},
-                          {908, L"Unknown"}, {970, L"%s: not ready"}, {971, L"%s: usable"}, {972, L"%s: ready"}};
+    return FakeTextSource{{904, L"Not met"},    {905, L"Warning"},  {906, L"Met"},
+                          {907, L"Notice"},     {908, L"Unknown"},  {970, L"%s: not ready"},
+                          {971, L"%s: usable"}, {972, L"%s: ready"}};
 }
 
 struct VerdictCase {
@@ -37,16 +38,14 @@ TEST_P(VerdictTablesTest, RowReportLineAndSummary) {
     EXPECT_EQ(summary.icon, c.summaryIcon);
 }
 
-INSTANTIATE_TEST_SUITE_P(Severities, VerdictTablesTest,
-                         testing::Values(VerdictCase{1, 0, L"Not met", 904, 970, 0},
-                                         VerdictCase{2, 1, L"Warning", 905, 971, 1},
-                                         VerdictCase{3, 2, L"Met", 906, 972, 2},
-                                         VerdictCase{4, 2, L"Met", 906, 972, 2},
-                                         // 5: own label in rows, but the summary says 908 with the warning icon
-                                         VerdictCase{5, 1, L"Notice", 908, 970, 1},
-                                         VerdictCase{6, 0, L"Unknown", 908, 970, 0},
-                                         VerdictCase{7, 0, L"Unknown", 908, 970, 0},
-                                         VerdictCase{2147483647, 0, L"Unknown", 908, 970, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Severities, VerdictTablesTest,
+    testing::Values(VerdictCase{1, 0, L"Not met", 904, 970, 0}, VerdictCase{2, 1, L"Warning", 905, 971, 1},
+                    VerdictCase{3, 2, L"Met", 906, 972, 2}, VerdictCase{4, 2, L"Met", 906, 972, 2},
+                    // 5: own label in rows, but the summary says 908 with the warning icon
+                    VerdictCase{5, 1, L"Notice", 908, 970, 1}, VerdictCase{6, 0, L"Unknown", 908, 970, 0},
+                    VerdictCase{7, 0, L"Unknown", 908, 970, 0},
+                    VerdictCase{2147483647, 0, L"Unknown", 908, 970, 0}));
 
 TEST(VerdictTables, LongLabelIsCutInTheRowButWholeInTheReport) {
     FakeTextSource texts;

@@ -24,14 +24,20 @@ constexpr std::uint16_t kVariantNull = 1;
 constexpr std::uint16_t kVariantInt16 = 2;
 constexpr std::uint16_t kVariantUInt32 = 19;
 
-FakeProperty Text(std::wstring text) { return {kVariantString, std::move(text)}; }
-FakeProperty I4(std::int32_t n) { return {kVariantInt32, L"", n}; }
-FakeProperty UI2(std::uint16_t n) { return {kVariantUInt16, L"", n}; }
+FakeProperty Text(std::wstring text) {
+    return {kVariantString, std::move(text)};
+}
+FakeProperty I4(std::int32_t n) {
+    return {kVariantInt32, L"", n};
+}
+FakeProperty UI2(std::uint16_t n) {
+    return {kVariantUInt16, L"", n};
+}
 
 // Follows the property rules as the COM side does: only taken types are read; a string is
 // converted to a number by its digits, numbers must fit the wanted width.
 class CFakeSession : public IWmiOSSession {
-public:
+  public:
     std::map<std::string, std::uint32_t> stepCodes; // step name -> its code (0 when absent)
     bool gotEnumerator = true;
     bool hasObject = true;
@@ -63,14 +69,18 @@ public:
     }
     PropertyRead ReadText(const wchar_t* property, wchar_t* buffer, std::size_t capacity) override {
         const FakeProperty* p = Find(property);
-        if (!p) return {};
-        if (p->variantType == kVariantString) CopyBounded(buffer, capacity, p->text.c_str());
-        else CopyBounded(buffer, capacity, std::to_wstring(p->number).c_str());
+        if (!p)
+            return {};
+        if (p->variantType == kVariantString)
+            CopyBounded(buffer, capacity, p->text.c_str());
+        else
+            CopyBounded(buffer, capacity, std::to_wstring(p->number).c_str());
         return {PropertyReadOutcome::Taken, 0};
     }
     PropertyRead ReadNumber(const wchar_t* property, PropertyWidth width, std::uint32_t& value) override {
         const FakeProperty* p = Find(property);
-        if (!p) return {};
+        if (!p)
+            return {};
         std::int64_t n = p->number;
         if (p->variantType == kVariantString) {
             if (p->text.empty() || p->text.find_first_not_of(L"0123456789") != std::wstring::npos) {
@@ -78,7 +88,9 @@ public:
             }
             n = std::stoll(p->text);
         }
-        const std::int64_t limit = width == PropertyWidth::UInt8 ? 0xFF : width == PropertyWidth::UInt16 ? 0xFFFF : 0xFFFFFFFF;
+        const std::int64_t limit = width == PropertyWidth::UInt8    ? 0xFF
+                                   : width == PropertyWidth::UInt16 ? 0xFFFF
+                                                                    : 0xFFFFFFFF;
         if (NeedsConversion(p->variantType, width) && (n < 0 || n > limit)) {
             return {PropertyReadOutcome::NotConvertible, 0x8002000A}; // DISP_E_OVERFLOW
         }
@@ -88,16 +100,17 @@ public:
     void ReleaseObjects() override { calls.push_back("ReleaseObjects"); }
     void UninitializeCom() override { calls.push_back("UninitializeCom"); }
 
-private:
+  private:
     const FakeProperty* Find(const wchar_t* property) {
         auto it = properties.find(property);
-        if (it == properties.end() || !IsTakenPropertyType(it->second.variantType)) return nullptr;
+        if (it == properties.end() || !IsTakenPropertyType(it->second.variantType))
+            return nullptr;
         return &it->second;
     }
 };
 
 class CLines : public IDiagnosticLines {
-public:
+  public:
     std::vector<std::wstring> lines;
     void WriteLine(const wchar_t* line) override { lines.emplace_back(line); }
 };
@@ -147,11 +160,12 @@ TEST(WmiOSQuery, ReadsTheFirstObjectIntoTheRecord) {
     EXPECT_EQ(out.info.suiteMask, 0x0110); // stored in 16 bits
     EXPECT_EQ(session.nameSpace, L"ROOT\\CIMV2");
     EXPECT_EQ(session.language, L"WQL");
-    EXPECT_EQ(session.query, L"SELECT Version, ProductType, ServicePackMajorVersion, ServicePackMinorVersion, "
-                             L"CSDVersion, Caption, SuiteMask FROM Win32_OperatingSystem");
-    EXPECT_EQ(session.calls, (std::vector<std::string>{"InitializeCom", "CreateLocator", "ConnectServer",
-                                                       "SetProxyBlanket", "ExecQuery", "NextObject", "ReleaseObjects",
-                                                       "UninitializeCom"}));
+    EXPECT_EQ(session.query,
+              L"SELECT Version, ProductType, ServicePackMajorVersion, ServicePackMinorVersion, "
+              L"CSDVersion, Caption, SuiteMask FROM Win32_OperatingSystem");
+    EXPECT_EQ(session.calls,
+              (std::vector<std::string>{"InitializeCom", "CreateLocator", "ConnectServer", "SetProxyBlanket",
+                                        "ExecQuery", "NextObject", "ReleaseObjects", "UninitializeCom"}));
 }
 
 struct StepFailure {
@@ -175,17 +189,23 @@ TEST_P(WmiStepFailureTest, WritesItsLineAndFails) {
     EXPECT_EQ(session.calls.back(), comStarted ? "UninitializeCom" : "InitializeCom");
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, WmiStepFailureTest, testing::Values(
-    StepFailure{"InitializeCom", 0x80010106, L"GetWindowsVersionFromWMI: Failed to initialize COM. Err code = 0x80010106"},
-    StepFailure{"CreateLocator", 0x80040154,
-                L"GetWindowsVersionFromWMI: Failed to create IWbemLocator object. Err code = 0x80040154"},
-    StepFailure{"ConnectServer", 0x80041003, L"GetWindowsVersionFromWMI: Could not connect. Error code = 0x80041003"},
-    StepFailure{"SetProxyBlanket", 0x80070005,
-                L"GetWindowsVersionFromWMI: Could not set proxy blanket. Error code = 0x80070005"},
-    StepFailure{"ExecQuery", 0x80041017,
-                L"GetWindowsVersionFromWMI: Query for operating system name failed. Error code = 0x80041017"},
-    // Small failure codes are written without leading zeros.
-    StepFailure{"ConnectServer", 0x8000000a, L"GetWindowsVersionFromWMI: Could not connect. Error code = 0x8000000a"}));
+INSTANTIATE_TEST_SUITE_P(
+    Steps, WmiStepFailureTest,
+    testing::Values(
+        StepFailure{"InitializeCom", 0x80010106,
+                    L"GetWindowsVersionFromWMI: Failed to initialize COM. Err code = 0x80010106"},
+        StepFailure{"CreateLocator", 0x80040154,
+                    L"GetWindowsVersionFromWMI: Failed to create IWbemLocator object. Err code = 0x80040154"},
+        StepFailure{"ConnectServer", 0x80041003,
+                    L"GetWindowsVersionFromWMI: Could not connect. Error code = 0x80041003"},
+        StepFailure{"SetProxyBlanket", 0x80070005,
+                    L"GetWindowsVersionFromWMI: Could not set proxy blanket. Error code = 0x80070005"},
+        StepFailure{
+            "ExecQuery", 0x80041017,
+            L"GetWindowsVersionFromWMI: Query for operating system name failed. Error code = 0x80041017"},
+        // Small failure codes are written without leading zeros.
+        StepFailure{"ConnectServer", 0x8000000a,
+                    L"GetWindowsVersionFromWMI: Could not connect. Error code = 0x8000000a"}));
 
 TEST(WmiOSQuery, SuccessCodesOtherThanZeroAreNotFailures) {
     CFakeSession session;
@@ -225,38 +245,47 @@ TEST_P(WmiVersionTextTest, InvalidVersionTextsAreReported) {
     CFakeSession session;
     session.properties = Windows7();
     session.properties.erase(L"Version");
-    if (c.version) session.properties.emplace(L"Version", *c.version);
+    if (c.version)
+        session.properties.emplace(L"Version", *c.version);
     Outcome out = RunQuery(session);
     EXPECT_EQ(out.ok, c.ok);
-    if (c.line) EXPECT_EQ(out.lines, std::vector<std::wstring>{c.line});
-    else EXPECT_TRUE(out.lines.empty());
+    if (c.line)
+        EXPECT_EQ(out.lines, std::vector<std::wstring>{c.line});
+    else
+        EXPECT_TRUE(out.lines.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, WmiVersionTextTest, testing::Values(
-    VersionCase{std::nullopt, false, L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"0.0.0\""},
-    VersionCase{FakeProperty{kVariantNull, L""}, false,
-                L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"0.0.0\""},
-    VersionCase{Text(L""), false, L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"\""},
-    VersionCase{Text(L"Windows"), false, L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"Windows\""},
-    VersionCase{I4(10), true, nullptr}, // a number is converted to its text "10"
-    VersionCase{FakeProperty{kVariantUInt32, L"", 10}, false,
-                L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"0.0.0\""}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WmiVersionTextTest,
+    testing::Values(
+        VersionCase{std::nullopt, false,
+                    L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"0.0.0\""},
+        VersionCase{FakeProperty{kVariantNull, L""}, false,
+                    L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"0.0.0\""},
+        VersionCase{Text(L""), false, L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"\""},
+        VersionCase{Text(L"Windows"), false,
+                    L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"Windows\""},
+        VersionCase{I4(10), true, nullptr}, // a number is converted to its text "10"
+        VersionCase{FakeProperty{kVariantUInt32, L"", 10}, false,
+                    L"GetWindowsVersionFromWMI: Version string is invalid. Version = \"0.0.0\""}));
 
 TEST(WmiOSQuery, OnlyStringInt32AndUInt16ValuesAreTaken) {
     EXPECT_TRUE(IsTakenPropertyType(8));
     EXPECT_TRUE(IsTakenPropertyType(3));
     EXPECT_TRUE(IsTakenPropertyType(18));
-    for (std::uint16_t other : {0, 1, 2, 11, 17, 19, 20, 21}) EXPECT_FALSE(IsTakenPropertyType(other)) << other;
+    for (std::uint16_t other : {0, 1, 2, 11, 17, 19, 20, 21})
+        EXPECT_FALSE(IsTakenPropertyType(other)) << other;
     EXPECT_FALSE(NeedsConversion(18, PropertyWidth::UInt16));
     EXPECT_TRUE(NeedsConversion(18, PropertyWidth::UInt8));
     EXPECT_TRUE(NeedsConversion(3, PropertyWidth::UInt16));
 
     CFakeSession session;
     session.properties = Windows7();
-    session.properties[L"ServicePackMajorVersion"] = FakeProperty{kVariantInt16, L"", 3}; // not taken: default 0
-    session.properties[L"ProductType"] = Text(L"3");                                    // converted
-    session.properties[L"SuiteMask"] = FakeProperty{kVariantUInt32, L"", 0x80};          // not taken
-    session.properties[L"Caption"] = FakeProperty{kVariantNull, L""};                   // default empty
+    session.properties[L"ServicePackMajorVersion"] =
+        FakeProperty{kVariantInt16, L"", 3};                                    // not taken: default 0
+    session.properties[L"ProductType"] = Text(L"3");                            // converted
+    session.properties[L"SuiteMask"] = FakeProperty{kVariantUInt32, L"", 0x80}; // not taken
+    session.properties[L"Caption"] = FakeProperty{kVariantNull, L""};           // default empty
     session.properties.erase(L"CSDVersion");
     Outcome out = RunQuery(session);
     ASSERT_TRUE(out.ok);
@@ -297,18 +326,23 @@ TEST_P(WmiConversionTest, AValueThatDoesNotFitFailsTheQuery) {
     EXPECT_EQ(session.calls.back(), "UninitializeCom");
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, WmiConversionTest, testing::Values(
-    ConversionCase{L"ProductType", I4(300),
-                   L"GetWindowsVersionFromWMI: Could not convert the value of ProductType. Error code = 0x8002000a"},
-    ConversionCase{L"SuiteMask", I4(-1),
-                   L"GetWindowsVersionFromWMI: Could not convert the value of SuiteMask. Error code = 0x8002000a"},
-    ConversionCase{L"ServicePackMajorVersion", Text(L"one"),
-                   L"GetWindowsVersionFromWMI: Could not convert the value of ServicePackMajorVersion. Error code = "
-                   L"0x80020005"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, WmiConversionTest,
+    testing::Values(
+        ConversionCase{
+            L"ProductType", I4(300),
+            L"GetWindowsVersionFromWMI: Could not convert the value of ProductType. Error code = 0x8002000a"},
+        ConversionCase{
+            L"SuiteMask", I4(-1),
+            L"GetWindowsVersionFromWMI: Could not convert the value of SuiteMask. Error code = 0x8002000a"},
+        ConversionCase{
+            L"ServicePackMajorVersion", Text(L"one"),
+            L"GetWindowsVersionFromWMI: Could not convert the value of ServicePackMajorVersion. Error code = "
+            L"0x80020005"}));
 
 // Counts queries and answers them from a script of outcomes.
 class CScriptedQuery : public IOSVersionQuery {
-public:
+  public:
     std::vector<bool> outcomes;
     int runs = 0;
     bool Run(WindowsOSVersionInfo& info) override {

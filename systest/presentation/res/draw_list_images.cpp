@@ -20,7 +20,7 @@ struct Rgb {
 constexpr Rgb kMagenta{255, 0, 255}; // transparent in every strip
 
 class CCanvas {
-public:
+  public:
     CCanvas(int width, int height, Rgb fill) : width(width), height(height), pixels(width * height, fill) {}
 
     int Width() const { return width; }
@@ -36,15 +36,14 @@ public:
                 Set(x, y, c);
     }
     // Everything whose pixel centre passes the test gets the colour.
-    template <typename Inside>
-    void Fill(int ox, int oy, int w, int h, Rgb c, Inside inside) {
+    template <typename Inside> void Fill(int ox, int oy, int w, int h, Rgb c, Inside inside) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 if (inside(x + 0.5, y + 0.5))
                     Set(ox + x, oy + y, c);
     }
 
-private:
+  private:
     int width, height;
     std::vector<Rgb> pixels;
 };
@@ -76,8 +75,9 @@ auto Triangle(double ax, double ay, double bx, double by, double cx, double cy) 
         auto side = [](double px, double py, double qx, double qy, double x, double y) {
             return (qx - px) * (y - py) - (qy - py) * (x - px);
         };
-        double d1 = side(ax, ay, bx, by, x, y), d2 = side(bx, by, cx, cy, x, y), d3 = side(cx, cy, ax, ay, x, y);
-        bool negative = d1 < 0 || d2 < 0 || d3 < 0, positive = d1 > 0 || d2 > 0 || d3 > 0;
+        double d1 = side(ax, ay, bx, by, x, y), d2 = side(bx, by, cx, cy, x, y),
+               d3 = side(cx, cy, ax, ay, x, y);
+        bool negative = d1 < 0 || d2 < 0 || d3<0, positive = d1> 0 || d2 > 0 || d3 > 0;
         return !(negative && positive);
     };
 }
@@ -144,8 +144,7 @@ void AddRim(CursorImage& image, std::uint8_t shape, std::uint8_t rim) {
     image = out;
 }
 
-template <typename Inside>
-void Paint(CursorImage& image, std::uint8_t value, Inside inside) {
+template <typename Inside> void Paint(CursorImage& image, std::uint8_t value, Inside inside) {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
             if (inside(x + 0.5, y + 0.5))
@@ -174,13 +173,13 @@ CursorImage DrawHandCursor() {
         return [=](double x, double y) { return x >= x0 && x < x1 && y >= y0 && y < y1; };
     };
     CursorImage shape(32 * 32, kClear);
-    Paint(shape, kWhite, Stroke({{12.5, 2.5}, {12.5, 16}}, 4));     // index finger
-    Paint(shape, kWhite, Stroke({{16.5, 10.5}, {16.5, 16}}, 4));    // middle
-    Paint(shape, kWhite, Stroke({{20.5, 11.5}, {20.5, 16}}, 4));    // ring
-    Paint(shape, kWhite, Stroke({{24, 13}, {24, 17}}, 3.6));        // little finger
-    Paint(shape, kWhite, box(10.5, 15, 26, 26));                    // palm
-    Paint(shape, kWhite, Stroke({{6.5, 16.5}, {11.5, 22}}, 4));     // thumb
-    Paint(shape, kWhite, box(12, 25, 25, 29));                      // wrist
+    Paint(shape, kWhite, Stroke({{12.5, 2.5}, {12.5, 16}}, 4));  // index finger
+    Paint(shape, kWhite, Stroke({{16.5, 10.5}, {16.5, 16}}, 4)); // middle
+    Paint(shape, kWhite, Stroke({{20.5, 11.5}, {20.5, 16}}, 4)); // ring
+    Paint(shape, kWhite, Stroke({{24, 13}, {24, 17}}, 3.6));     // little finger
+    Paint(shape, kWhite, box(10.5, 15, 26, 26));                 // palm
+    Paint(shape, kWhite, Stroke({{6.5, 16.5}, {11.5, 22}}, 4));  // thumb
+    Paint(shape, kWhite, box(12, 25, 25, 29));                   // wrist
     // Outline: shape pixels on the edge turn black.
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
@@ -297,7 +296,8 @@ int main(int argc, char** argv) {
         std::string path = std::string(argv[2]) + "/" + file.name;
         if (mode == "--write") {
             std::ofstream out(path, std::ios::binary);
-            out.write(reinterpret_cast<const char*>(file.bytes.data()), static_cast<std::streamsize>(file.bytes.size()));
+            out.write(reinterpret_cast<const char*>(file.bytes.data()),
+                      static_cast<std::streamsize>(file.bytes.size()));
             if (!out) {
                 std::fprintf(stderr, "cannot write %s\n", path.c_str());
                 status = 1;

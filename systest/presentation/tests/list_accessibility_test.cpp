@@ -21,14 +21,13 @@ TEST_P(ChildIdTest, Resolves) {
     EXPECT_EQ(child.index, GetParam().index);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ChildIdTest,
-                         testing::Values(ChildCase{0, AccessibleKind::List, -1}, ChildCase{1, AccessibleKind::Row, 0},
-                                         ChildCase{3, AccessibleKind::Row, 2},
-                                         ChildCase{4, AccessibleKind::ColumnHeader, 0},
-                                         ChildCase{5, AccessibleKind::ColumnHeader, 1},
-                                         ChildCase{6, AccessibleKind::Invalid, -1},
-                                         ChildCase{-4, AccessibleKind::Invalid, -1},
-                                         ChildCase{0x7FFFFFFF, AccessibleKind::Invalid, -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChildIdTest,
+    testing::Values(ChildCase{0, AccessibleKind::List, -1}, ChildCase{1, AccessibleKind::Row, 0},
+                    ChildCase{3, AccessibleKind::Row, 2}, ChildCase{4, AccessibleKind::ColumnHeader, 0},
+                    ChildCase{5, AccessibleKind::ColumnHeader, 1}, ChildCase{6, AccessibleKind::Invalid, -1},
+                    ChildCase{-4, AccessibleKind::Invalid, -1},
+                    ChildCase{0x7FFFFFFF, AccessibleKind::Invalid, -1}));
 
 TEST(ListAccessibility, ChildIdsRoundTrip) {
     EXPECT_EQ(AccessibleChildCount(3, 2), 5);
@@ -55,7 +54,8 @@ TEST(ListAccessibility, RolesAndStates) {
 }
 
 TEST(ListRowText, CopyLinesAreTheReportsForm) {
-    EXPECT_EQ(RowCopyLine({L"Met", L"The processor supports SSE2."}), L"Met: The processor supports SSE2.\r\n");
+    EXPECT_EQ(RowCopyLine({L"Met", L"The processor supports SSE2."}),
+              L"Met: The processor supports SSE2.\r\n");
     EXPECT_EQ(RowCopyLine({L"", L"These results are a guide."}), L"These results are a guide.\r\n");
     EXPECT_EQ(RowCopyLine({L"", L""}), L"\r\n");
     EXPECT_EQ(RowsToCopy({}, 3), (std::vector<int>{0, 1, 2})) << "nothing selected: every row";

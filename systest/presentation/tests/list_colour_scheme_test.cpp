@@ -26,8 +26,10 @@ TEST(ListColourScheme, HighContrastTakesEveryColourFromTheSystem) {
 
 TEST(ListColourScheme, NormalSchemeKeepsTheListsOwnColours) {
     ListColourSources scheme = ListColourScheme(false);
-    EXPECT_EQ(scheme.pressedHeader, (ColourSource{false, SystemColour::Window, 0xB48C82u})); // RGB(130, 140, 180)
-    EXPECT_EQ(scheme.selectionRectangle, (ColourSource{false, SystemColour::Window, 0xD2BEB4u})); // RGB(180, 190, 210)
+    EXPECT_EQ(scheme.pressedHeader,
+              (ColourSource{false, SystemColour::Window, 0xB48C82u})); // RGB(130, 140, 180)
+    EXPECT_EQ(scheme.selectionRectangle,
+              (ColourSource{false, SystemColour::Window, 0xD2BEB4u})); // RGB(180, 190, 210)
     EXPECT_TRUE(scheme.sortArrowGlyphs);
     EXPECT_EQ(scheme.background.systemColour, SystemColour::Window);
     EXPECT_EQ(scheme.selectedBackground.systemColour, SystemColour::Highlight);

@@ -24,17 +24,17 @@ TEST_P(RowsInBandTest, Span) {
     EXPECT_EQ(RowsInBand(c.top, c.bottom, 20, 19, c.position, c.rows), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RowsInBandTest,
-    testing::Values(BandCase{0, 200, 0, 30, {0, 9}},      // rows 0..9 touch 20..199
-                    BandCase{0, 20, 0, 30, {0, -1}},      // the header alone
-                    BandCase{39, 40, 0, 30, {1, 1}},      // one pixel line in row 1
-                    BandCase{0, 200, 0, 3, {0, 2}},       // fewer rows than room
-                    BandCase{0, 200, 0, 0, {0, -1}},      // empty list
-                    BandCase{0, 200, 57, 30, {3, 12}},    // scrolled by three rows
-                    BandCase{0, 200, 60, 30, {3, 12}},    // half rows are not shown at the top
-                    BandCase{100, 120, 19 * 25, 30, {29, 29}},
-                    BandCase{150, 200, 19 * 25, 30, {0, -1}})); // below the last row
+INSTANTIATE_TEST_SUITE_P(Cases, RowsInBandTest,
+                         testing::Values(BandCase{0, 200, 0, 30, {0, 9}},   // rows 0..9 touch 20..199
+                                         BandCase{0, 20, 0, 30, {0, -1}},   // the header alone
+                                         BandCase{39, 40, 0, 30, {1, 1}},   // one pixel line in row 1
+                                         BandCase{0, 200, 0, 3, {0, 2}},    // fewer rows than room
+                                         BandCase{0, 200, 0, 0, {0, -1}},   // empty list
+                                         BandCase{0, 200, 57, 30, {3, 12}}, // scrolled by three rows
+                                         BandCase{
+                                             0, 200, 60, 30, {3, 12}}, // half rows are not shown at the top
+                                         BandCase{100, 120, 19 * 25, 30, {29, 29}},
+                                         BandCase{150, 200, 19 * 25, 30, {0, -1}})); // below the last row
 
 TEST(ListGeometry, RowRectAndHits) {
     // header 20, rows 19, scrolled one row down and 7 pixels right, columns 300 wide in all
@@ -79,11 +79,13 @@ TEST(ListGeometry, FittedWidthLeavesTheTextUncut) {
             for (bool first : {true, false}) {
                 for (bool image : {true, false}) {
                     int width = FittedCellWidth(textWidth, image, imageSize);
-                    CellLayout layout = LayOutCell({0, 0, width, 2 * imageSize}, first, image, textWidth == 0, imageSize);
+                    CellLayout layout =
+                        LayOutCell({0, 0, width, 2 * imageSize}, first, image, textWidth == 0, imageSize);
                     EXPECT_GE(layout.text.Width(), textWidth) << textWidth << first << image << imageSize;
                     EXPECT_LE(layout.text.right, width) << "text must stay inside its cell";
                     if (textWidth > 0)
-                        EXPECT_LE(layout.imageLeft + (image ? imageSize : 0), layout.text.left) << "image before text";
+                        EXPECT_LE(layout.imageLeft + (image ? imageSize : 0), layout.text.left)
+                            << "image before text";
                 }
             }
         }
@@ -108,22 +110,45 @@ TEST_P(HeaderLayoutTest, TextArrowAndDividers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HeaderLayoutTest,
-    testing::Values(
-        HeaderCase{{0, 0, 100, 19}, true, false, false, false,
-                   {{8, 0, 95, 19}, false, 0, 0, false, 0, 0, 99, 100, 4, 15}},
-        HeaderCase{{100, 0, 300, 19}, false, false, false, false,
-                   {{107, 0, 295, 19}, false, 0, 0, false, 0, 0, 299, 300, 4, 15}},
-        // the sort column leaves 15 pixels for the arrow, 4 right of the text, 3 above the middle
-        HeaderCase{{100, 0, 300, 19}, false, false, false, true,
-                   {{107, 0, 280, 19}, false, 0, 0, true, 284, 6, 299, 300, 4, 15}},
-        HeaderCase{{100, 0, 300, 19}, false, true, false, false,
-                   {{127, 0, 295, 19}, true, 107, 1, false, 0, 0, 299, 300, 4, 15}},
-        // a glyph-only column centres its glyph
-        HeaderCase{{100, 0, 121, 19}, false, true, true, false,
-                   {{127, 0, 116, 19}, true, 102, 1, false, 0, 0, 120, 121, 4, 15}},
-        // a 1-pixel column still has its divider lines
-        HeaderCase{{40, 0, 41, 19}, false, false, false, false,
-                   {{47, 0, 36, 19}, false, 0, 0, false, 0, 0, 40, 41, 4, 15}}));
+    testing::Values(HeaderCase{{0, 0, 100, 19},
+                               true,
+                               false,
+                               false,
+                               false,
+                               {{8, 0, 95, 19}, false, 0, 0, false, 0, 0, 99, 100, 4, 15}},
+                    HeaderCase{{100, 0, 300, 19},
+                               false,
+                               false,
+                               false,
+                               false,
+                               {{107, 0, 295, 19}, false, 0, 0, false, 0, 0, 299, 300, 4, 15}},
+                    // the sort column leaves 15 pixels for the arrow, 4 right of the text, 3 above the middle
+                    HeaderCase{{100, 0, 300, 19},
+                               false,
+                               false,
+                               false,
+                               true,
+                               {{107, 0, 280, 19}, false, 0, 0, true, 284, 6, 299, 300, 4, 15}},
+                    HeaderCase{{100, 0, 300, 19},
+                               false,
+                               true,
+                               false,
+                               false,
+                               {{127, 0, 295, 19}, true, 107, 1, false, 0, 0, 299, 300, 4, 15}},
+                    // a glyph-only column centres its glyph
+                    HeaderCase{{100, 0, 121, 19},
+                               false,
+                               true,
+                               true,
+                               false,
+                               {{127, 0, 116, 19}, true, 102, 1, false, 0, 0, 120, 121, 4, 15}},
+                    // a 1-pixel column still has its divider lines
+                    HeaderCase{{40, 0, 41, 19},
+                               false,
+                               false,
+                               false,
+                               false,
+                               {{47, 0, 36, 19}, false, 0, 0, false, 0, 0, 40, 41, 4, 15}}));
 
 TEST(ListGeometry, SortArrowConditions) {
     EXPECT_TRUE(ShowsSortArrow(true, false, true, 16));
@@ -217,12 +242,12 @@ TEST_P(KeepInsideTest, MovesIntoTheWorkArea) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, KeepInsideTest,
-    testing::Values(InsideCase{{100, 100, 400, 119}, {100, 100, 400, 119}},       // inside: unchanged
-                    InsideCase{{1800, 500, 2300, 519}, {1420, 500, 1920, 519}},   // beyond the right edge
-                    InsideCase{{-30, 500, 270, 519}, {0, 500, 300, 519}},         // left of the area
-                    InsideCase{{100, 1030, 400, 1049}, {100, 1021, 400, 1040}},   // over the task bar
-                    InsideCase{{100, -5, 400, 14}, {100, 0, 400, 19}},            // above the top
-                    InsideCase{{500, 10, 2600, 29}, {0, 10, 1920, 29}}));         // wider than the area
+    testing::Values(InsideCase{{100, 100, 400, 119}, {100, 100, 400, 119}},     // inside: unchanged
+                    InsideCase{{1800, 500, 2300, 519}, {1420, 500, 1920, 519}}, // beyond the right edge
+                    InsideCase{{-30, 500, 270, 519}, {0, 500, 300, 519}},       // left of the area
+                    InsideCase{{100, 1030, 400, 1049}, {100, 1021, 400, 1040}}, // over the task bar
+                    InsideCase{{100, -5, 400, 14}, {100, 0, 400, 19}},          // above the top
+                    InsideCase{{500, 10, 2600, 29}, {0, 10, 1920, 29}}));       // wider than the area
 
 TEST(ListGeometry, SortArrowTriangleCoversTheGlyphsArrow) {
     EXPECT_EQ(SortArrowTriangle(100, 20, 16, true), (ArrowTriangle{{100, 108, 104}, {21, 21, 25}}));

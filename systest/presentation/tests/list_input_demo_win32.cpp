@@ -72,15 +72,16 @@ int main() {
     if (!Velkora::RegisterUserListClass(instance))
         return 3;
     CListUserData list;
-    HWND dialog =
-        CreateDialogParamW(instance, MAKEINTRESOURCEW(kDialogId), nullptr, DemoProc, reinterpret_cast<LPARAM>(&list));
+    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(kDialogId), nullptr, DemoProc,
+                                     reinterpret_cast<LPARAM>(&list));
     if (!dialog || !list.Handle())
         return 4;
     list.AppendColumn(L"Status", 1);
     list.AppendColumn(L"Description", 1);
     const Velkora::ResultRow rows[] = {
         {0, L"Not met", L"Memory: 2 GB installed, 8 GB required"},
-        {1, L"Warning", L"The graphics adapter meets the requirements, but its driver is older than recommended"},
+        {1, L"Warning",
+         L"The graphics adapter meets the requirements, but its driver is older than recommended"},
         {2, L"Met", L"Processor: 8 cores"},
         {2, L"Met", L"Operating system: Windows 7 Professional Service Pack 1 (64-bit)"},
         {2, L"Met", L"Free disk space: 120 GB"},
@@ -105,8 +106,8 @@ int main() {
     GetClientRect(list.Handle(), &client);
     MapWindowPoints(list.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
     std::printf("list %ld %ld %ld %ld %d %d %d %d\n", client.left, client.top, client.right - client.left,
-                client.bottom - client.top, list.HeaderHeight(), list.RowHeight(), list.Columns().Find(0)->width,
-                list.Columns().Find(1)->width);
+                client.bottom - client.top, list.HeaderHeight(), list.RowHeight(),
+                list.Columns().Find(0)->width, list.Columns().Find(1)->width);
     std::fflush(stdout);
 
     // Never outlive a driver that went away.

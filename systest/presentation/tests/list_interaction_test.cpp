@@ -9,7 +9,9 @@
 namespace Velkora {
 namespace {
 
-std::vector<int> Selected(const CListSelection& s) { return {s.SelectedRows().begin(), s.SelectedRows().end()}; }
+std::vector<int> Selected(const CListSelection& s) {
+    return {s.SelectedRows().begin(), s.SelectedRows().end()};
+}
 
 constexpr Modifiers kPlain{};
 constexpr Modifiers kCtrl{true, false};
@@ -65,11 +67,11 @@ TEST_P(PressRowTest, Selection) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PressRowTest,
     testing::Values(PressCase{{}, -1, 3, kPlain, {3}, 3, 3, true},
-                    PressCase{{3}, 3, 3, kPlain, {3}, 3, 3, false},      // the one selected row again
+                    PressCase{{3}, 3, 3, kPlain, {3}, 3, 3, false}, // the one selected row again
                     PressCase{{1, 2}, 1, 7, kPlain, {7}, 7, 7, true},
-                    PressCase{{3}, 3, 3, kCtrl, {}, 3, 3, true},         // Ctrl toggles off
-                    PressCase{{}, -1, 4, kShift, {4}, 4, 4, true},       // no anchor: from the row itself
-                    PressCase{{6}, 6, 2, kShift, {2, 3, 4, 5, 6}, 6, 2, true}, // upwards
+                    PressCase{{3}, 3, 3, kCtrl, {}, 3, 3, true},   // Ctrl toggles off
+                    PressCase{{}, -1, 4, kShift, {4}, 4, 4, true}, // no anchor: from the row itself
+                    PressCase{{6}, 6, 2, kShift, {2, 3, 4, 5, 6}, 6, 2, true},    // upwards
                     PressCase{{0, 9}, 5, 7, kCtrlShift, {5, 6, 7}, 5, 7, true})); // Shift wins, nothing else
 
 TEST(ListInteraction, BelowTheRowsAndRightReleaseOutside) {
@@ -99,16 +101,18 @@ TEST_P(NavigationTest, FocusRow) {
     EXPECT_EQ(NavigatedRow(c.key, c.start, 30, 10), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NavigationTest,
-                         testing::Values(KeyCase{NavigationKey::Up, 5, 4}, KeyCase{NavigationKey::Up, 0, 0},
-                                         KeyCase{NavigationKey::Up, -1, 0}, KeyCase{NavigationKey::Down, -1, 0},
-                                         KeyCase{NavigationKey::Down, 29, 29}, KeyCase{NavigationKey::PageUp, 12, 3},
-                                         KeyCase{NavigationKey::PageUp, 5, 0},
-                                         KeyCase{NavigationKey::PageDown, 12, 21},
-                                         KeyCase{NavigationKey::PageDown, 25, 29},
-                                         KeyCase{NavigationKey::Home, 17, 0}, KeyCase{NavigationKey::End, -1, 29}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NavigationTest,
+    testing::Values(KeyCase{NavigationKey::Up, 5, 4}, KeyCase{NavigationKey::Up, 0, 0},
+                    KeyCase{NavigationKey::Up, -1, 0}, KeyCase{NavigationKey::Down, -1, 0},
+                    KeyCase{NavigationKey::Down, 29, 29}, KeyCase{NavigationKey::PageUp, 12, 3},
+                    KeyCase{NavigationKey::PageUp, 5, 0}, KeyCase{NavigationKey::PageDown, 12, 21},
+                    KeyCase{NavigationKey::PageDown, 25, 29}, KeyCase{NavigationKey::Home, 17, 0},
+                    KeyCase{NavigationKey::End, -1, 29}));
 
-TEST(ListInteraction, EmptyListHasNoFocus) { EXPECT_EQ(NavigatedRow(NavigationKey::End, -1, 0, 10), -1); }
+TEST(ListInteraction, EmptyListHasNoFocus) {
+    EXPECT_EQ(NavigatedRow(NavigationKey::End, -1, 0, 10), -1);
+}
 
 TEST(ListInteraction, CtrlDownMovesOnlyTheFocusThenDownStartsFromTheSelection) {
     CListSelection s;
@@ -121,7 +125,8 @@ TEST(ListInteraction, CtrlDownMovesOnlyTheFocusThenDownStartsFromTheSelection) {
     EXPECT_EQ(StartingRow(s), 2) << "the focus row is not selected";
     EXPECT_EQ(NavigationStartRow(s, kPlain), 2);
     EXPECT_EQ(NavigationStartRow(s, kShift), 2);
-    EXPECT_TRUE(SelectAfterKey(s, NavigatedRow(NavigationKey::Down, NavigationStartRow(s, kPlain), 10, 5), kPlain));
+    EXPECT_TRUE(
+        SelectAfterKey(s, NavigatedRow(NavigationKey::Down, NavigationStartRow(s, kPlain), 10, 5), kPlain));
     EXPECT_EQ(Selected(s), (std::vector<int>{3}));
     EXPECT_EQ(s.Focus(), 3);
     // Shift+End: from the anchor to the last row

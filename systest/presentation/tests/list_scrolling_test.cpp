@@ -28,9 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
                     VerticalCase{209, 11, 0, {true, 227, 190, 0}, 38}, // one row more: range header + rows
                     VerticalCase{209, 30, 500, {true, 588, 190, 399}, 399},
                     VerticalCase{209, 30, -5, {true, 588, 190, 0}, 399},
-                    VerticalCase{200, 30, 0, {true, 588, 181, 0}, 408},  // row area 9 rows and 10 pixels
-                    VerticalCase{209, 5, 77, {false, 0, 190, 0}, 0},     // position reset when hidden
-                    VerticalCase{10, 1, 0, {true, 37, 0, 0}, 38}));      // smaller than the header
+                    VerticalCase{200, 30, 0, {true, 588, 181, 0}, 408}, // row area 9 rows and 10 pixels
+                    VerticalCase{209, 5, 77, {false, 0, 190, 0}, 0},    // position reset when hidden
+                    VerticalCase{10, 1, 0, {true, 37, 0, 0}, 38}));     // smaller than the header
 
 // Whatever part of a row the row area holds at its foot, the furthest position shows the last row
 // whole, and so do End and the thumb at the bottom.
@@ -46,7 +46,8 @@ TEST(ListScrolling, FurthestPositionShowsTheLastRowWhole) {
                 << "row height " << rowHeight << ", client height " << clientHeight;
             int end = ScrollIntoViewPosition(rows - 1, 0, rowHeight, visible, furthest);
             EXPECT_TRUE(IsRowFullyVisible(rows - 1, end, rowHeight, visible)) << clientHeight;
-            EXPECT_EQ(ScrollRequestPosition(ScrollRequest::ToEnd, 0, 0, rowHeight, bar.page, furthest), furthest);
+            EXPECT_EQ(ScrollRequestPosition(ScrollRequest::ToEnd, 0, 0, rowHeight, bar.page, furthest),
+                      furthest);
         }
     }
 }
@@ -99,18 +100,17 @@ TEST_P(WheelTest, Position) {
     EXPECT_EQ(WheelScrollPosition(c.position, 19, c.lines, c.delta, 10, 380), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WheelTest,
-    testing::Values(WheelCase{0, 3, -120, 57},          // one notch down: 3 rows
-                    WheelCase{57, 3, 120, 0},           // and back
-                    WheelCase{19, 3, 120, 0},           // never above the first row
-                    WheelCase{370, 3, -120, 380},       // nor past the end
-                    WheelCase{0, 3, -60, 19},           // half a notch: 3 x 60 / 120 = 1 row
-                    WheelCase{0, 1, -60, 0},            // 1 x 60 / 120 = 0 rows
-                    WheelCase{0, 3, -240, 114},         // two notches at once
-                    WheelCase{60, 3, -120, 114},        // from a half row: whole rows
-                    WheelCase{0, kWheelPageScroll, -120, 190},
-                    WheelCase{0, 0x7FFFFFFF, -0x7FFF, 380}));
+INSTANTIATE_TEST_SUITE_P(Cases, WheelTest,
+                         testing::Values(WheelCase{0, 3, -120, 57},    // one notch down: 3 rows
+                                         WheelCase{57, 3, 120, 0},     // and back
+                                         WheelCase{19, 3, 120, 0},     // never above the first row
+                                         WheelCase{370, 3, -120, 380}, // nor past the end
+                                         WheelCase{0, 3, -60, 19},     // half a notch: 3 x 60 / 120 = 1 row
+                                         WheelCase{0, 1, -60, 0},      // 1 x 60 / 120 = 0 rows
+                                         WheelCase{0, 3, -240, 114},   // two notches at once
+                                         WheelCase{60, 3, -120, 114},  // from a half row: whole rows
+                                         WheelCase{0, kWheelPageScroll, -120, 190},
+                                         WheelCase{0, 0x7FFFFFFF, -0x7FFF, 380}));
 
 TEST(ListScrolling, VisibleRows) {
     EXPECT_EQ(VisibleRowCount(209, 19, 19), 10);
@@ -139,7 +139,7 @@ TEST_P(IntoViewTest, Position) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, IntoViewTest,
                          testing::Values(IntoViewCase{5, 0, 0}, IntoViewCase{9, 0, 0},
-                                         IntoViewCase{10, 0, 19},       // one below: it comes in at the bottom
+                                         IntoViewCase{10, 0, 19}, // one below: it comes in at the bottom
                                          IntoViewCase{25, 0, 16 * 19},
                                          IntoViewCase{2, 5 * 19, 2 * 19}, // above: it goes to the top
                                          IntoViewCase{29, 0, 380}, IntoViewCase{-1, 57, 57}));

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
 #include <iterator>
 #include <set>
-#include <fstream>
 #include <vector>
 
 namespace Velkora {
@@ -40,7 +40,9 @@ struct Picture {
                 n += At(x, y) == colour;
         return n;
     }
-    int CountOther(const ListRect& r, COLORREF colour) const { return r.Width() * r.Height() - Count(r, colour); }
+    int CountOther(const ListRect& r, COLORREF colour) const {
+        return r.Width() * r.Height() - Count(r, colour);
+    }
 
     void Save(const char* path) const {
         BITMAPFILEHEADER file{};
@@ -64,9 +66,10 @@ struct Picture {
 // System colours a test changes, put back when it ends, pass or fail; the window that hears of
 // changes (the list, or its dialog) is told again then.
 class CSystemColoursChange {
-public:
+  public:
     CSystemColoursChange(std::vector<int> elements, HWND told) : elements(std::move(elements)), told(told) {
-        for (int element : this->elements) saved.push_back(GetSysColor(element));
+        for (int element : this->elements)
+            saved.push_back(GetSysColor(element));
     }
     ~CSystemColoursChange() {
         SetSysColors(static_cast<int>(elements.size()), elements.data(), saved.data());
@@ -82,7 +85,7 @@ public:
     }
     COLORREF Saved(std::size_t index) const { return saved[index]; }
 
-private:
+  private:
     std::vector<int> elements;
     std::vector<COLORREF> saved;
     HWND told;
@@ -169,7 +172,9 @@ inline void Pump() {
     }
 }
 
-inline bool HasStyle(HWND window, LONG_PTR style) { return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style; }
+inline bool HasStyle(HWND window, LONG_PTR style) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style;
+}
 
 inline const std::wstring kLongDescription =
     L"The graphics adapter NVIDIA Quadro P2000 with 5120 MB of video memory meets the requirements of "
@@ -177,7 +182,7 @@ inline const std::wstring kLongDescription =
 inline const std::wstring kCutLabel(49, L'L'); // the longest label a row can hold
 
 class CListTestBase : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         ASSERT_TRUE(RegisterUserListClass(GetModuleHandleW(nullptr)));
         WNDCLASSEXW host{};
@@ -190,8 +195,8 @@ protected:
     }
 
     void SetUp() override {
-        host = CreateWindowExW(0, kHostClass, L"Result list", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 760,
-                               360, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        host = CreateWindowExW(0, kHostClass, L"Result list", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40,
+                               760, 360, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(host, nullptr);
         ShowWindow(host, SW_SHOWNOACTIVATE);
         ASSERT_TRUE(list.Create(host, RECT{10, 10, 730, 300}, 1001));

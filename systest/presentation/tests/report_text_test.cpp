@@ -23,7 +23,8 @@ TEST(ReportText, BuildDateConversion) {
         {L"Jun", L"00.06.00"},
         {L"an 1 2017", L"01.01.17"}, // a fragment is found where it first occurs, as a text search would
     };
-    for (const auto& [in, out] : cases) EXPECT_EQ(ConvertBuildDate(in), out) << in;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(ConvertBuildDate(in), out) << in;
 }
 
 TEST(ReportText, HeaderTakesItsSixArgumentsInOrder) {

@@ -22,7 +22,7 @@ void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG ch
 }
 
 class ResultListAccessTest : public CListTestBase {
-protected:
+  protected:
     void SetUp() override {
         CoInitialize(nullptr);
         CListTestBase::SetUp();
@@ -43,8 +43,8 @@ protected:
     }
 
     void Accessible(CComPtr<IAccessible>& accessible) {
-        EXPECT_EQ(AccessibleObjectFromWindow(list.Handle(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                             accessible.ReceiveVoid()),
+        EXPECT_EQ(AccessibleObjectFromWindow(list.Handle(), static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible), accessible.ReceiveVoid()),
                   S_OK);
     }
 
@@ -61,7 +61,9 @@ protected:
             return L"<none>";
         return std::wstring(name.Get(), SysStringLen(name.Get()));
     }
-    static long IntOf(HRESULT result, const VARIANT& v) { return SUCCEEDED(result) && v.vt == VT_I4 ? v.lVal : -999; }
+    static long IntOf(HRESULT result, const VARIANT& v) {
+        return SUCCEEDED(result) && v.vt == VT_I4 ? v.lVal : -999;
+    }
     static long Role(IAccessible* accessible, long id) {
         VARIANT v;
         return IntOf(accessible->get_accRole(Child(id), &v), v);
@@ -99,7 +101,8 @@ TEST_F(ResultListAccessTest, FocusRectangleOnTheFocusRowOrTheFirstRowWhileFocuse
     EXPECT_EQ(dotsOnTopEdge(0), 0) << "no focus, no rectangle";
     SetFocus(list.Handle());
     ASSERT_EQ(GetFocus(), list.Handle());
-    EXPECT_GT(dotsOnTopEdge(0), list.Columns().TotalWidth() / 4) << "no focus row yet: the first row shows it";
+    EXPECT_GT(dotsOnTopEdge(0), list.Columns().TotalWidth() / 4)
+        << "no focus row yet: the first row shows it";
     EXPECT_EQ(dotsOnTopEdge(2), 0);
     Key(VK_END);
     EXPECT_EQ(dotsOnTopEdge(0), 0);
@@ -165,8 +168,8 @@ TEST_F(ResultListAccessTest, OleaccReadsRowsTitlesNamesRolesAndStates) {
 
 TEST_F(ResultListAccessTest, AnnouncesFocusSelectionAndContentChanges) {
     FillThree();
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_SELECTIONWITHIN, nullptr, RecordEvent,
-                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_SELECTIONWITHIN, nullptr,
+                                         RecordEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
     auto happened = [&](DWORD event, LONG child) {
         Pump();
@@ -213,13 +216,15 @@ TEST_F(ResultListAccessTest, AnObjectHeldPastTheWindowAnswersDisconnected) {
 
 TEST_F(ResultListAccessTest, CtrlCCopiesTheSelectedRowsOrEveryRowInTheReportsForm) {
     FillThree();
-    const std::wstring all = L"Not met: Memory: 2 GB installed\r\nWarning: Disk: 20 GB free\r\nMet: Processor with SSE2\r\n";
+    const std::wstring all =
+        L"Not met: Memory: 2 GB installed\r\nWarning: Disk: 20 GB free\r\nMet: Processor with SSE2\r\n";
     Key('C', true);
     EXPECT_EQ(ClipboardText(), all) << "nothing selected: every row";
     Click(CellCentre(2, 0));
     Click(CellCentre(0, 0), MK_CONTROL);
     Key('C', true);
-    EXPECT_EQ(ClipboardText(), L"Not met: Memory: 2 GB installed\r\nMet: Processor with SSE2\r\n") << "in display order";
+    EXPECT_EQ(ClipboardText(), L"Not met: Memory: 2 GB installed\r\nMet: Processor with SSE2\r\n")
+        << "in display order";
     Key('A', true);
     EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
 }
@@ -289,7 +294,8 @@ TEST_F(ResultListAccessTest, TitleTipStaysInsideTheWorkArea) {
     RECT hostBox{};
     GetWindowRect(host, &hostBox);
     int shift = (work.right - 60) - (origin.x + 280);
-    SetWindowPos(host, nullptr, hostBox.left + shift, hostBox.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(host, nullptr, hostBox.left + shift, hostBox.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Pump();
     Mouse(WM_MOUSEMOVE, CellCentre(0, 1));
     ASSERT_TRUE(list.TitleTip().IsShown());
@@ -297,7 +303,8 @@ TEST_F(ResultListAccessTest, TitleTipStaysInsideTheWorkArea) {
     GetWindowRect(list.TitleTip().Handle(), &tip);
     EXPECT_LE(tip.right, work.right);
     EXPECT_GE(tip.left, work.left);
-    EXPECT_EQ(tip.right - tip.left, TextWidth(list.TitleTip().Font(), kLongDescription) + 11) << "moved, not cut";
+    EXPECT_EQ(tip.right - tip.left, TextWidth(list.TitleTip().Font(), kLongDescription) + 11)
+        << "moved, not cut";
     SendMessageW(list.TitleTip().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(-5, -5));
 }
 

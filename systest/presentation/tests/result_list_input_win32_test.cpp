@@ -9,7 +9,7 @@ namespace {
 using namespace ListTest;
 
 class ResultListInputTest : public CListTestBase {
-protected:
+  protected:
     void Fill(std::initializer_list<const wchar_t*> labels) {
         AddColumns();
         int i = 0;
@@ -98,10 +98,12 @@ TEST_F(ResultListInputTest, HeaderClicksSortAndShowTheArrows) {
 
     // The down arrow: its widest line on top; the up arrow: widest at the bottom.
     int width0 = list.Columns().Find(0)->width;
-    HeaderCellLayout layout = LayOutHeaderCell(ColumnSpan(list.Columns(), 0, 0, 0, header), true, false, false, true);
+    HeaderCellLayout layout =
+        LayOutHeaderCell(ColumnSpan(list.Columns(), 0, 0, 0, header), true, false, false, true);
     auto arrowRowWidth = [&](const Picture& p, int line) {
-        return p.Count({layout.arrowLeft, layout.arrowTop + line, layout.arrowLeft + 16, layout.arrowTop + line + 1},
-                       RGB(90, 90, 90));
+        return p.Count(
+            {layout.arrowLeft, layout.arrowTop + line, layout.arrowLeft + 16, layout.arrowTop + line + 1},
+            RGB(90, 90, 90));
     };
     Picture down = Render(list.Handle());
     down.Save("result_list_sorted.bmp");

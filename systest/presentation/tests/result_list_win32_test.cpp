@@ -27,7 +27,8 @@ TEST_F(ResultListTest, FittedColumnsShowEveryTextAndImage) {
     Picture picture = Render(list.Handle());
     ASSERT_GT(picture.width, 0);
     picture.Save("result_list_fitted.bmp");
-    EXPECT_EQ(picture.Count({0, 0, picture.width, picture.height}, kMagenta), 0) << "magenta must be transparent";
+    EXPECT_EQ(picture.Count({0, 0, picture.width, picture.height}, kMagenta), 0)
+        << "magenta must be transparent";
 
     COLORREF images[] = {kCrossRed, kWarningYellow, kTickGreen};
     for (int row = 0; row < 3; ++row) {
@@ -42,9 +43,10 @@ TEST_F(ResultListTest, FittedColumnsShowEveryTextAndImage) {
     int header = list.HeaderHeight();
     EXPECT_EQ(picture.At(status - 8, header / 2), GetSysColor(COLOR_BTNFACE));
     for (int column = 0; column < 2; ++column) {
-        HeaderCellLayout layout =
-            LayOutHeaderCell(ColumnSpan(list.Columns(), column, 0, 0, header), column == 0, false, false, false);
-        EXPECT_GT(picture.Count(layout.text, GetSysColor(COLOR_WINDOWTEXT)), 10) << "title of column " << column;
+        HeaderCellLayout layout = LayOutHeaderCell(ColumnSpan(list.Columns(), column, 0, 0, header),
+                                                   column == 0, false, false, false);
+        EXPECT_GT(picture.Count(layout.text, GetSysColor(COLOR_WINDOWTEXT)), 10)
+            << "title of column " << column;
     }
     // the frame's dark bottom line and the columns' dividers
     EXPECT_EQ(picture.At(status / 2, header - 1), GetSysColor(COLOR_BTNSHADOW));
@@ -109,8 +111,8 @@ TEST_F(ResultListTest, EmptyListShowsHeaderAndBackgroundWithoutBars) {
 // A switch to a high-contrast scheme reaches the list as WM_SYSCOLORCHANGE (forwarded by its
 // dialog): it paints at once in the new system colours, nothing in the old ones.
 TEST_F(ResultListTest, SystemColourChangeRepaintsInTheNewColours) {
-    CSystemColoursChange colours({COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
-                                 list.Handle());
+    CSystemColoursChange colours(
+        {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT}, list.Handle());
     // Colours no scheme of the test bed uses, so that a stale brush cannot pass for a new one.
     const std::vector<COLORREF> contrast = {RGB(0, 0, 1), RGB(255, 255, 1), RGB(1, 0, 128), RGB(0, 255, 1),
                                             RGB(1, 0, 0)};
@@ -155,7 +157,8 @@ TEST_F(ResultListTest, WheelAndScrollBarMoveWholeRows) {
     picture.Save("result_list_scrolled.bmp");
     CellLayout top = LayOutCell(CellRect(3, 0), true, true, false);
     EXPECT_EQ(top.imageTop, list.HeaderHeight() + (rh - 16) / 2);
-    EXPECT_GT(picture.Count({top.imageLeft, top.imageTop, top.imageLeft + 16, top.imageTop + 16}, kCrossRed), 20);
+    EXPECT_GT(picture.Count({top.imageLeft, top.imageTop, top.imageLeft + 16, top.imageTop + 16}, kCrossRed),
+              20);
 
     SendMessageW(list.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(2 * WHEEL_DELTA)), 0);
     EXPECT_EQ(list.VerticalPosition(), 0) << "never above the first row";
@@ -177,7 +180,9 @@ TEST_F(ResultListTest, WheelAndScrollBarMoveWholeRows) {
     ListRect lastCell = CellRect(29, 0);
     EXPECT_EQ(lastCell.bottom, picture.height - rh);
     CellLayout last = LayOutCell(lastCell, true, true, false);
-    EXPECT_GT(picture.Count({last.imageLeft, last.imageTop, last.imageLeft + 16, last.imageTop + 16}, kTickGreen), 20);
+    EXPECT_GT(
+        picture.Count({last.imageLeft, last.imageTop, last.imageLeft + 16, last.imageTop + 16}, kTickGreen),
+        20);
 }
 
 TEST_F(ResultListTest, NarrowWindowScrollsSideways) {
@@ -209,7 +214,8 @@ TEST(ResultListResources, ModuleWithoutThePicturesFailsToLoad) {
     EXPECT_FALSE(LoadListResources(GetModuleHandleW(L"kernel32.dll"), resources));
     EXPECT_TRUE(LoadListResources(GetModuleHandleW(nullptr), resources));
     IMAGEINFO info{};
-    ASSERT_EQ(ImageList_GetImageCount(resources.rowImages.Get()), 4) << "65 pixels: four images, one spare column";
+    ASSERT_EQ(ImageList_GetImageCount(resources.rowImages.Get()), 4)
+        << "65 pixels: four images, one spare column";
     ASSERT_TRUE(ImageList_GetImageInfo(resources.rowImages.Get(), 0, &info));
     EXPECT_EQ(info.rcImage.right - info.rcImage.left, 16);
     EXPECT_EQ(ImageList_GetImageCount(resources.glyphs.Get()), 2);
@@ -245,10 +251,11 @@ TEST(ResultListDialog, AttachesToTheDialogPlaceholder) {
     UpdateWindow(dialog);
     Pump();
     Picture picture = Render(placeholder);
-    CellLayout first = LayOutCell({0, list.HeaderHeight(), list.Columns().Find(0)->width,
-                                   list.HeaderHeight() + list.RowHeight()},
-                                  true, true, false);
-    EXPECT_GT(picture.Count({first.imageLeft, first.imageTop, first.imageLeft + 16, first.imageTop + 16}, kTickGreen),
+    CellLayout first = LayOutCell(
+        {0, list.HeaderHeight(), list.Columns().Find(0)->width, list.HeaderHeight() + list.RowHeight()}, true,
+        true, false);
+    EXPECT_GT(picture.Count({first.imageLeft, first.imageTop, first.imageLeft + 16, first.imageTop + 16},
+                            kTickGreen),
               20);
     DestroyWindow(dialog);
     EXPECT_EQ(list.Handle(), nullptr) << "the object lets go of the destroyed window";

@@ -44,23 +44,22 @@ class RowSortTest : public testing::TestWithParam<SortCase> {};
 
 TEST_P(RowSortTest, Order) {
     const SortCase& c = GetParam();
-    CResultRowTable table =
-        Table({{0, L"ok", L"b"}, {0, L"OK", L"a"}, {0, L"Warn", L"c"}, {0, L"\x00C4rger", L"d"}, {0, L"OK", L"e"}});
+    CResultRowTable table = Table(
+        {{0, L"ok", L"b"}, {0, L"OK", L"a"}, {0, L"Warn", L"c"}, {0, L"\x00C4rger", L"d"}, {0, L"OK", L"e"}});
     table.SortRows(c.subItem);
     if (c.reverseAfter)
         table.ReverseRows();
     EXPECT_EQ(Labels(table), c.labels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RowSortTest,
-    testing::Values(
-        // code-unit order: upper case before lower case, U+00C4 after every ASCII letter
-        SortCase{0, false, {L"OK", L"OK", L"Warn", L"ok", L"\x00C4rger"}},
-        SortCase{0, true, {L"\x00C4rger", L"ok", L"Warn", L"OK", L"OK"}},
-        SortCase{1, false, {L"OK", L"ok", L"Warn", L"\x00C4rger", L"OK"}},
-        // sub-items without texts: every row compares equal and keeps its place
-        SortCase{5, false, {L"ok", L"OK", L"Warn", L"\x00C4rger", L"OK"}}));
+INSTANTIATE_TEST_SUITE_P(Cases, RowSortTest,
+                         testing::Values(
+                             // code-unit order: upper case before lower case, U+00C4 after every ASCII letter
+                             SortCase{0, false, {L"OK", L"OK", L"Warn", L"ok", L"\x00C4rger"}},
+                             SortCase{0, true, {L"\x00C4rger", L"ok", L"Warn", L"OK", L"OK"}},
+                             SortCase{1, false, {L"OK", L"ok", L"Warn", L"\x00C4rger", L"OK"}},
+                             // sub-items without texts: every row compares equal and keeps its place
+                             SortCase{5, false, {L"ok", L"OK", L"Warn", L"\x00C4rger", L"OK"}}));
 
 TEST(ResultRowTable, EqualLabelsKeepTheirOrder) {
     CResultRowTable table = Table({{0, L"OK", L"second"}, {0, L"Bad", L"x"}, {0, L"OK", L"first"}});

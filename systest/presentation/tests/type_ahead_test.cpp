@@ -39,15 +39,26 @@ TEST_P(TypeAheadTest, Rows) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, TypeAheadTest,
     testing::Values(
-        TypeAheadCase{"repeated O quickly", {L"Warning", L"OK", L"Ok too"}, {{L'O', 1000, 1}, {L'O', 1100, 2}, {L'O', 1200, 1}}},
-        TypeAheadCase{"repeated O after pauses", {L"Warning", L"OK", L"Ok too"}, {{L'O', 1000, 1}, {L'O', 5000, 2}, {L'O', 9000, 1}}},
-        TypeAheadCase{"O then K keeps the row", {L"Warning", L"OK", L"Ok too"}, {{L'O', 1000, 1}, {L'K', 1500, -1}}},
+        TypeAheadCase{"repeated O quickly",
+                      {L"Warning", L"OK", L"Ok too"},
+                      {{L'O', 1000, 1}, {L'O', 1100, 2}, {L'O', 1200, 1}}},
+        TypeAheadCase{"repeated O after pauses",
+                      {L"Warning", L"OK", L"Ok too"},
+                      {{L'O', 1000, 1}, {L'O', 5000, 2}, {L'O', 9000, 1}}},
+        TypeAheadCase{
+            "O then K keeps the row", {L"Warning", L"OK", L"Ok too"}, {{L'O', 1000, 1}, {L'K', 1500, -1}}},
         TypeAheadCase{"O then K moves on", {L"W", L"Obsolete", L"OK"}, {{L'O', 1000, 1}, {L'K', 1500, 2}}},
-        TypeAheadCase{"a pause starts over", {L"Warning", L"OK", L"Met"}, {{L'O', 1000, 1}, {L'M', 1800, 2}, {L'W', 1900, -1}}},
-        TypeAheadCase{"a new letter after a pause searches from the top", {L"Met", L"OK", L"More"}, {{L'O', 0, 1}, {L'M', 2000, 0}}},
+        TypeAheadCase{"a pause starts over",
+                      {L"Warning", L"OK", L"Met"},
+                      {{L'O', 1000, 1}, {L'M', 1800, 2}, {L'W', 1900, -1}}},
+        TypeAheadCase{"a new letter after a pause searches from the top",
+                      {L"Met", L"OK", L"More"},
+                      {{L'O', 0, 1}, {L'M', 2000, 0}}},
         TypeAheadCase{"no match leaves everything", {L"Met", L"OK"}, {{L'X', 100, -1}, {L'M', 2000, 0}}},
         TypeAheadCase{"case is ignored", {L"met", L"ok"}, {{L'O', 100, 1}}},
-        TypeAheadCase{"across the wrap of the clock", {L"A1", L"B", L"A2"}, {{L'A', 0xFFFFFF00u, 0}, {L'A', 0x00000010u, 2}}},
+        TypeAheadCase{"across the wrap of the clock",
+                      {L"A1", L"B", L"A2"},
+                      {{L'A', 0xFFFFFF00u, 0}, {L'A', 0x00000010u, 2}}},
         TypeAheadCase{"empty list", {}, {{L'A', 100, -1}}}));
 
 TEST(TypeAhead, SearchTextGrowsWithinThePause) {

@@ -7,7 +7,7 @@
 namespace Velkora {
 
 class FakeTextSource : public ITextSource {
-public:
+  public:
     FakeTextSource() = default;
     FakeTextSource(std::initializer_list<std::pair<const TextId, std::wstring>> entries) : texts(entries) {}
 
@@ -18,7 +18,7 @@ public:
     }
     std::wstring RegisteredText(TextId id) const override { return Text(id); }
 
-private:
+  private:
     std::map<TextId, std::wstring> texts;
 };
 

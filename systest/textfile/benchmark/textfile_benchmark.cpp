@@ -25,12 +25,53 @@ namespace {
 // Words of the kind a licence, a card list or a report holds, a few outside ASCII (all of
 // them in Windows-1252, so that every encoding carries the same text).
 const wchar_t* const kWords[] = {
-    L"the",     L"licence", L"agreement", L"software", L"graphics", L"driver",   L"version", L"memory",
-    L"of",      L"and",     L"to",        L"in",       L"for",      L"NVIDIA",   L"Quadro",  L"P4000",
-    L"Radeon",  L"Pro",     L"WX",        L"7100",     L"GB",       L"Windows",  L"10",      L"64-bit",
-    L"Gr\u00FC\u00DFe",     L"\u00C4nderung", L"Pr\u00FCfung", L"\u20AC",  L"12,50",   L"caf\u00E9", L"na\u00EFve",
-    L"is",      L"not",     L"supported", L"recommended", L"minimum", L"requirement", L"user", L"shall",
-    L"may",     L"without", L"warranty",  L"any",      L"kind",     L"express",  L"or",      L"implied",
+    L"the",
+    L"licence",
+    L"agreement",
+    L"software",
+    L"graphics",
+    L"driver",
+    L"version",
+    L"memory",
+    L"of",
+    L"and",
+    L"to",
+    L"in",
+    L"for",
+    L"NVIDIA",
+    L"Quadro",
+    L"P4000",
+    L"Radeon",
+    L"Pro",
+    L"WX",
+    L"7100",
+    L"GB",
+    L"Windows",
+    L"10",
+    L"64-bit",
+    L"Gr\u00FC\u00DFe",
+    L"\u00C4nderung",
+    L"Pr\u00FCfung",
+    L"\u20AC",
+    L"12,50",
+    L"caf\u00E9",
+    L"na\u00EFve",
+    L"is",
+    L"not",
+    L"supported",
+    L"recommended",
+    L"minimum",
+    L"requirement",
+    L"user",
+    L"shall",
+    L"may",
+    L"without",
+    L"warranty",
+    L"any",
+    L"kind",
+    L"express",
+    L"or",
+    L"implied",
 };
 
 struct Lcg {
@@ -50,10 +91,12 @@ std::vector<std::wstring> MakeLines() {
         std::wstring line;
         const std::size_t length = random.Next() % 141;
         while (line.size() < length) {
-            if (!line.empty()) line += L' ';
+            if (!line.empty())
+                line += L' ';
             line += kWords[random.Next() % std::size(kWords)];
         }
-        if (random.Next() % 7 == 0) line = L"\t" + line + L";";
+        if (random.Next() % 7 == 0)
+            line = L"\t" + line + L";";
         total += line.size() + 2;
         lines.push_back(std::move(line));
     }
@@ -74,10 +117,14 @@ template <class F> double BestSeconds(int runs, F&& run) {
 
 const char* Name(TextEncoding encoding) {
     switch (encoding) {
-    case TextEncoding::Ansi: return "Ansi";
-    case TextEncoding::Utf16BigEndian: return "UTF-16 BE";
-    case TextEncoding::Utf16LittleEndian: return "UTF-16 LE";
-    case TextEncoding::Utf8: return "UTF-8";
+    case TextEncoding::Ansi:
+        return "Ansi";
+    case TextEncoding::Utf16BigEndian:
+        return "UTF-16 BE";
+    case TextEncoding::Utf16LittleEndian:
+        return "UTF-16 LE";
+    case TextEncoding::Utf8:
+        return "UTF-8";
     }
     return "?";
 }
@@ -89,7 +136,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     const std::vector<std::wstring> lines = MakeLines();
     std::size_t blockChars = 0;
-    for (const auto& line : lines) blockChars += line.size() + 2;
+    for (const auto& line : lines)
+        blockChars += line.size() + 2;
     const std::size_t repeats = (static_cast<std::size_t>(megabytes) * 1000000 + blockChars - 1) / blockChars;
 
     std::error_code ignored;
@@ -157,7 +205,8 @@ int main(int argc, char** argv) {
                     fileMb / writeSeconds, fileMb / readSeconds, fileMb / allSeconds, fileMb / getlineSeconds,
                     fileMb / blockSeconds, ourLines, theirLines);
         std::fflush(stdout);
-        if (ourChars + 2 * (ourLines - 1) != allChars) std::printf("  ReadAllText length differs!\n");
+        if (ourChars + 2 * (ourLines - 1) != allChars)
+            std::printf("  ReadAllText length differs!\n");
     }
     // Many small files, as a caller reading a licence or a card list per run (or a fuzzer) sees
     // them: the cost per file is opening it and sizing the output, not the text.
@@ -180,8 +229,9 @@ int main(int argc, char** argv) {
             smallChars += text.size();
         }
     });
-    std::printf("%d small UTF-8 files of one line (%zu characters): ReadAllText %.0f files/s, %.1f us per file\n",
-                kSmallFiles, smallChars, kSmallFiles / smallSeconds, smallSeconds * 1e6 / kSmallFiles);
+    std::printf(
+        "%d small UTF-8 files of one line (%zu characters): ReadAllText %.0f files/s, %.1f us per file\n",
+        kSmallFiles, smallChars, kSmallFiles / smallSeconds, smallSeconds * 1e6 / kSmallFiles);
     std::filesystem::remove_all(dir, ignored);
     return 0;
 }

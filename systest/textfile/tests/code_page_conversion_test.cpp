@@ -27,7 +27,10 @@ TEST(PortableCodePages, Decode) {
              // Invalid sequences: one U+FFFD for each.
              DecodeRow{65001, "\xC0\x80", L"\uFFFD\uFFFD"},
              DecodeRow{65001, "\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},
-             DecodeRow{65001, "\xE2\x82" "a", L"\uFFFDa"},
+             DecodeRow{65001,
+                       "\xE2\x82"
+                       "a",
+                       L"\uFFFDa"},
              DecodeRow{65001, "\xFF", L"\uFFFD"},
              DecodeRow{65001, "\0"s, L"\0"s},
          }) {
@@ -54,7 +57,12 @@ TEST(PortableCodePages, Encode) {
              EncodeRow{1252, pair, 0, "??", true},
              EncodeRow{65001, L"\u00E9" + pair, 0, "\xC3\xA9\xF0\x9F\x98\x80", false},
              // A lone surrogate cannot be encoded; UTF-8 has no replacement character of ours.
-             EncodeRow{65001, {wchar_t(0xD800), L'a'}, '*', "\xEF\xBF\xBD" "a", false},
+             EncodeRow{65001,
+                       {wchar_t(0xD800), L'a'},
+                       '*',
+                       "\xEF\xBF\xBD"
+                       "a",
+                       false},
          }) {
         std::string out = "old";
         bool replaced = false;

@@ -12,7 +12,7 @@
 namespace Velkora {
 
 class CScratchDirectory {
-public:
+  public:
     CScratchDirectory() {
         static std::atomic<unsigned> counter{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -31,7 +31,8 @@ public:
     // Joined as wide text: std::filesystem would convert a non-ASCII wide name with the C
     // library's locale on Linux, which may know no more than ASCII.
     std::wstring PathOf(std::wstring_view name) const {
-        return root.wstring() + static_cast<wchar_t>(std::filesystem::path::preferred_separator) + std::wstring(name);
+        return root.wstring() + static_cast<wchar_t>(std::filesystem::path::preferred_separator) +
+               std::wstring(name);
     }
 
     // Names here are ASCII.
@@ -46,7 +47,7 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-private:
+  private:
     std::filesystem::path root;
 };
 

@@ -1,7 +1,7 @@
 #include "text_file_read.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -21,20 +21,24 @@ struct ReadCase {
     std::vector<std::wstring> lines;
 };
 
-std::ostream& operator<<(std::ostream& out, const ReadCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const ReadCase& c) {
+    return out << c.name;
+}
 
 std::vector<std::wstring> ReadLines(CTextFileRead& reader) {
     std::vector<std::wstring> lines;
     std::wstring line;
     // Bounded: a reader that never ends must fail the test, not hang it.
-    for (int i = 0; i < 100000 && reader.ReadTextLine(line); ++i) lines.push_back(line);
+    for (int i = 0; i < 100000 && reader.ReadTextLine(line); ++i)
+        lines.push_back(line);
     return lines;
 }
 
 std::wstring Join(const std::vector<std::wstring>& lines, std::wstring_view separator) {
     std::wstring text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += separator;
+        if (i > 0)
+            text += separator;
         text += lines[i];
     }
     return text;
@@ -44,9 +48,11 @@ std::vector<ReadCase> ReadCases() {
     const std::string longLine(5000, 'x');
     const std::string blockOfA(1023, 'a');
     std::string utf16Block = "\xFF\xFE"s; // the mark and 510 letters, CR then starts at byte 1022
-    for (int i = 0; i < 510; ++i) utf16Block += "a\0"s;
+    for (int i = 0; i < 510; ++i)
+        utf16Block += "a\0"s;
     std::string longUtf16 = "\xFF\xFE"s;
-    for (int i = 0; i < 5000; ++i) longUtf16 += "\xE9\x00"s;
+    for (int i = 0; i < 5000; ++i)
+        longUtf16 += "\xE9\x00"s;
     return {
         {"CrLfBetweenTwoLines", "a\r\nb", TextEncoding::Ansi, {L"a", L"b"}},
         {"CrLfAtTheEndGivesAnEmptyLastLine", "a\r\n", TextEncoding::Ansi, {L"a", L""}},
@@ -56,41 +62,94 @@ std::vector<ReadCase> ReadCases() {
         {"OneByte", "x", TextEncoding::Ansi, {L"x"}},
         {"NulIsAnOrdinaryByte", "a\0b"s, TextEncoding::Ansi, {L"a\0b"s}},
         {"AnsiInWindows1252", "\xE9\x80\x9F", TextEncoding::Ansi, {L"\u00E9\u20AC\u0178"}},
-        {"Utf8MarkIsNotPartOfTheText", "\xEF\xBB\xBF" "a\xC3\xA9\r\nb", TextEncoding::Utf8, {L"a\u00E9", L"b"}},
+        {"Utf8MarkIsNotPartOfTheText",
+         "\xEF\xBB\xBF"
+         "a\xC3\xA9\r\nb",
+         TextEncoding::Utf8,
+         {L"a\u00E9", L"b"}},
         {"Utf8MarkOnly", "\xEF\xBB\xBF", TextEncoding::Utf8, {L""}},
-        {"EfBbWithoutBfIsAnsi", "\xEF\xBB" "a", TextEncoding::Ansi, {L"\u00EF\u00BB" L"a"}},
+        {"EfBbWithoutBfIsAnsi",
+         "\xEF\xBB"
+         "a",
+         TextEncoding::Ansi,
+         {L"\u00EF\u00BB"
+          L"a"}},
         {"EfBbAlone", "\xEF\xBB", TextEncoding::Ansi, {L"\u00EF\u00BB"}},
-        {"Utf16LittleEndianWithMark", "\xFF\xFE" "a\0\r\0\n\0b\0"s, TextEncoding::Utf16LittleEndian, {L"a", L"b"}},
-        {"Utf16LittleEndianWithoutMarkIsAnsi", "a\0\r\0\n\0b\0"s, TextEncoding::Ansi,
+        {"Utf16LittleEndianWithMark",
+         "\xFF\xFE"
+         "a\0\r\0\n\0b\0"s,
+         TextEncoding::Utf16LittleEndian,
+         {L"a", L"b"}},
+        {"Utf16LittleEndianWithoutMarkIsAnsi",
+         "a\0\r\0\n\0b\0"s,
+         TextEncoding::Ansi,
          {L"a\0"s, L"\0"s, L"\0b\0"s}},
         {"Utf16BigEndian", "\xFE\xFF\0a\0\r\0\n\0b"s, TextEncoding::Utf16BigEndian, {L"a", L"b"}},
-        {"Utf16HalfUnitAtTheEndIsDropped", "\xFF\xFE" "a\0b"s, TextEncoding::Utf16LittleEndian, {L"a"}},
+        {"Utf16HalfUnitAtTheEndIsDropped",
+         "\xFF\xFE"
+         "a\0b"s,
+         TextEncoding::Utf16LittleEndian,
+         {L"a"}},
         {"Utf16MarkOnly", "\xFE\xFF", TextEncoding::Utf16BigEndian, {L""}},
-        {"Utf8FourByteSequenceIsFourReplacements", "\xEF\xBB\xBF\xF0\x9F\x98\x80", TextEncoding::Utf8,
+        {"Utf8FourByteSequenceIsFourReplacements",
+         "\xEF\xBB\xBF\xF0\x9F\x98\x80",
+         TextEncoding::Utf8,
          {L"\uFFFD\uFFFD\uFFFD\uFFFD"}},
-        {"Utf8StrayContinuationByte", "\xEF\xBB\xBF\x80" "A", TextEncoding::Utf8, {L"\uFFFDA"}},
-        {"Utf8SurrogatesAsThreeByteSequences", "\xEF\xBB\xBF\xED\xA0\xBD\xED\xB8\x80", TextEncoding::Utf8,
+        {"Utf8StrayContinuationByte",
+         "\xEF\xBB\xBF\x80"
+         "A",
+         TextEncoding::Utf8,
+         {L"\uFFFDA"}},
+        {"Utf8SurrogatesAsThreeByteSequences",
+         "\xEF\xBB\xBF\xED\xA0\xBD\xED\xB8\x80",
+         TextEncoding::Utf8,
          {std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}}},
-        {"Utf8SequenceCutByTheEnd", "\xEF\xBB\xBF" "a\xE2\x82", TextEncoding::Utf8, {L"a"}},
-        {"LineOf5000Characters", longLine + "\r\nend", TextEncoding::Ansi,
+        {"Utf8SequenceCutByTheEnd",
+         "\xEF\xBB\xBF"
+         "a\xE2\x82",
+         TextEncoding::Utf8,
+         {L"a"}},
+        {"LineOf5000Characters",
+         longLine + "\r\nend",
+         TextEncoding::Ansi,
          {std::wstring(5000, L'x'), L"end"}},
-        {"Utf16LineOf5000Characters", longUtf16, TextEncoding::Utf16LittleEndian, {std::wstring(5000, L'\u00E9')}},
-        {"CrLfSplitByTheBlockBoundary", blockOfA + "\r\nb", TextEncoding::Ansi,
+        {"Utf16LineOf5000Characters",
+         longUtf16,
+         TextEncoding::Utf16LittleEndian,
+         {std::wstring(5000, L'\u00E9')}},
+        {"CrLfSplitByTheBlockBoundary",
+         blockOfA + "\r\nb",
+         TextEncoding::Ansi,
          {std::wstring(1023, L'a'), L"b"}},
-        {"Utf16CrLfSplitByTheBlockBoundary", utf16Block + "\r\0\n\0b\0"s, TextEncoding::Utf16LittleEndian,
+        {"Utf16CrLfSplitByTheBlockBoundary",
+         utf16Block + "\r\0\n\0b\0"s,
+         TextEncoding::Utf16LittleEndian,
          {std::wstring(510, L'a'), L"b"}},
         // The mark and 1020 or 1019 letters: the sequence's first bytes end the first block.
-        {"Utf8TwoByteSequenceSplitByTheBlockBoundary", "\xEF\xBB\xBF" + std::string(1020, 'a') + "\xC3\xA9" "b",
-         TextEncoding::Utf8, {std::wstring(1020, L'a') + L"\u00E9b"}},
-        {"Utf8ThreeByteSequenceSplitByTheBlockBoundary", "\xEF\xBB\xBF" + std::string(1019, 'a') + "\xE2\x82\xAC" "b",
-         TextEncoding::Utf8, {std::wstring(1019, L'a') + L"\u20ACb"}},
+        {"Utf8TwoByteSequenceSplitByTheBlockBoundary",
+         "\xEF\xBB\xBF" + std::string(1020, 'a') +
+             "\xC3\xA9"
+             "b",
+         TextEncoding::Utf8,
+         {std::wstring(1020, L'a') + L"\u00E9b"}},
+        {"Utf8ThreeByteSequenceSplitByTheBlockBoundary",
+         "\xEF\xBB\xBF" + std::string(1019, 'a') +
+             "\xE2\x82\xAC"
+             "b",
+         TextEncoding::Utf8,
+         {std::wstring(1019, L'a') + L"\u20ACb"}},
         // Continuation bytes are not checked, so an overlong CR still ends the line.
-        {"Utf8OverlongCrEndsTheLine", "\xEF\xBB\xBF" "a\xC0\x8D" "b", TextEncoding::Utf8, {L"a", L"b"}},
+        {"Utf8OverlongCrEndsTheLine",
+         "\xEF\xBB\xBF"
+         "a\xC0\x8D"
+         "b",
+         TextEncoding::Utf8,
+         {L"a", L"b"}},
     };
 }
 
 class ReadTextLineTest : public testing::TestWithParam<ReadCase> {
-protected:
+  protected:
     CScratchDirectory dir;
 };
 
@@ -120,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, ReadTextLineTest, testing::ValuesIn(ReadCase
                          [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 class TextFileReadTest : public testing::Test {
-protected:
+  protected:
     CScratchDirectory dir;
 };
 
@@ -148,7 +207,9 @@ TEST_F(TextFileReadTest, ReadAllTextPutsTheSeparatorBetweenLines) {
         std::wstring expected;
     };
     for (const Row& row : {Row{"a\nb\n", L"a\r\nb\r\n"}, Row{"a\nb", L"a\r\nb"}, Row{"\n", L"\r\n"},
-                           Row{"\xEF\xBB\xBF" "a\r\nb\n", L"a\r\nb\r\n"}}) {
+                           Row{"\xEF\xBB\xBF"
+                               "a\r\nb\n",
+                               L"a\r\nb\r\n"}}) {
         CTextFileRead wideReader(dir.WriteBytes(L"lf.txt", row.bytes));
         std::wstring wide;
         ASSERT_TRUE(wideReader.ReadAllText(wide, L"\r\n"));
@@ -183,13 +244,20 @@ TEST_F(TextFileReadTest, ReadAllTextSizesItsOutputFromTheFile) {
     };
     const std::string manyEnds(3000, '\n');
     std::wstring manySeparators;
-    for (int i = 0; i < 3000; ++i) manySeparators += L"<sep>";
+    for (int i = 0; i < 3000; ++i)
+        manySeparators += L"<sep>";
     for (const Row& row : {Row{"ansi", "ab\ncd", L"ab<sep>cd"},
-                           Row{"utf8", "\xEF\xBB\xBF" "ab\ncd", L"ab<sep>cd"},
-                           Row{"utf16le", std::string("\xFF\xFE" "a\0\n\0b\0", 8), L"a<sep>b"},
+                           Row{"utf8",
+                               "\xEF\xBB\xBF"
+                               "ab\ncd",
+                               L"ab<sep>cd"},
+                           Row{"utf16le",
+                               std::string("\xFF\xFE"
+                                           "a\0\n\0b\0",
+                                           8),
+                               L"a<sep>b"},
                            Row{"utf16be", std::string("\xFE\xFF\0a\0\n\0b", 8), L"a<sep>b"},
-                           Row{"empty", "", L""},
-                           Row{"line ends only", manyEnds, manySeparators}}) {
+                           Row{"empty", "", L""}, Row{"line ends only", manyEnds, manySeparators}}) {
         SCOPED_TRACE(row.name);
         CTextFileRead wideReader(dir.WriteBytes(L"small.txt", row.bytes));
         std::wstring wide;
@@ -220,9 +288,11 @@ TEST_F(TextFileReadTest, ReadAllTextBeyondTheStagingBlock) {
         std::string bytes = row.mark;
         auto add = [&](const std::string& ascii) {
             for (char c : ascii) {
-                if (row.unitBytes == 2 && row.bigEndian) bytes += '\0';
+                if (row.unitBytes == 2 && row.bigEndian)
+                    bytes += '\0';
                 bytes += c;
-                if (row.unitBytes == 2 && !row.bigEndian) bytes += '\0';
+                if (row.unitBytes == 2 && !row.bigEndian)
+                    bytes += '\0';
             }
         };
         for (int i = 0; i < 120000; ++i) {
@@ -245,7 +315,9 @@ TEST_F(TextFileReadTest, ReadAllTextBeyondTheStagingBlock) {
 
 TEST_F(TextFileReadTest, NarrowLinesOfWideTextUseTheReplacementCharacter) {
     // a, euro sign, a CJK character, b: 1252 has the euro sign but not the CJK character.
-    CTextFileRead reader(dir.WriteBytes(L"utf8.txt", "\xEF\xBB\xBF" "a\xE2\x82\xAC\xE4\xB8\xAD" "b\nplain\n"));
+    CTextFileRead reader(dir.WriteBytes(L"utf8.txt", "\xEF\xBB\xBF"
+                                                     "a\xE2\x82\xAC\xE4\xB8\xAD"
+                                                     "b\nplain\n"));
     reader.SetConversionCodePage(kCodePageWindows1252);
     reader.SetReplacementChar('#');
     EXPECT_FALSE(reader.ConversionLostData());
@@ -261,7 +333,8 @@ TEST_F(TextFileReadTest, NarrowLinesOfWideTextUseTheReplacementCharacter) {
 }
 
 TEST_F(TextFileReadTest, DefaultReplacementIsTheQuestionMark) {
-    CTextFileRead reader(dir.WriteBytes(L"utf16.txt", "\xFF\xFE\x2D\x4E" "a\0"s));
+    CTextFileRead reader(dir.WriteBytes(L"utf16.txt", "\xFF\xFE\x2D\x4E"
+                                                      "a\0"s));
     reader.SetConversionCodePage(kCodePageWindows1252);
     EXPECT_EQ(reader.GetFileEncoding(), TextEncoding::Utf16LittleEndian);
     std::string line;
@@ -303,7 +376,10 @@ TEST_F(TextFileReadTest, ReadersShareTheFile) {
 }
 
 TEST_F(TextFileReadTest, NonAsciiFileName) {
-    { std::ofstream(dir.Root() / std::filesystem::path(u8"Lizenz_\u00E4\u20AC.txt"), std::ios::binary) << "inhalt"; }
+    {
+        std::ofstream(dir.Root() / std::filesystem::path(u8"Lizenz_\u00E4\u20AC.txt"), std::ios::binary)
+            << "inhalt";
+    }
     CTextFileRead reader(dir.PathOf(L"Lizenz_\u00E4\u20AC.txt"));
     ASSERT_TRUE(reader.IsFileOpen());
     std::wstring line;
@@ -321,7 +397,8 @@ TEST_F(TextFileReadTest, ReadFailureThrowsTheSystemCode) {
 #endif
     try {
         CTextFileRead reader(path);
-        if (!reader.IsFileOpen()) GTEST_SKIP() << "no process memory file here";
+        if (!reader.IsFileOpen())
+            GTEST_SKIP() << "no process memory file here";
         FAIL() << "reading did not fail";
     } catch (const CTextFileException& e) {
         EXPECT_NE(e.errorCode, 0u);

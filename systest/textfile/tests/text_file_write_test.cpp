@@ -16,7 +16,7 @@ namespace {
 using namespace std::string_literals;
 
 class TextFileWriteTest : public testing::Test {
-protected:
+  protected:
     CScratchDirectory dir;
 };
 
@@ -26,10 +26,12 @@ struct MarkRow {
 };
 
 TEST_F(TextFileWriteTest, MarkAndNewLineInEachEncoding) {
-    for (const MarkRow& row : {MarkRow{TextEncoding::Ansi, "a\r\n"},
-                               MarkRow{TextEncoding::Utf16BigEndian, "\xFE\xFF\0a\0\r\0\n"s},
-                               MarkRow{TextEncoding::Utf16LittleEndian, "\xFF\xFE" "a\0\r\0\n\0"s},
-                               MarkRow{TextEncoding::Utf8, "\xEF\xBB\xBF" "a\r\n"}}) {
+    for (const MarkRow& row :
+         {MarkRow{TextEncoding::Ansi, "a\r\n"}, MarkRow{TextEncoding::Utf16BigEndian, "\xFE\xFF\0a\0\r\0\n"s},
+          MarkRow{TextEncoding::Utf16LittleEndian, "\xFF\xFE"
+                                                   "a\0\r\0\n\0"s},
+          MarkRow{TextEncoding::Utf8, "\xEF\xBB\xBF"
+                                      "a\r\n"}}) {
         {
             CTextFileWrite writer(dir.PathOf(L"mark.txt"), row.encoding);
             ASSERT_TRUE(writer.IsFileOpen());
@@ -48,11 +50,11 @@ struct Utf8Row {
 
 // Every 16-bit unit by itself: a surrogate pair gives two three-byte sequences.
 TEST_F(TextFileWriteTest, Utf8UnitByUnit) {
-    for (const Utf8Row& row : {Utf8Row{L"\u00E9", "\xC3\xA9"}, Utf8Row{L"\u20AC", "\xE2\x82\xAC"},
-                               Utf8Row{L"\u007F", "\x7F"}, Utf8Row{L"\u0080", "\xC2\x80"},
-                               Utf8Row{L"\u07FF", "\xDF\xBF"}, Utf8Row{L"\u0800", "\xE0\xA0\x80"},
-                               Utf8Row{L"\uFFFF", "\xEF\xBF\xBF"}, Utf8Row{L"\0"s, "\0"s},
-                               Utf8Row{{wchar_t(0xD83D), wchar_t(0xDE00)}, "\xED\xA0\xBD\xED\xB8\x80"}}) {
+    for (const Utf8Row& row :
+         {Utf8Row{L"\u00E9", "\xC3\xA9"}, Utf8Row{L"\u20AC", "\xE2\x82\xAC"}, Utf8Row{L"\u007F", "\x7F"},
+          Utf8Row{L"\u0080", "\xC2\x80"}, Utf8Row{L"\u07FF", "\xDF\xBF"}, Utf8Row{L"\u0800", "\xE0\xA0\x80"},
+          Utf8Row{L"\uFFFF", "\xEF\xBF\xBF"}, Utf8Row{L"\0"s, "\0"s},
+          Utf8Row{{wchar_t(0xD83D), wchar_t(0xDE00)}, "\xED\xA0\xBD\xED\xB8\x80"}}) {
         {
             CTextFileWrite writer(dir.PathOf(L"utf8.txt"), TextEncoding::Utf8);
             writer << row.text;
@@ -88,7 +90,8 @@ TEST_F(TextFileWriteTest, EightBitTextIsConvertedForTheOtherEncodings) {
         writer.WriteText("x");
         writer.WriteText(std::wstring(L"y"));
     }
-    EXPECT_EQ(dir.ReadBytes(L"mixed.txt"), "\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x82\xAC!\xC3\xBCxy");
+    EXPECT_EQ(dir.ReadBytes(L"mixed.txt"), "\xEF\xBB\xBF"
+                                           "caf\xC3\xA9 \xE2\x82\xAC!\xC3\xBCxy");
 }
 
 TEST_F(TextFileWriteTest, NullPointersWriteNothing) {
@@ -135,7 +138,7 @@ struct RoundTripRow {
 };
 
 std::vector<std::wstring> TextOfEveryKind(bool sixteenBitUnits) {
-    std::vector<std::wstring> lines = {L"Gr\u00FC\u00DFe, \u20AC 12,50",   L"", L"tab\tand \"quotes\"",
+    std::vector<std::wstring> lines = {L"Gr\u00FC\u00DFe, \u20AC 12,50",     L"", L"tab\tand \"quotes\"",
                                        std::wstring(3000, L'\u00E9') + L"!", L"", L"last line"};
     if (sixteenBitUnits) {
         lines.push_back(L"\u4E2D\u6587 \u0416 " + std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)});
@@ -145,15 +148,16 @@ std::vector<std::wstring> TextOfEveryKind(bool sixteenBitUnits) {
 }
 
 TEST_F(TextFileWriteTest, WhatIsWrittenReadsBackInEveryEncoding) {
-    for (TextEncoding encoding : {TextEncoding::Ansi, TextEncoding::Utf16BigEndian, TextEncoding::Utf16LittleEndian,
-                                  TextEncoding::Utf8}) {
+    for (TextEncoding encoding : {TextEncoding::Ansi, TextEncoding::Utf16BigEndian,
+                                  TextEncoding::Utf16LittleEndian, TextEncoding::Utf8}) {
         SCOPED_TRACE(static_cast<int>(encoding));
         const std::vector<std::wstring> lines = TextOfEveryKind(encoding != TextEncoding::Ansi);
         {
             CTextFileWrite writer(dir.PathOf(L"trip.txt"), encoding);
             writer.SetConversionCodePage(kCodePageWindows1252);
             for (std::size_t i = 0; i < lines.size(); ++i) {
-                if (i > 0) writer.WriteNewLine();
+                if (i > 0)
+                    writer.WriteNewLine();
                 writer.WriteText(std::wstring_view(lines[i]));
             }
             EXPECT_FALSE(writer.ConversionLostData());
@@ -163,7 +167,8 @@ TEST_F(TextFileWriteTest, WhatIsWrittenReadsBackInEveryEncoding) {
         EXPECT_EQ(reader.GetFileEncoding(), encoding);
         std::vector<std::wstring> read;
         std::wstring line;
-        while (!reader.AtEndOfFile() && reader.ReadTextLine(line)) read.push_back(line);
+        while (!reader.AtEndOfFile() && reader.ReadTextLine(line))
+            read.push_back(line);
         EXPECT_EQ(read, lines);
     }
 }
@@ -209,7 +214,8 @@ TEST_F(TextFileWriteTest, WriterWithoutFileThrowsWhenTheBufferIsFull) {
 TEST_F(TextFileWriteTest, FailedWriteOutThrowsTheSystemCode) {
     {
         CTextFileWrite probe(kFullDevice, TextEncoding::Ansi);
-        if (!probe.IsFileOpen()) GTEST_SKIP() << "no full device here";
+        if (!probe.IsFileOpen())
+            GTEST_SKIP() << "no full device here";
     }
     CTextFileWrite writer(kFullDevice, TextEncoding::Utf8);
     writer << L"report";
@@ -231,7 +237,8 @@ TEST_F(TextFileWriteTest, FailedWriteOutThrowsTheSystemCode) {
 TEST_F(TextFileWriteTest, DestructorSwallowsAFailedWriteOut) {
     {
         CTextFileWrite probe(kFullDevice, TextEncoding::Ansi);
-        if (!probe.IsFileOpen()) GTEST_SKIP() << "no full device here";
+        if (!probe.IsFileOpen())
+            GTEST_SKIP() << "no full device here";
     }
     {
         CTextFileWrite writer(kFullDevice, TextEncoding::Utf8);

@@ -24,7 +24,8 @@ TEST(Driver, StartsReadsAndDrivesADialog) {
     HWND dialog = fixture.WaitForWindow(L"#32770", L"Driver Fixture", 10000);
     ASSERT_NE(dialog, nullptr);
 
-    EXPECT_EQ(ListBoxItemsOf(ControlOf(dialog, 1001)), (std::vector<std::wstring>{L"first line", L"", L"third line"}));
+    EXPECT_EQ(ListBoxItemsOf(ControlOf(dialog, 1001)),
+              (std::vector<std::wstring>{L"first line", L"", L"third line"}));
     EXPECT_NE(ChildWithText(dialog, L"Fixture text"), nullptr);
     HWND ok = ControlOf(dialog, IDOK);
     EXPECT_FALSE(IsEnabledControl(ok));
@@ -86,7 +87,8 @@ TEST(TempFolder, TakesTheNextNameWhenOneIsTaken) {
         EXPECT_TRUE(next.IsValid());
         EXPECT_EQ(next.Path(), base + std::to_wstring(number + 4) + L"\\");
     }
-    for (const std::wstring& folder : leftOver) EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
+    for (const std::wstring& folder : leftOver)
+        EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
 }
 
 // Tests write paths beyond MAX_PATH and read-only files on purpose; their folder still goes whole.
@@ -103,7 +105,8 @@ TEST(TempFolder, IsRemovedWithLongPathsAndReadOnlyFiles) {
         ASSERT_TRUE(VelkoraTest::WriteFileBytes(deep + L"deep.txt", "x"));
         ASSERT_TRUE(VelkoraTest::WriteFileBytes(path + L"locked.txt", "y"));
         ASSERT_TRUE(SetFileAttributesW((path + L"locked.txt").c_str(), FILE_ATTRIBUTE_READONLY));
-        EXPECT_EQ(VelkoraTest::FilesIn(path), (std::vector<std::wstring>{std::wstring(150, L'd'), L"locked.txt"}));
+        EXPECT_EQ(VelkoraTest::FilesIn(path),
+                  (std::vector<std::wstring>{std::wstring(150, L'd'), L"locked.txt"}));
     }
     EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << "left behind";
 }
@@ -122,11 +125,13 @@ TEST(TempFolder, RemovalNeverReachesTheCurrentDirectory) {
     {
         VelkoraTest::CTempFolder other(L"velkora-driver");
         ASSERT_TRUE(other.IsValid());
-        const std::wstring deep = L"\\\\?\\" + other.Path() + std::wstring(150, L'd') + L"\\" + std::wstring(150, L'e');
+        const std::wstring deep =
+            L"\\\\?\\" + other.Path() + std::wstring(150, L'd') + L"\\" + std::wstring(150, L'e');
         ASSERT_TRUE(CreateDirectoryW(deep.substr(0, deep.size() - 151).c_str(), nullptr));
         ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
     }
-    for (const wchar_t* notFull : {L"", L"relative", L".\\relative\\", L"C:\\", L"C:relative", L"\\\\server", L"\\\\server\\share\\"})
+    for (const wchar_t* notFull :
+         {L"", L"relative", L".\\relative\\", L"C:\\", L"C:relative", L"\\\\server", L"\\\\server\\share\\"})
         EXPECT_FALSE(VelkoraTest::DeleteFolderTree(notFull)) << notFull;
     SetCurrentDirectoryW(previous);
     EXPECT_EQ(VelkoraTest::FilesIn(here.Path()), (std::vector<std::wstring>{L"canary.txt", L"relative"}));

@@ -2,6 +2,7 @@
 // wherever the focus is, the list through oleacc from another process, texts shown as they are,
 // and the help option.
 #include <windows.h>
+
 #include <oleacc.h>
 
 #include <map>
@@ -12,8 +13,8 @@
 
 #include "access_key.h"
 #include "com_objects_win32.h"
-#include "dialog_program_fixture.h"
 #include "command_line.h"
+#include "dialog_program_fixture.h"
 #include "help_text.h"
 
 namespace {
@@ -43,10 +44,12 @@ std::map<int, wchar_t> AccessKeysOf(HWND dialog) {
     return keys;
 }
 
-wchar_t Lower(wchar_t key) { return key >= L'A' && key <= L'Z' ? static_cast<wchar_t>(key - L'A' + L'a') : key; }
+wchar_t Lower(wchar_t key) {
+    return key >= L'A' && key <= L'Z' ? static_cast<wchar_t>(key - L'A' + L'a') : key;
+}
 
 class DialogAccess : public DialogProgram {
-protected:
+  protected:
     HWND WaitForMain() {
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(licence); }, kWait));
         return WaitForMainWindow();
@@ -67,9 +70,11 @@ TEST_F(DialogAccess, AccessKeyOnEveryButtonWorksWhereverTheFocusIs) {
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(licence) == ControlOf(licence, 1001); }, 5000))
         << "focus on " << Utf8Of(ClassNameOf(FocusOf(licence)));
     PressAccessKey(licence, Lower(keys[1006]));
-    ASSERT_TRUE(WaitUntil([&] { return IsChecked(ControlOf(licence, 1006)); }, 5000)) << "the consent box's key";
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(ControlOf(licence, 1006)); }, 5000))
+        << "the consent box's key";
     EXPECT_TRUE(WaitUntil([&] { return IsEnabledControl(accept); }, 5000));
-    EXPECT_TRUE(WaitUntil([&] { return FocusOf(licence) == accept; }, 5000)) << "ticking moves the focus to Accept";
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(licence) == accept; }, 5000))
+        << "ticking moves the focus to Accept";
     PressAccessKey(licence, Lower(keys[IDOK]));
     HWND main = WaitForMain();
     ASSERT_NE(main, nullptr);
@@ -84,8 +89,11 @@ TEST_F(DialogAccess, AccessKeyOnEveryButtonWorksWhereverTheFocusIs) {
     {
         CTextOpenRecorder recorder(recordPath);
         PressAccessKey(main, Lower(keys[1008]));
-        EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(recordPath).value_or("").find("VelkoraSysTest.txt") != std::string::npos; },
-                              kWait))
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return ReadFileBytes(recordPath).value_or("").find("VelkoraSysTest.txt") != std::string::npos;
+            },
+            kWait))
             << "the report button's key from the list";
     }
     EXPECT_TRUE(IsWindow(main));
@@ -121,8 +129,8 @@ TEST_F(DialogAccess, ScreenReaderReadsEveryRowOfTheMainWindow) {
     CoInitialize(nullptr);
     {
         Velkora::CComPtr<IAccessible> accessible;
-        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, 1001), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                             accessible.ReceiveVoid()),
+        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, 1001), static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible), accessible.ReceiveVoid()),
                   S_OK);
         long count = 0;
         ASSERT_EQ(accessible->get_accChildCount(&count), S_OK);
@@ -136,7 +144,8 @@ TEST_F(DialogAccess, ScreenReaderReadsEveryRowOfTheMainWindow) {
         };
         auto name = [&](long id) {
             Velkora::CBstr text;
-            if (FAILED(accessible->get_accName(child(id), text.Receive())) || !text) return std::string("<none>");
+            if (FAILED(accessible->get_accName(child(id), text.Receive())) || !text)
+                return std::string("<none>");
             return Utf8Of(std::wstring(text.Get(), SysStringLen(text.Get())));
         };
         VARIANT role;
@@ -146,14 +155,16 @@ TEST_F(DialogAccess, ScreenReaderReadsEveryRowOfTheMainWindow) {
         EXPECT_FALSE(name(CHILDID_SELF).empty()) << "the list has a name";
         for (std::size_t i = 0; i < checks.size(); ++i) {
             long id = static_cast<long>(i) + 1;
-            EXPECT_EQ(name(id), checks[i]["label"].get<std::string>() + ", " + checks[i]["text"].get<std::string>());
+            EXPECT_EQ(name(id),
+                      checks[i]["label"].get<std::string>() + ", " + checks[i]["text"].get<std::string>());
             ASSERT_EQ(accessible->get_accRole(child(id), &role), S_OK);
             EXPECT_EQ(role.lVal, ROLE_SYSTEM_LISTITEM);
             VARIANT state;
             ASSERT_EQ(accessible->get_accState(child(id), &state), S_OK);
             EXPECT_TRUE(state.lVal & STATE_SYSTEM_SELECTABLE);
             EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSABLE);
-            EXPECT_EQ((state.lVal & STATE_SYSTEM_FOCUSED) != 0, i == 0) << "the list has the focus, on the first row";
+            EXPECT_EQ((state.lVal & STATE_SYSTEM_FOCUSED) != 0, i == 0)
+                << "the list has the focus, on the first row";
         }
         ASSERT_EQ(accessible->get_accRole(child(count), &role), S_OK);
         EXPECT_EQ(role.lVal, ROLE_SYSTEM_COLUMNHEADER);
@@ -173,7 +184,8 @@ TEST_F(DialogAccess, HelpWritesTheUsageAndStartsNothing) {
         // In the user's language: the English module's text is the built-in one, word for word.
         const std::string shown = help.Output();
         if (UserLanguageCode() == L"de") {
-            EXPECT_EQ(shown.rfind("Aufruf: VelkoraSysTest [-accepteula] [-silent] [-report PFAD|-]", 0), 0u) << shown;
+            EXPECT_EQ(shown.rfind("Aufruf: VelkoraSysTest [-accepteula] [-silent] [-report PFAD|-]", 0), 0u)
+                << shown;
             EXPECT_NE(shown.find("\r\nExitcodes:\r\n"), std::string::npos) << shown;
         } else {
             EXPECT_EQ(shown, Utf8Of(Velkora::HelpText())) << Utf8Of(word);
@@ -189,12 +201,13 @@ TEST_F(DialogAccess, SilentHelpWithoutStandardOutputShowsNoBox) {
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                               folder.Path().c_str(), &startup, &process));
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, folder.Path().c_str(), &startup, &process));
     Velkora::CHandle thread(process.hThread), started(process.hProcess);
     const bool ended = WaitForSingleObject(started.Get(), 10000) == WAIT_OBJECT_0;
     EXPECT_TRUE(ended) << "still running: a box waits";
-    if (!ended) TerminateProcess(started.Get(), 1);
+    if (!ended)
+        TerminateProcess(started.Get(), 1);
     DWORD code = 0xBAD;
     GetExitCodeProcess(started.Get(), &code);
     EXPECT_EQ(code, 0u);
@@ -208,27 +221,31 @@ TEST_F(DialogAccess, HelpWithoutStandardOutputShowsTheUsageInABox) {
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES; // and no handles at all
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                               folder.Path().c_str(), &startup, &process));
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, folder.Path().c_str(), &startup, &process));
     Velkora::CHandle thread(process.hThread), started(process.hProcess);
     HWND box = nullptr;
-    bool shown = WaitUntil([&] { return (box = WindowHoldingControlOf(process.dwProcessId, L"Static")) != nullptr; }, kWait);
+    bool shown = WaitUntil(
+        [&] { return (box = WindowHoldingControlOf(process.dwProcessId, L"Static")) != nullptr; }, kWait);
     if (shown) {
         // The box's text is the usage (the box may wrap it, but keeps every word).
         std::wstring shownText;
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (ClassNameOf(child) == L"Static" && TextOf(child).size() > shownText.size()) shownText = TextOf(child);
+            if (ClassNameOf(child) == L"Static" && TextOf(child).size() > shownText.size())
+                shownText = TextOf(child);
         }
         EXPECT_EQ(TextOf(box), L"VelkoraSysTest");
         EXPECT_NE(shownText.find(L"-accepteula"), std::wstring::npos) << Utf8Of(shownText);
-        if (UserLanguageCode() != L"de") EXPECT_EQ(shownText.size(), Velkora::HelpText().size()) << Utf8Of(shownText);
+        if (UserLanguageCode() != L"de")
+            EXPECT_EQ(shownText.size(), Velkora::HelpText().size()) << Utf8Of(shownText);
         PostCommand(box, IDOK);
     }
     EXPECT_TRUE(shown) << "no message box";
     EXPECT_EQ(WaitForSingleObject(started.Get(), kWait), WAIT_OBJECT_0);
     DWORD code = 0xBAD;
     GetExitCodeProcess(started.Get(), &code);
-    if (code == STILL_ACTIVE) TerminateProcess(started.Get(), 1);
+    if (code == STILL_ACTIVE)
+        TerminateProcess(started.Get(), 1);
     EXPECT_EQ(code, 0u);
 }
 

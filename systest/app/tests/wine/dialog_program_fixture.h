@@ -18,7 +18,6 @@ namespace DialogTest {
 
 using namespace VelkoraTest;
 
-
 inline const std::wstring kDeliverable = WinePathOf(VELKORA_DELIVERABLE_DIR) + L"\\";
 inline const std::wstring kScreenshots = WinePathOf(VELKORA_SCREENSHOT_DIR) + L"\\";
 inline constexpr DWORD kWait = 60000;
@@ -26,7 +25,7 @@ inline constexpr DWORD kWait = 60000;
 // Points the shell's "open" for .txt files at a command that records the path it was given, and
 // puts back what was there before. A user's machine opens the report in its text editor.
 class CTextOpenRecorder {
-public:
+  public:
     explicit CTextOpenRecorder(const std::wstring& recordPath) {
         extension = Remember(L"Software\\Classes\\.txt");
         command = Remember(L"Software\\Classes\\txtfile\\shell\\open\\command");
@@ -41,7 +40,7 @@ public:
     CTextOpenRecorder(const CTextOpenRecorder&) = delete;
     CTextOpenRecorder& operator=(const CTextOpenRecorder&) = delete;
 
-private:
+  private:
     struct Saved {
         bool existed = false;
         std::wstring value;
@@ -50,8 +49,8 @@ private:
         Saved saved;
         wchar_t value[1024] = {};
         DWORD bytes = sizeof value - sizeof(wchar_t);
-        saved.existed = RegGetValueW(HKEY_LOCAL_MACHINE, key, nullptr, RRF_RT_REG_SZ, nullptr, value, &bytes) ==
-                        ERROR_SUCCESS;
+        saved.existed = RegGetValueW(HKEY_LOCAL_MACHINE, key, nullptr, RRF_RT_REG_SZ, nullptr, value,
+                                     &bytes) == ERROR_SUCCESS;
         saved.value = value;
         return saved;
     }
@@ -60,8 +59,10 @@ private:
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
     static void Restore(const wchar_t* key, const Saved& saved) {
-        if (saved.existed) Set(key, saved.value);
-        else RegDeleteKeyW(HKEY_LOCAL_MACHINE, key);
+        if (saved.existed)
+            Set(key, saved.value);
+        else
+            RegDeleteKeyW(HKEY_LOCAL_MACHINE, key);
     }
 
     Saved extension, command;
@@ -69,7 +70,7 @@ private:
 
 // A copy of the deliverable folder in which the program runs, with licence texts of the test's own.
 class DialogProgram : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder.IsValid());
         ASSERT_EQ(Utf8Of(CopyDeliverable(kDeliverable, folder.Path(), false)), "") << "not copied";
@@ -78,7 +79,8 @@ protected:
 
     // The program with these words on its command line; nothing is waited for.
     void Launch(const std::wstring& arguments) {
-        ASSERT_TRUE(program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), {}}));
+        ASSERT_TRUE(
+            program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), {}}));
     }
 
     void Start() {

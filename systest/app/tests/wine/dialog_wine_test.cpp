@@ -28,7 +28,8 @@ TEST_F(DialogProgram, LicenceLinesInFileOrderFromUtf16) {
 TEST_F(DialogProgram, LicenceConsentEnablesAcceptAndEnterDoesNotAcceptBefore) {
     WriteFileBytes(licencePath, "\xEF\xBB\xBFLine one\nLine \xC3\xA4 two");
     Start();
-    EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, 1001)), (std::vector<std::wstring>{L"Line one", L"Line \x00e4 two"}));
+    EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, 1001)),
+              (std::vector<std::wstring>{L"Line one", L"Line \x00e4 two"}));
     HWND accept = ControlOf(licence, IDOK);
     EXPECT_FALSE(IsEnabledControl(accept));
     PressKey(licence, VK_RETURN);
@@ -79,10 +80,15 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
         for (int press = 0; press < 2; ++press) {
             DeleteFileW(recordPath.c_str());
             ClickButton(ControlOf(main, 1008));
-            EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(recordPath).value_or("").find("VelkoraSysTest.txt") != std::string::npos; },
-                                  kWait))
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    return ReadFileBytes(recordPath).value_or("").find("VelkoraSysTest.txt") !=
+                           std::string::npos;
+                },
+                kWait))
                 << "the shell was not asked to open the report";
-            if (press == 0) first = ReadFileBytes(reportPath).value_or("");
+            if (press == 0)
+                first = ReadFileBytes(reportPath).value_or("");
         }
     }
     std::string report = ReadFileBytes(reportPath).value_or("");
@@ -104,7 +110,8 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
     int results = 0;
     while (lineStart < text.size() - last.size()) {
         std::string line = text.substr(lineStart, text.find("\r\n", lineStart) - lineStart);
-        EXPECT_TRUE(line.rfind("Met: ", 0) == 0 || line.rfind("Warning: ", 0) == 0 || line.rfind("Not met: ", 0) == 0)
+        EXPECT_TRUE(line.rfind("Met: ", 0) == 0 || line.rfind("Warning: ", 0) == 0 ||
+                    line.rfind("Not met: ", 0) == 0)
             << line;
         ++results;
         lineStart = text.find("\r\n", lineStart) + 2;

@@ -3,6 +3,7 @@
 // proportion, list rows that hold their images, captions that fit their controls, licence lines
 // that fit their list.
 #include <windows.h>
+
 #include <oleacc.h>
 
 #include <cstdlib>
@@ -10,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "com_objects_win32.h"
-#include "gdi_objects_win32.h"
 #include "dialog_program_fixture.h"
+#include "gdi_objects_win32.h"
 #include "text_file_read.h"
 
 namespace {
@@ -23,7 +24,9 @@ int ScreenDpi() {
     return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
-int Scaled(int value, int dpi) { return MulDiv(value, dpi, 96); }
+int Scaled(int value, int dpi) {
+    return MulDiv(value, dpi, 96);
+}
 
 std::wstring WithoutAccessKey(std::wstring caption) {
     for (std::size_t at = caption.find(L'&'); at != std::wstring::npos; at = caption.find(L'&', at + 1))
@@ -47,15 +50,18 @@ void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
         std::wstring cls = ClassNameOf(child);
         LONG style = GetWindowLongW(child, GWL_STYLE);
         bool button = cls == L"Button";
-        bool oneLineText = cls == L"Static" && (style & SS_TYPEMASK) == SS_LEFT && TextOf(child).find(L' ') != 0;
-        if (!button && !oneLineText) continue;
+        bool oneLineText =
+            cls == L"Static" && (style & SS_TYPEMASK) == SS_LEFT && TextOf(child).find(L' ') != 0;
+        if (!button && !oneLineText)
+            continue;
         std::wstring text = WithoutAccessKey(TextOf(child));
         RECT client{};
         GetClientRect(child, &client);
         SIZE size{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
         // a check box's text starts after its box; push buttons keep a margin for their frame
-        int room = client.right - (button ? ((style & 0xF) == BS_AUTOCHECKBOX ? Scaled(16, dpi) : Scaled(4, dpi)) : 0);
+        int room = client.right -
+                   (button ? ((style & 0xF) == BS_AUTOCHECKBOX ? Scaled(16, dpi) : Scaled(4, dpi)) : 0);
         if (cls == L"Static" && client.bottom < 2 * size.cy) {
             EXPECT_LE(size.cx, room) << window << ": " << Utf8Of(text) << " is cut at " << dpi << " DPI";
         } else if (button) {
@@ -69,14 +75,16 @@ void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
 std::wstring Letters(const std::wstring& text) {
     std::wstring letters;
     for (wchar_t c : text)
-        if (!iswspace(c)) letters.push_back(c);
+        if (!iswspace(c))
+            letters.push_back(c);
     return letters;
 }
 
 std::wstring LettersOfFile(const std::wstring& path) {
     Velkora::CTextFileRead file(path);
     std::wstring letters, line;
-    while (!file.AtEndOfFile() && file.ReadTextLine(line)) letters += Letters(line);
+    while (!file.AtEndOfFile() && file.ReadTextLine(line))
+        letters += Letters(line);
     return letters;
 }
 
@@ -93,7 +101,8 @@ TEST_P(LicenceAtTheDpi, EntriesFitTheList) {
         ASSERT_TRUE(CopyFileW(source.c_str(), licencePath.c_str(), FALSE));
         Start();
         Sleep(300);
-        SaveWindowScreenshot(licence, kScreenshots + L"licence-" + std::wstring(shipped, 6) + L"-" + std::to_wstring(dpi) + L"dpi.bmp");
+        SaveWindowScreenshot(licence, kScreenshots + L"licence-" + std::wstring(shipped, 6) + L"-" +
+                                          std::to_wstring(dpi) + L"dpi.bmp");
         HWND list = ControlOf(licence, 1001);
         RECT client{};
         GetClientRect(list, &client);
@@ -109,7 +118,8 @@ TEST_P(LicenceAtTheDpi, EntriesFitTheList) {
             SIZE size{};
             GetTextExtentPoint32W(screen.Get(), entry.c_str(), static_cast<int>(entry.size()), &size);
             // two pixels in from each side, where the list draws its entries
-            EXPECT_LE(size.cx, client.right - 4) << "entry " << index << " is cut at " << dpi << " DPI: " << Utf8Of(entry);
+            EXPECT_LE(size.cx, client.right - 4)
+                << "entry " << index << " is cut at " << dpi << " DPI: " << Utf8Of(entry);
             letters += Letters(entry);
         }
         EXPECT_EQ(letters, LettersOfFile(source)) << "every word, in order";
@@ -146,8 +156,8 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     CoInitialize(nullptr);
     {
         Velkora::CComPtr<IAccessible> accessible;
-        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, 1001), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                             accessible.ReceiveVoid()),
+        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, 1001), static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible), accessible.ReceiveVoid()),
                   S_OK);
         VARIANT row;
         VariantInit(&row);

@@ -20,13 +20,14 @@ std::string Garbage(std::size_t size) {
 
 json CheckById(const json& document, const char* id) {
     for (const json& check : document["checks"]) {
-        if (check["id"] == id) return check;
+        if (check["id"] == id)
+            return check;
     }
     return json();
 }
 
 class FaultTable : public UnattendedProgram {
-protected:
+  protected:
     // A silent run with both outputs; the document, or a discarded one.
     json SilentRun(RunOutcome& run) {
         DeleteFileW((out + L"result.json").c_str());
@@ -41,7 +42,8 @@ TEST_F(FaultTable, TargetLockedByAnotherProcessStaysUntouched) {
     for (const wchar_t* option : {L"-report", L"-json"}) {
         const std::wstring target = out + L"locked.txt";
         ASSERT_TRUE(WriteFileBytes(target, "old contents"));
-        Velkora::CFile lock(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        Velkora::CFile lock(
+            CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
         RunOutcome run = Run(std::wstring(L"-accepteula -silent ") + option + L" \"" + target + L"\"");
         lock.Reset();
@@ -89,18 +91,21 @@ TEST_F(FaultTable, BrokenCardListsDecideLikeTheEntriesTheyHold) {
     const json empty = CheckById(SilentRun(run), "graphicsCard");
 
     std::wstring utf16;
-    for (unsigned char c : *shipped) utf16 += static_cast<wchar_t>(c); // the list is ASCII
+    for (unsigned char c : *shipped)
+        utf16 += static_cast<wchar_t>(c); // the list is ASCII
     std::string bigEndian = "\xFE\xFF";
     for (wchar_t c : utf16) {
         bigEndian += static_cast<char>(c >> 8);
         bigEndian += static_cast<char>(c & 0xFF);
     }
     std::string noLineEnd;
-    while (noLineEnd.size() < (8u << 20)) noLineEnd += "quadro p4000,388.13,20171110,CD ";
+    while (noLineEnd.size() < (8u << 20))
+        noLineEnd += "quadro p4000,388.13,20171110,CD ";
     std::string huge;
     const std::string comment = "# " + std::string(97, '-') + "\r\n";
     huge.reserve((200u << 20) + shipped->size());
-    while (huge.size() < (200u << 20)) huge += comment;
+    while (huge.size() < (200u << 20))
+        huge += comment;
     huge += *shipped;
     struct Case {
         const char* name;
@@ -131,7 +136,8 @@ TEST_F(FaultTable, BrokenLanguageModuleCountsAsMissing) {
     ASSERT_TRUE(module);
     std::vector<std::wstring> modules;
     for (const std::wstring& name : FilesIn(folder.Path())) {
-        if (name.rfind(L"VelkoraSystest_", 0) == 0) modules.push_back(folder.Path() + name);
+        if (name.rfind(L"VelkoraSystest_", 0) == 0)
+            modules.push_back(folder.Path() + name);
     }
     const char* const kinds[] = {"truncated", "garbage", "folder"};
     for (const char* kind : kinds) {
@@ -141,8 +147,9 @@ TEST_F(FaultTable, BrokenLanguageModuleCountsAsMissing) {
             if (std::string(kind) == "folder") {
                 ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
             } else {
-                ASSERT_TRUE(WriteFileBytes(path, std::string(kind) == "truncated" ? module->substr(0, module->size() / 3)
-                                                                               : Garbage(module->size())));
+                ASSERT_TRUE(WriteFileBytes(path, std::string(kind) == "truncated"
+                                                     ? module->substr(0, module->size() / 3)
+                                                     : Garbage(module->size())));
             }
         }
         DeleteFileW((out + L"result.json").c_str());
@@ -150,7 +157,8 @@ TEST_F(FaultTable, BrokenLanguageModuleCountsAsMissing) {
         ASSERT_TRUE(run.exitCode) << kind;
         EXPECT_EQ(*run.exitCode, 0xFFFFFFFFu) << kind;
         EXPECT_EQ(run.windowsSeen, 0u) << kind;
-        EXPECT_EQ(run.errors.rfind("Fatal Error: Can't initialize language Dll / ", 0), 0u) << kind << ": " << run.errors;
+        EXPECT_EQ(run.errors.rfind("Fatal Error: Can't initialize language Dll / ", 0), 0u)
+            << kind << ": " << run.errors;
         EXPECT_TRUE(FilesIn(out).empty()) << kind;
     }
 }
@@ -158,8 +166,10 @@ TEST_F(FaultTable, BrokenLanguageModuleCountsAsMissing) {
 // A broken module of the user's language beside a sound English one: the English texts are used,
 // as when the user's module is missing.
 TEST_F(FaultTable, BrokenLocaleModuleFallsBackToEnglish) {
-    if (UserLanguageCode() == L"en") GTEST_SKIP() << "the user's module is the English one here";
-    ASSERT_TRUE(WriteFileBytes(folder.Path() + L"VelkoraSystest_" + UserLanguageCode() + L".Dll", Garbage(40000)));
+    if (UserLanguageCode() == L"en")
+        GTEST_SKIP() << "the user's module is the English one here";
+    ASSERT_TRUE(
+        WriteFileBytes(folder.Path() + L"VelkoraSystest_" + UserLanguageCode() + L".Dll", Garbage(40000)));
     RunOutcome run;
     json document = SilentRun(run);
     ASSERT_TRUE(run.exitCode);
@@ -173,7 +183,8 @@ TEST_F(FaultTable, BrokenLocaleModuleFallsBackToEnglish) {
 // are whole, and Zentoli's settings file still holds every key.
 TEST_F(FaultTable, TwoChecksAtOnceInTheSameFolder) {
     CDrivenProcess first, second;
-    const std::wstring program = L"\"" + folder.Path() + L"VelkoraSysTest.exe\" -accepteula -silent -json \"" + out;
+    const std::wstring program =
+        L"\"" + folder.Path() + L"VelkoraSysTest.exe\" -accepteula -silent -json \"" + out;
     ASSERT_TRUE(first.Start({program + L"first.json\"", folder.Path(), {}}));
     ASSERT_TRUE(second.Start({program + L"second.json\"", folder.Path(), {}}));
     const std::optional<DWORD> firstCode = first.WaitForExit(kWait);

@@ -16,7 +16,7 @@ const std::wstring kProbe = VelkoraTest::WinePathOf(VELKORA_PROBE);
 
 // A fresh folder tree under the temporary folder, removed afterwards.
 class LanguageLayout : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(root.IsValid());
         program = root.Path() + L"prog\\";
@@ -29,13 +29,14 @@ protected:
         ASSERT_TRUE(VelkoraTest::CopyInto(kDeliverable + name, folder, name)) << name.c_str();
     }
     // Runs a program of the layout (in the test's own locale: Wine hands a child the locale of
-// its parent, not the one of the environment block); gives its output, or fails the test.
+    // its parent, not the one of the environment block); gives its output, or fails the test.
     std::string Run(const std::wstring& exe, DWORD* exitCode) {
         CDrivenProcess process;
         EXPECT_TRUE(process.Start({L"\"" + program + exe + L"\"", work, {}}));
         auto code = process.WaitForExit(30000);
         EXPECT_TRUE(code.has_value());
-        if (!code) process.Terminate();
+        if (!code)
+            process.Terminate();
         *exitCode = code.value_or(0xFFFF);
         return process.Output();
     }
@@ -53,7 +54,8 @@ std::wstring LanguageCode() {
 
 std::string Line(const std::string& output, const std::string& key) {
     std::size_t at = output.find(key + "=");
-    if (at == std::string::npos) return "<missing>";
+    if (at == std::string::npos)
+        return "<missing>";
     std::size_t end = output.find_first_of("\r\n", at);
     return output.substr(at + key.size() + 1, end - at - key.size() - 1);
 }
@@ -67,7 +69,8 @@ std::string Utf8(const std::wstring& text) {
 }
 
 TEST_F(LanguageLayout, GermanLocaleUsesTheGermanModuleBesideTheProgram) {
-    if (LanguageCode() != L"de") GTEST_SKIP() << "runs in a German locale";
+    if (LanguageCode() != L"de")
+        GTEST_SKIP() << "runs in a German locale";
     Ship(L"VelkoraSystest_De.Dll", program);
     Ship(L"VelkoraSystest_En.Dll", work);
     DWORD code = 0;
@@ -81,12 +84,15 @@ TEST_F(LanguageLayout, GermanLocaleUsesTheGermanModuleBesideTheProgram) {
 }
 
 TEST_F(LanguageLayout, MissingLocaleModuleFallsBackToEnglishBesideTheProgram) {
-    if (LanguageCode() == L"en") GTEST_SKIP() << "runs in a locale other than English";
+    if (LanguageCode() == L"en")
+        GTEST_SKIP() << "runs in a locale other than English";
     Ship(L"VelkoraSystest_En.Dll", program);
     // One in the working folder is not the program's and is not taken.
-    ASSERT_TRUE(VelkoraTest::CopyInto(kDeliverable + L"VelkoraSystest_De.Dll", work, L"VelkoraSystest_En.Dll"));
+    ASSERT_TRUE(
+        VelkoraTest::CopyInto(kDeliverable + L"VelkoraSystest_De.Dll", work, L"VelkoraSystest_En.Dll"));
     // A licence for the locale beside the program does not matter.
-    ASSERT_TRUE(VelkoraTest::CopyInto(kDeliverable + L"Lic_De.Txt", program, L"Lic_" + LanguageCode() + L".Txt"));
+    ASSERT_TRUE(
+        VelkoraTest::CopyInto(kDeliverable + L"Lic_De.Txt", program, L"Lic_" + LanguageCode() + L".Txt"));
     DWORD code = 0;
     std::string out = Run(L"probe.exe", &code);
     EXPECT_EQ(code, 0u) << out;
@@ -102,8 +108,8 @@ TEST_F(LanguageLayout, DirectoryNamedLikeTheModuleCountsAsMissing) {
     DWORD code = 0;
     std::string out = Run(L"probe.exe", &code);
     EXPECT_EQ(code, 1u) << out;
-    EXPECT_EQ(Line(out, "fatal"),
-              "Fatal Error|Can't initialize language Dll / " + Utf8(program + L"VelkoraSystest_" + LanguageCode()) + ".Dll");
+    EXPECT_EQ(Line(out, "fatal"), "Fatal Error|Can't initialize language Dll / " +
+                                      Utf8(program + L"VelkoraSystest_" + LanguageCode()) + ".Dll");
 }
 
 TEST_F(LanguageLayout, NoModuleShowsTheFatalMessageAndEndsWithMinusOne) {
@@ -114,7 +120,8 @@ TEST_F(LanguageLayout, NoModuleShowsTheFatalMessageAndEndsWithMinusOne) {
     ASSERT_NE(box, nullptr);
     HWND message = GetDlgItem(box, 0xFFFF); // the message box's text control
     std::wstring text = message ? VelkoraTest::TextOf(message) : L"";
-    EXPECT_EQ(text, L"Can't initialize language Dll / " + program + L"VelkoraSystest_" + LanguageCode() + L".Dll");
+    EXPECT_EQ(text,
+              L"Can't initialize language Dll / " + program + L"VelkoraSystest_" + LanguageCode() + L".Dll");
     VelkoraTest::PostCommand(box, IDOK);
     auto code = process.WaitForExit(20000);
     ASSERT_TRUE(code.has_value());

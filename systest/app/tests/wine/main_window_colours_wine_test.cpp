@@ -26,10 +26,14 @@ const std::wstring kDeliverable = VelkoraTest::WinePathOf(VELKORA_DELIVERABLE_DI
 
 // A run with a few rows and no graphics hardware: what the rows say does not matter here.
 class CFixedChecks : public ICheckSuite {
-public:
-    void CheckOperatingSystem(CheckResult& r) override { r = {kSeverityMet, L"The operating system is supported.", L""}; }
+  public:
+    void CheckOperatingSystem(CheckResult& r) override {
+        r = {kSeverityMet, L"The operating system is supported.", L""};
+    }
     void CheckProcessor(CheckResult& r) override { r = {kSeverityMet, L"The processor is fine.", L""}; }
-    void CheckMemory(CheckResult& r) override { r = {kSeverityWarning, L"Less memory than recommended.", L""}; }
+    void CheckMemory(CheckResult& r) override {
+        r = {kSeverityWarning, L"Less memory than recommended.", L""};
+    }
     void CheckDiskSpace(CheckResult& r) override { r = {kSeverityMet, L"Enough disk space.", L""}; }
     void CheckScreen(CheckResult& r) override { r = {kSeverityMet, L"A large enough screen.", L""}; }
     void StartGraphicsDiagnostics() override {}

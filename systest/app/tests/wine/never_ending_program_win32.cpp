@@ -22,8 +22,8 @@ int wmain(int argc, wchar_t** argv) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
     DWORD childId = 0;
-    if (CreateProcessW(nullptr, commandLine, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                       &child)) {
+    if (CreateProcessW(nullptr, commandLine, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                       &startup, &child)) {
         childId = child.dwProcessId;
         Velkora::CHandle thread(child.hThread), process(child.hProcess); // left to run on its own
     }

@@ -14,10 +14,12 @@ using namespace VelkoraTest;
 
 const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
 
-wchar_t Lower(wchar_t key) { return key >= L'A' && key <= L'Z' ? static_cast<wchar_t>(key - L'A' + L'a') : key; }
+wchar_t Lower(wchar_t key) {
+    return key >= L'A' && key <= L'Z' ? static_cast<wchar_t>(key - L'A' + L'a') : key;
+}
 
 class ProgressWindow : public UnattendedProgram {
-protected:
+  protected:
     void SetUp() override {
         UnattendedProgram::SetUp();
         ASSERT_TRUE(CopyFileW(kNeverEnding.c_str(), (folder.Path() + L"Zentoli.exe").c_str(), FALSE));
@@ -25,13 +27,15 @@ protected:
 
     // Starts the program with these words after its name; nothing is waited for.
     void Launch(CDrivenProcess& program, const std::wstring& arguments) {
-        ASSERT_TRUE(program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), {}}));
+        ASSERT_TRUE(
+            program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), {}}));
     }
 
     // A top-level window of the process that holds a control of this class, shown or not.
     static HWND AnyWindowHoldingControlOf(DWORD processId, const wchar_t* controlClass) {
         for (HWND window : TopLevelWindowsOf(processId, false))
-            if (FindWindowExW(window, nullptr, controlClass, nullptr)) return window;
+            if (FindWindowExW(window, nullptr, controlClass, nullptr))
+                return window;
         return nullptr;
     }
 
@@ -40,7 +44,8 @@ protected:
         std::vector<DWORD> pids;
         std::optional<std::string> text = ReadFileBytes(folder.Path() + L"never-ending-pids.txt");
         unsigned long parent = 0, child = 0;
-        if (text && std::sscanf(text->c_str(), "%lu %lu", &parent, &child) == 2 && child != 0) pids = {parent, child};
+        if (text && std::sscanf(text->c_str(), "%lu %lu", &parent, &child) == 2 && child != 0)
+            pids = {parent, child};
         return pids;
     }
 };
@@ -50,17 +55,20 @@ protected:
 // with 2, before the main window ever shows and without writing the requested result.
 TEST_F(ProgressWindow, CancelStopsTheDiagnosticsAndEndsWithTwo) {
     CDrivenProcess program;
-    ASSERT_TRUE(program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" -accepteula -json \"" + out +
-                                   L"result.json\"",
-                               folder.Path(), {}}));
+    ASSERT_TRUE(program.Start(
+        {L"\"" + folder.Path() + L"VelkoraSysTest.exe\" -accepteula -json \"" + out + L"result.json\"",
+         folder.Path(),
+         {}}));
     HWND progress = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (progress = WindowHoldingControlOf(program.ProcessId(), L"msctls_progress32")); },
-                          kWait));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (progress = WindowHoldingControlOf(program.ProcessId(), L"msctls_progress32")); },
+        kWait));
     std::vector<DWORD> diagnostics;
     ASSERT_TRUE(WaitUntil([&] { return !(diagnostics = DiagnosticsProcesses()).empty(); }, kWait));
     // The step texts come from the language module; the graphics step is the last.
     HWND step = ControlOf(progress, 1010);
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(ControlOf(progress, 1011), PBM_GETPOS, 0, 0) >= 30; }, kWait));
+    ASSERT_TRUE(
+        WaitUntil([&] { return SendMessageW(ControlOf(progress, 1011), PBM_GETPOS, 0, 0) >= 30; }, kWait));
     EXPECT_FALSE(TextOf(step).empty());
     EXPECT_FALSE(TextOf(progress).empty());
 
@@ -91,8 +99,8 @@ TEST_F(ProgressWindow, AQuitDuringTheRunIsACancel) {
         std::vector<DWORD> diagnostics;
         ASSERT_TRUE(WaitUntil([&] { return !(diagnostics = DiagnosticsProcesses()).empty(); }, kWait));
         HWND main = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (main = AnyWindowHoldingControlOf(program.ProcessId(), L"UserList")); },
-                              kWait));
+        ASSERT_TRUE(WaitUntil(
+            [&] { return (main = AnyWindowHoldingControlOf(program.ProcessId(), L"UserList")); }, kWait));
         EXPECT_FALSE(IsWindowVisible(main));
         Sleep(2000);
         if (closeMessage) {
@@ -104,7 +112,8 @@ TEST_F(ProgressWindow, AQuitDuringTheRunIsACancel) {
         ASSERT_TRUE(code);
         EXPECT_EQ(*code, 2u);
         EXPECT_TRUE(FilesIn(out).empty()) << "a cancelled run writes nothing";
-        for (DWORD pid : diagnostics) EXPECT_TRUE(ProcessEndsWithin(pid, 10000)) << "process " << pid << " still runs";
+        for (DWORD pid : diagnostics)
+            EXPECT_TRUE(ProcessEndsWithin(pid, 10000)) << "process " << pid << " still runs";
         DeleteFileW((folder.Path() + L"never-ending-pids.txt").c_str());
     }
 }
@@ -123,14 +132,16 @@ TEST_F(ProgressWindow, ABoxOfTheRunBelongsToTheProgressWindow) {
             [&] {
                 for (HWND window : TopLevelWindowsOf(program.ProcessId())) {
                     HWND owner = GetWindow(window, GW_OWNER);
-                    if (ClassNameOf(window) == L"#32770" && !FindWindowExW(window, nullptr, L"msctls_progress32", nullptr))
+                    if (ClassNameOf(window) == L"#32770" &&
+                        !FindWindowExW(window, nullptr, L"msctls_progress32", nullptr))
                         box = window, progress = owner;
                 }
                 return box != nullptr;
             },
             kWait));
         ASSERT_NE(progress, nullptr) << "the box has no owner";
-        EXPECT_TRUE(FindWindowExW(progress, nullptr, L"msctls_progress32", nullptr)) << "owned by another window";
+        EXPECT_TRUE(FindWindowExW(progress, nullptr, L"msctls_progress32", nullptr))
+            << "owned by another window";
         EXPECT_FALSE(IsWindowEnabled(progress));
         // The progress window shows after half a second, behind the box.
         Sleep(700);
@@ -138,7 +149,8 @@ TEST_F(ProgressWindow, ABoxOfTheRunBelongsToTheProgressWindow) {
         HWND focus = FocusOf(box);
         PressKey(focus ? focus : box, key);
         HWND main = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (main = WindowHoldingControlOf(program.ProcessId(), L"UserList")); }, kWait))
+        ASSERT_TRUE(WaitUntil(
+            [&] { return (main = WindowHoldingControlOf(program.ProcessId(), L"UserList")); }, kWait))
             << "the run did not go on";
         std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
         ASSERT_TRUE(report);
@@ -157,10 +169,12 @@ TEST_F(ProgressWindow, TheMainWindowTakesTheForeground) {
     CDrivenProcess program;
     Launch(program, L"-accepteula -timeout 2");
     HWND progress = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (progress = WindowHoldingControlOf(program.ProcessId(), L"msctls_progress32")); },
-                          kWait));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (progress = WindowHoldingControlOf(program.ProcessId(), L"msctls_progress32")); },
+        kWait));
     HWND main = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (main = WindowHoldingControlOf(program.ProcessId(), L"UserList")); }, kWait));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (main = WindowHoldingControlOf(program.ProcessId(), L"UserList")); }, kWait));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(progress); }, 5000)) << "the progress window stays";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000));
     PostCommand(main, IDOK);
@@ -175,7 +189,8 @@ TEST_F(ProgressWindow, DecliningTheLicenceStartsNoDiagnostics) {
     CDrivenProcess program;
     ASSERT_TRUE(program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\"", folder.Path(), {}}));
     HWND licence = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (licence = WindowHoldingControlOf(program.ProcessId(), L"ListBox")); }, kWait));
+    ASSERT_TRUE(WaitUntil([&] { return (licence = WindowHoldingControlOf(program.ProcessId(), L"ListBox")); },
+                          kWait));
     PostCommand(licence, IDCANCEL);
     std::optional<DWORD> code = program.WaitForExit(kWait);
     ASSERT_TRUE(code);

@@ -48,7 +48,8 @@ inline std::vector<std::string> ReportLines(const std::string& text) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) return {};
+        if (end == std::string::npos)
+            return {};
         lines.push_back(text.substr(start, end - start));
         start = end + 2;
     }
@@ -66,7 +67,7 @@ struct RunOutcome {
 
 // A copy of the deliverable folder in which the program runs.
 class UnattendedProgram : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder.IsValid());
         ASSERT_EQ(Utf8Of(CopyDeliverable(kDeliverable, folder.Path(), true)), "") << "not copied";
@@ -79,19 +80,21 @@ protected:
         RunOutcome outcome;
         CDrivenProcess program;
         DWORD start = GetTickCount();
-        if (!program.Start(
-                {L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(), std::move(environment)})) {
+        if (!program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(),
+                            std::move(environment)})) {
             ADD_FAILURE() << "the program did not start";
             return outcome;
         }
         while (GetTickCount() - start < kWait) {
             outcome.exitCode = program.WaitForExit(20);
-            if (outcome.exitCode) break;
+            if (outcome.exitCode)
+                break;
             std::vector<HWND> all = TopLevelWindowsOf(program.ProcessId(), false);
             std::size_t visible = TopLevelWindowsOf(program.ProcessId()).size();
             outcome.windowsSeen = std::max(outcome.windowsSeen, visible);
             outcome.hiddenWindowsSeen = std::max(outcome.hiddenWindowsSeen, all.size() - visible);
-            for (HWND w : all) outcome.hiddenClasses.insert(Utf8Of(ClassNameOf(w)));
+            for (HWND w : all)
+                outcome.hiddenClasses.insert(Utf8Of(ClassNameOf(w)));
         }
         outcome.milliseconds = GetTickCount() - start;
         if (!outcome.exitCode) {

@@ -12,29 +12,35 @@ const std::wstring kStandIn = WinePathOf(VELKORA_STANDIN);
 // Whole report lines as the shipped language modules make them: the label's separator stands
 // between label and text.
 struct ShippedTexts {
-    std::string warning, notMet;    // labels with their separator
+    std::string warning, notMet; // labels with their separator
     std::string closingNote;
-    std::string notStarted;         // the diagnostics program could not be started
-    std::string endedAbnormally;    // ... ended with 0xc0000374
+    std::string notStarted;      // the diagnostics program could not be started
+    std::string endedAbnormally; // ... ended with 0xc0000374
     std::string summaryNotMet, summaryWarning;
 };
 
 const ShippedTexts& Shipped() {
     static const ShippedTexts english{
-        "Warning: ", "Not met: ",
+        "Warning: ",
+        "Not met: ",
         "These results are a guide; the full system requirements of the product still apply.",
         "The graphics test (Zentoli.exe) could not be started; the graphics hardware was not checked.",
         "The graphics test ended abnormally (exit code 0xc0000374); the graphics hardware was not checked.",
         "This workstation does not meet the requirements of Velkora 2018.",
         "This workstation meets the minimum requirements of Velkora 2018; please read the warnings."};
     static const ShippedTexts german{
-        "Warnung: ", "Nicht erf\xC3\xBCllt: ",
+        "Warnung: ",
+        "Nicht erf\xC3\xBCllt: ",
         "Diese Ergebnisse sind eine Orientierung; es gelten die vollst\xC3\xA4ndigen Systemanforderungen des "
         "Produkts.",
-        "Der Grafiktest (Zentoli.exe) konnte nicht gestartet werden; die Grafikhardware wurde nicht gepr\xC3\xBC" "ft.",
-        "Der Grafiktest endete unerwartet (Exitcode 0xc0000374); die Grafikhardware wurde nicht gepr\xC3\xBC" "ft.",
+        "Der Grafiktest (Zentoli.exe) konnte nicht gestartet werden; die Grafikhardware wurde nicht "
+        "gepr\xC3\xBC"
+        "ft.",
+        "Der Grafiktest endete unerwartet (Exitcode 0xc0000374); die Grafikhardware wurde nicht gepr\xC3\xBC"
+        "ft.",
         "Dieser Arbeitsplatz erf\xC3\xBCllt die Anforderungen von Velkora 2018 nicht.",
-        "Dieser Arbeitsplatz erf\xC3\xBCllt die Mindestanforderungen von Velkora 2018; bitte beachten Sie die "
+        "Dieser Arbeitsplatz erf\xC3\xBCllt die Mindestanforderungen von Velkora 2018; bitte beachten Sie "
+        "die "
         "Warnungen."};
     return UserLanguageCode() == L"de" ? german : english;
 }
@@ -57,14 +63,16 @@ void ExpectReportMatchesDocument(const std::string& report, const json& document
         const json& check = document["checks"][i];
         EXPECT_EQ(lines[i + 1], ReportLabelOf(check) + check["reportText"].get<std::string>());
     }
-    EXPECT_EQ(lines.back(), ReportLabelOf(document["summary"]) + document["summary"]["text"].get<std::string>());
+    EXPECT_EQ(lines.back(),
+              ReportLabelOf(document["summary"]) + document["summary"]["text"].get<std::string>());
 }
 
 // The checks of the document with this id.
 std::vector<json> ChecksWithId(const json& document, const std::string& id) {
     std::vector<json> found;
     for (const json& check : document["checks"]) {
-        if (check["id"] == id) found.push_back(check);
+        if (check["id"] == id)
+            found.push_back(check);
     }
     return found;
 }
@@ -82,18 +90,20 @@ void ExpectGraphicsNotChecked(const RunOutcome& run, const std::string& report, 
     const ShippedTexts& shipped = Shipped();
     const std::string line = "\r\n" + shipped.warning + text + "\r\n";
     EXPECT_NE(report.find(line), std::string::npos) << report;
-    EXPECT_NE(report.find("\r\n" + shipped.warning + shipped.closingNote + "\r\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("\r\n" + shipped.warning + shipped.closingNote + "\r\n"), std::string::npos)
+        << report;
     const int summary = document["summary"]["severity"].get<int>();
     ASSERT_LE(summary, 2);
-    const std::string summaryLine = summary == 1 ? shipped.notMet + shipped.summaryNotMet
-                                                 : shipped.warning + shipped.summaryWarning;
+    const std::string summaryLine =
+        summary == 1 ? shipped.notMet + shipped.summaryNotMet : shipped.warning + shipped.summaryWarning;
     EXPECT_EQ(report.substr(report.size() - summaryLine.size() - 2), summaryLine + "\r\n");
     EXPECT_EQ(*run.exitCode, 10u + summary);
     ExpectReportMatchesDocument(report, document);
 }
 
 TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
-    RunOutcome run = Run(L"-accepteula -silent -report \"" + out + L"report.txt\" /JSON \"" + out + L"result.json\"");
+    RunOutcome run =
+        Run(L"-accepteula -silent -report \"" + out + L"report.txt\" /JSON \"" + out + L"result.json\"");
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(run.windowsSeen, 0u);
     EXPECT_TRUE(run.output.empty()) << run.output;
@@ -115,7 +125,8 @@ TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
     // The five hardware checks first, the closing note last.
     const char* firstIds[] = {"operatingSystem", "processor", "memory", "diskSpace", "screen"};
     ASSERT_GE(document["checks"].size(), 6u);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(document["checks"][i]["id"], firstIds[i]);
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(document["checks"][i]["id"], firstIds[i]);
     EXPECT_EQ(document["checks"].back()["id"], "closingNote");
 
     std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
@@ -124,10 +135,12 @@ TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
     // Nothing but the two files is left in the folder.
     EXPECT_EQ(FilesIn(out), (std::vector<std::wstring>{L"report.txt", L"result.json"}));
     std::string hidden;
-    for (const std::string& name : run.hiddenClasses) hidden += " " + name;
-    std::printf("silent run: exit code %lu, %zu rows, diagnostics exit code %d, %lu ms, hidden windows %zu:%s\n",
-                *run.exitCode, document["checks"].size(), document["diagnostics"]["exitCode"].get<int>(),
-                run.milliseconds, run.hiddenWindowsSeen, hidden.c_str());
+    for (const std::string& name : run.hiddenClasses)
+        hidden += " " + name;
+    std::printf(
+        "silent run: exit code %lu, %zu rows, diagnostics exit code %d, %lu ms, hidden windows %zu:%s\n",
+        *run.exitCode, document["checks"].size(), document["diagnostics"]["exitCode"].get<int>(),
+        run.milliseconds, run.hiddenWindowsSeen, hidden.c_str());
 }
 
 TEST_F(UnattendedProgram, ReportOnStandardOutput) {
@@ -162,7 +175,8 @@ TEST_F(UnattendedProgram, DiagnosticsThatNeverEndAreStoppedAtTheLimit) {
     EXPECT_EQ(document["diagnostics"]["timeLimitSeconds"], 3);
     std::vector<json> stopped;
     for (const json& check : document["checks"]) {
-        if (check["id"] == "diagnosticsTimeout") stopped.push_back(check);
+        if (check["id"] == "diagnosticsTimeout")
+            stopped.push_back(check);
     }
     ASSERT_EQ(stopped.size(), 1u);
     EXPECT_EQ(stopped[0]["severity"], 2);
@@ -173,7 +187,8 @@ TEST_F(UnattendedProgram, DiagnosticsThatNeverEndAreStoppedAtTheLimit) {
     EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
     std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
     ASSERT_TRUE(report);
-    EXPECT_NE(report->find(Shipped().warning + stopped[0]["text"].get<std::string>() + "\r\n"), std::string::npos);
+    EXPECT_NE(report->find(Shipped().warning + stopped[0]["text"].get<std::string>() + "\r\n"),
+              std::string::npos);
     ExpectReportMatchesDocument(*report, document);
 
     // Both the stand-in and the process it started are gone.
@@ -210,7 +225,8 @@ TEST_F(UnattendedProgram, MessageBoxesBecomeLinesOnStandardError) {
 // that the workstation meets the requirements.
 TEST_F(UnattendedProgram, SilentRunWithoutTheDiagnosticsProgramIsNeverMet) {
     ASSERT_TRUE(DeleteFileW((folder.Path() + L"Zentoli.exe").c_str()));
-    RunOutcome run = Run(L"-accepteula -silent -report \"" + out + L"report.txt\" -json \"" + out + L"result.json\"");
+    RunOutcome run =
+        Run(L"-accepteula -silent -report \"" + out + L"report.txt\" -json \"" + out + L"result.json\"");
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(run.windowsSeen, 0u);
     json document = ParseJson(ReadFileBytes(out + L"result.json"));
@@ -227,15 +243,17 @@ TEST_F(UnattendedProgram, SilentRunWithoutTheDiagnosticsProgramIsNeverMet) {
 // switchable graphics", and must not read as that.
 TEST_F(UnattendedProgram, SilentRunWithACrashedDiagnosticsProgramIsNeverMet) {
     ASSERT_TRUE(CopyFileW(kStandIn.c_str(), (folder.Path() + L"Zentoli.exe").c_str(), FALSE));
-    RunOutcome run = Run(L"-accepteula -silent -report \"" + out + L"report.txt\" -json \"" + out + L"result.json\"",
-                         {L"VELKORA_STANDIN_EXIT_CODES=-1073740940"}); // 0xC0000374
+    RunOutcome run =
+        Run(L"-accepteula -silent -report \"" + out + L"report.txt\" -json \"" + out + L"result.json\"",
+            {L"VELKORA_STANDIN_EXIT_CODES=-1073740940"}); // 0xC0000374
     ASSERT_TRUE(run.exitCode);
     json document = ParseJson(ReadFileBytes(out + L"result.json"));
     ASSERT_FALSE(document.is_discarded());
     std::optional<std::string> report = ReadFileBytes(out + L"report.txt");
     ASSERT_TRUE(report);
     // The stand-in ran once and ended with the code; the document keeps it, the checks judged by 7.
-    EXPECT_EQ(ReadFileBytes(folder.Path() + L"standin-runs.txt"), std::optional<std::string>("-1073740940\n"));
+    EXPECT_EQ(ReadFileBytes(folder.Path() + L"standin-runs.txt"),
+              std::optional<std::string>("-1073740940\n"));
     EXPECT_EQ(document["diagnostics"]["exitCode"], -1073740940);
     EXPECT_EQ(document["diagnostics"]["code"], 7);
     EXPECT_EQ(document["diagnostics"]["started"], true);
@@ -246,14 +264,14 @@ TEST_F(UnattendedProgram, SilentRunWithACrashedDiagnosticsProgramIsNeverMet) {
 
 TEST_F(UnattendedProgram, BadCommandLinesGiveThreeAndTheUsage) {
     const wchar_t* commandLines[] = {
-        L"-silent",                                  // without -accepteula
-        L"-accepteula -silent -bogus",               // unknown option
-        L"/accepteula stray",                        // a word that is no option
-        L"-accepteula -silent -report",              // value missing
-        L"-accepteula -silent -timeout 0",           // not a positive number
-        L"-accepteula -silent -timeout soon",        // not a number
-        L"-accepteula -silent -report - -json -",    // both on standard output
-        L"-accepteula -silent -json a.json -json b", // given twice
+        L"-silent",                                              // without -accepteula
+        L"-accepteula -silent -bogus",                           // unknown option
+        L"/accepteula stray",                                    // a word that is no option
+        L"-accepteula -silent -report",                          // value missing
+        L"-accepteula -silent -timeout 0",                       // not a positive number
+        L"-accepteula -silent -timeout soon",                    // not a number
+        L"-accepteula -silent -report - -json -",                // both on standard output
+        L"-accepteula -silent -json a.json -json b",             // given twice
         L"-accepteula -silent -report out.txt -json .\\OUT.TXT", // one file, two spellings
     };
     for (const wchar_t* arguments : commandLines) {
@@ -279,7 +297,8 @@ TEST_F(UnattendedProgram, UnwritableTargetsGiveFiveAndLeaveNoFile) {
         {L"-json \"" + out + L"taken\"", {L"taken"}},
         {L"-report \"" + out + L"taken\"", {L"taken"}},
         // One written, one not: the one is whole, and the run still says that something failed.
-        {L"-report \"" + out + L"report.txt\" -json \"" + out + L"missing\\result.json\"", {L"report.txt", L"taken"}},
+        {L"-report \"" + out + L"report.txt\" -json \"" + out + L"missing\\result.json\"",
+         {L"report.txt", L"taken"}},
     };
     for (const Case& c : cases) {
         RunOutcome run = Run(L"-accepteula -silent " + c.arguments);

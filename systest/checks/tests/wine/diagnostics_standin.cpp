@@ -17,9 +17,11 @@ constexpr wchar_t kRunsFile[] = L"standin-runs.txt";
 
 int CountRuns() {
     FILE* file = _wfopen(kRunsFile, L"rb");
-    if (!file) return 0;
+    if (!file)
+        return 0;
     int lines = 0;
-    for (int c; (c = std::fgetc(file)) != EOF;) lines += c == '\n';
+    for (int c; (c = std::fgetc(file)) != EOF;)
+        lines += c == '\n';
     std::fclose(file);
     return lines;
 }
@@ -28,11 +30,13 @@ std::vector<long> ListedCodes() {
     wchar_t text[256] = {};
     DWORD length = GetEnvironmentVariableW(L"VELKORA_STANDIN_EXIT_CODES", text, 256);
     std::vector<long> codes;
-    if (length == 0 || length >= 256) return codes;
+    if (length == 0 || length >= 256)
+        return codes;
     for (wchar_t* at = text; *at;) {
         wchar_t* end = nullptr;
         codes.push_back(std::wcstol(at, &end, 10));
-        if (end == at) break;
+        if (end == at)
+            break;
         at = *end == L',' ? end + 1 : end;
     }
     return codes;

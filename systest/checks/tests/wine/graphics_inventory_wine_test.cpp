@@ -26,8 +26,8 @@ TEST(InventoryUnderWine, WmiAndDisplayDevicesAnswer) {
         EXPECT_EQ(c.driverDate.kind, WmiValue::Kind::kText);
         EXPECT_TRUE(c.adapterRam.number.has_value());
         std::wcout << L"controller: " << c.pnpDeviceId.text << L" | " << c.caption.text << L" | "
-                   << c.driverVersion.text << L" | " << c.adapterRam.number.value_or(0) << L" | " << c.driverDate.text
-                   << std::endl;
+                   << c.driverVersion.text << L" | " << c.adapterRam.number.value_or(0) << L" | "
+                   << c.driverDate.text << std::endl;
     }
     std::vector<DisplayDeviceFacts> devices = facts.EnumerateDisplayDevices();
     bool primary = false;
@@ -41,8 +41,9 @@ TEST(InventoryUnderWine, WmiAndDisplayDevicesAnswer) {
     GraphicsAdapterInfo info;
     EXPECT_EQ(CollectGraphicsAdapterInfo(info, facts, nullptr), 0);
     std::wcout << L"record: '" << info.caption << L"' " << info.memoryBytes << L" bytes, driver "
-               << info.driverVersion.major << L"." << info.driverVersion.minor << L"." << info.driverVersion.build
-               << L"." << info.driverVersion.revision << L", date " << info.driverDate << std::endl;
+               << info.driverVersion.major << L"." << info.driverVersion.minor << L"."
+               << info.driverVersion.build << L"." << info.driverVersion.revision << L", date "
+               << info.driverDate << std::endl;
     if (!info.caption.empty()) {
         EXPECT_FALSE(info.pnpDeviceId.empty());
         EXPECT_NE(info.memoryBytes, 0u);

@@ -7,8 +7,8 @@
 #include <thread>
 
 #include "../graphics_fakes.h"
-#include "fake_text_source.h"
 #include "com_objects_win32.h"
+#include "fake_text_source.h"
 #include "graphics_platform_win32.h"
 #include "graphics_wine_support.h"
 
@@ -89,8 +89,8 @@ TEST(LaunchProcess, MissingProgramIsReportedInABox) {
     EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe -x", false, true, true), -1);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kNotStarted);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], (ShownBox{L"error while starting: VelkoraNoSuchProgram.exe -x\nError: 2", L"lsystem",
-                                        false, MessageBoxStyle::kStartFailure}));
+    EXPECT_EQ(boxes.shown[0], (ShownBox{L"error while starting: VelkoraNoSuchProgram.exe -x\nError: 2",
+                                        L"lsystem", false, MessageBoxStyle::kStartFailure}));
 }
 
 TEST(LaunchProcess, WaitLimitEndsAProgramThatDoesNotFinish) {
@@ -188,7 +188,8 @@ std::wstring LongestStaticText(HWND dialog) {
             GetClassNameW(child, className, 64);
             GetWindowTextW(child, text, 512);
             auto* l = reinterpret_cast<std::wstring*>(param);
-            if (_wcsicmp(className, L"Static") == 0 && wcslen(text) > l->size()) *l = text;
+            if (_wcsicmp(className, L"Static") == 0 && wcslen(text) > l->size())
+                *l = text;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&longest));
@@ -206,7 +207,8 @@ TEST(LaunchProcess, MissingProgramShowsTheRealBox) {
     std::thread watchdog([&] {
         for (int i = 0; i < 300 && !launched; ++i) {
             if (HWND box = FindOwnDialog(L"lsystem")) {
-                if (!seen) seenText = LongestStaticText(box);
+                if (!seen)
+                    seenText = LongestStaticText(box);
                 seen = true;
                 PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             }
@@ -235,18 +237,19 @@ class RunGraphicsDiagnosticsTest : public testing::TestWithParam<DiagnosticsCase
 // Zentoli.exe is the stand-in, beside this test program for the test's length (the diagnostics
 // program is taken from there alone); removed again by its full path.
 class CStandInBesideUs {
-public:
+  public:
     CStandInBesideUs() : path(TestProgramFolder() + L"\\Zentoli.exe") {
         copied = CopyFileW((TestProgramFolder() + L"\\diagnostics_standin.exe").c_str(), path.c_str(), TRUE);
     }
     ~CStandInBesideUs() {
-        if (copied) DeleteFileW(path.c_str());
+        if (copied)
+            DeleteFileW(path.c_str());
     }
     CStandInBesideUs(const CStandInBesideUs&) = delete;
     CStandInBesideUs& operator=(const CStandInBesideUs&) = delete;
     bool Copied() const { return copied; }
 
-private:
+  private:
     std::wstring path;
     bool copied = false;
 };
@@ -269,8 +272,9 @@ TEST_P(RunGraphicsDiagnosticsTest, KeepsTheLowThreeBits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, RunGraphicsDiagnosticsTest,
-                         testing::Values(DiagnosticsCase{L"0", 0}, DiagnosticsCase{L"1", 1}, DiagnosticsCase{L"2", 2},
-                                         DiagnosticsCase{L"3", 3}, DiagnosticsCase{L"4", 4}, DiagnosticsCase{L"11", 3},
+                         testing::Values(DiagnosticsCase{L"0", 0}, DiagnosticsCase{L"1", 1},
+                                         DiagnosticsCase{L"2", 2}, DiagnosticsCase{L"3", 3},
+                                         DiagnosticsCase{L"4", 4}, DiagnosticsCase{L"11", 3},
                                          DiagnosticsCase{L"12", 4}, DiagnosticsCase{L"-1", 7},
                                          // No verdicts: ended abnormally (0xC0000374 has the bits of 4).
                                          DiagnosticsCase{L"8", 7}, DiagnosticsCase{L"-1073740940", 7}));

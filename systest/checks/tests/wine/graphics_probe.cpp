@@ -19,48 +19,56 @@ namespace {
 void Print(const std::string& name, const std::wstring& value) {
     std::string utf8;
     if (!value.empty()) {
-        int size = WideCharToMultiByte(CP_UTF8, 0, value.data(), static_cast<int>(value.size()), nullptr, 0, nullptr,
-                                       nullptr);
+        int size = WideCharToMultiByte(CP_UTF8, 0, value.data(), static_cast<int>(value.size()), nullptr, 0,
+                                       nullptr, nullptr);
         utf8.resize(size);
-        WideCharToMultiByte(CP_UTF8, 0, value.data(), static_cast<int>(value.size()), utf8.data(), size, nullptr,
-                            nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, value.data(), static_cast<int>(value.size()), utf8.data(), size,
+                            nullptr, nullptr);
     }
     for (char& c : utf8) {
-        if (c == '\n' || c == '\r') c = '|';
+        if (c == '\n' || c == '\r')
+            c = '|';
     }
     std::printf("%s=%s\n", name.c_str(), utf8.c_str());
     std::fflush(stdout);
 }
 
-void Print(const std::string& name, long long value) { Print(name, std::to_wstring(value)); }
+void Print(const std::string& name, long long value) {
+    Print(name, std::to_wstring(value));
+}
 
 std::wstring VersionText(const DriverVersionParts& v) {
-    return std::to_wstring(v.major) + L"." + std::to_wstring(v.minor) + L"." + std::to_wstring(v.build) + L"." +
-           std::to_wstring(v.revision);
+    return std::to_wstring(v.major) + L"." + std::to_wstring(v.minor) + L"." + std::to_wstring(v.build) +
+           L"." + std::to_wstring(v.revision);
 }
 
 std::wstring ValueText(const WmiValue& value) {
     switch (value.kind) {
-    case WmiValue::Kind::kUnreadable: return L"<unreadable>";
-    case WmiValue::Kind::kNull: return L"<null>";
-    case WmiValue::Kind::kText: return value.text;
-    default: return value.number ? std::to_wstring(*value.number) : L"<other>";
+    case WmiValue::Kind::kUnreadable:
+        return L"<unreadable>";
+    case WmiValue::Kind::kNull:
+        return L"<null>";
+    case WmiValue::Kind::kText:
+        return value.text;
+    default:
+        return value.number ? std::to_wstring(*value.number) : L"<other>";
     }
 }
 
 class CPrintedBoxes : public IMessageBoxes {
-public:
+  public:
     void ShowWide(const std::wstring& text, const std::wstring& title, MessageBoxStyle) override {
         Print("box", title + L": " + text);
     }
     void ShowNarrow(const std::string& text, const std::string& title) override {
-        Print("box", std::wstring(title.begin(), title.end()) + L": " + std::wstring(text.begin(), text.end()));
+        Print("box",
+              std::wstring(title.begin(), title.end()) + L": " + std::wstring(text.begin(), text.end()));
     }
 };
 
 // Each text is its number, so the output shows which text a verdict chose.
 class CNumberTexts : public ITextSource {
-public:
+  public:
     std::wstring Text(TextId id) const override { return L"#" + std::to_wstring(id); }
     std::wstring RegisteredText(TextId id) const override { return Text(id); }
 };
@@ -142,11 +150,11 @@ int Checks() {
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
-template <class Step>
-void Time(const char* name, int times, Step step) {
+template <class Step> void Time(const char* name, int times, Step step) {
     double first = 0, rest = 0;
     for (int i = 0; i < times; ++i) {
         LARGE_INTEGER start, end;
@@ -181,9 +189,12 @@ int Timing(int times) {
 int wmain(int argc, wchar_t** argv) {
     Velkora::CComInitializer com;
     std::wstring mode = argc > 1 ? argv[1] : L"";
-    if (mode == L"inventory") return Velkora::Inventory();
-    if (mode == L"checks") return Velkora::Checks();
-    if (mode == L"timing") return Velkora::Timing(argc > 2 ? std::max(1, _wtoi(argv[2])) : 10);
+    if (mode == L"inventory")
+        return Velkora::Inventory();
+    if (mode == L"checks")
+        return Velkora::Checks();
+    if (mode == L"timing")
+        return Velkora::Timing(argc > 2 ? std::max(1, _wtoi(argv[2])) : 10);
     std::fprintf(stderr, "usage: graphics_probe inventory|checks|timing [n]\n");
     return 2;
 }

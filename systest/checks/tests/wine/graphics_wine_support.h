@@ -18,7 +18,7 @@ inline std::wstring TestProgramFolder() {
 
 // Makes a fresh folder the current directory for the object's lifetime.
 class CTemporaryWorkingDirectory {
-public:
+  public:
     CTemporaryWorkingDirectory() {
         wchar_t previousDir[MAX_PATH] = {};
         GetCurrentDirectoryW(MAX_PATH, previousDir);
@@ -32,7 +32,7 @@ public:
     // Without its final backslash.
     std::wstring Path() const { return folder.Path().substr(0, folder.Path().size() - 1); }
 
-private:
+  private:
     VelkoraTest::CTempFolder folder{L"velkora-graphics"};
     std::wstring previous;
 };

@@ -16,9 +16,11 @@
 namespace {
 
 void Print(const char* key, const std::wstring& value) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), nullptr, 0,
+                                nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), bytes.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), bytes.data(), n, nullptr,
+                        nullptr);
     std::printf("%s=%s\n", key, bytes.c_str());
 }
 
@@ -34,11 +36,12 @@ void PrintVersionFacts() {
         Print("wmi", L"failed");
         return;
     }
-    Print("wmi.version", std::to_wstring(info.majorVersion) + L"." + std::to_wstring(info.minorVersion) + L"." +
-                             std::to_wstring(info.buildNumber));
+    Print("wmi.version", std::to_wstring(info.majorVersion) + L"." + std::to_wstring(info.minorVersion) +
+                             L"." + std::to_wstring(info.buildNumber));
     Print("wmi.caption", info.caption);
     Print("wmi.csdversion", info.csdVersion);
-    Print("wmi.servicepack", std::to_wstring(info.servicePackMajor) + L"." + std::to_wstring(info.servicePackMinor));
+    Print("wmi.servicepack",
+          std::to_wstring(info.servicePackMajor) + L"." + std::to_wstring(info.servicePackMinor));
     Print("wmi.producttype", std::to_wstring(info.productType));
     Print("wmi.suitemask", Hex(info.suiteMask));
     DWORD edition = 0;
@@ -57,14 +60,16 @@ void PrintVersionFacts() {
 
 void PrintHardwareFacts() {
     Velkora::ProcessorFacts processor = Velkora::ReadProcessorFacts();
-    Print("processor", L"sse=" + std::to_wstring(processor.hasSse) + L" sse2=" + std::to_wstring(processor.hasSse2) +
-                           L" logical=" + std::to_wstring(processor.logicalProcessors));
+    Print("processor", L"sse=" + std::to_wstring(processor.hasSse) + L" sse2=" +
+                           std::to_wstring(processor.hasSse2) + L" logical=" +
+                           std::to_wstring(processor.logicalProcessors));
     Velkora::MemoryFacts memory = Velkora::ReadMemoryFacts();
     Print("memory", memory.known ? std::to_wstring(memory.installedKilobytes) + L" KB" : L"unknown");
     Velkora::DriveTable drives = Velkora::ReadDriveTable();
     std::wstring list;
     for (std::size_t i = 0; i < drives.size(); ++i) {
-        if (drives[i].driveType <= 1) continue; // unknown or no root
+        if (drives[i].driveType <= 1)
+            continue; // unknown or no root
         list += std::wstring(list.empty() ? L"" : L" ") + static_cast<wchar_t>(L'A' + i) + L":type" +
                 std::to_wstring(drives[i].driveType) + L":" + std::to_wstring(drives[i].freeBytes);
     }
@@ -77,7 +82,7 @@ void PrintVerdicts(const Velkora::ITextSource& texts) {
     using Check = void (*)(const Velkora::ITextSource&, Velkora::CheckResult&);
     const std::pair<const char*, Check> checks[] = {
         {"check.os", Velkora::CheckOperatingSystem}, {"check.processor", Velkora::CheckProcessor},
-        {"check.memory", Velkora::CheckMemory},       {"check.disk", Velkora::CheckDiskSpace},
+        {"check.memory", Velkora::CheckMemory},      {"check.disk", Velkora::CheckDiskSpace},
         {"check.screen", Velkora::CheckScreen},
     };
     for (const auto& [key, check] : checks) {

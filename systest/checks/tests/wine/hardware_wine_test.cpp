@@ -11,10 +11,10 @@
 #include <map>
 #include <string>
 
+#include "file_contents_win32.h"
 #include "hardware_checks.h"
 #include "hardware_checks_win32.h"
 #include "hardware_facts_win32.h"
-#include "file_contents_win32.h"
 #include "resource_modules_win32.h"
 #include "scoped_handle_win32.h"
 #include "temp_folder_win32.h"
@@ -40,11 +40,14 @@ Lines ParseLines(const std::string& output) {
     std::size_t at = 0;
     while (at < output.size()) {
         std::size_t end = output.find('\n', at);
-        if (end == std::string::npos) end = output.size();
+        if (end == std::string::npos)
+            end = output.size();
         std::string line = output.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         std::size_t eq = line.find('=');
-        if (eq != std::string::npos) lines[line.substr(0, eq)] = line.substr(eq + 1);
+        if (eq != std::string::npos)
+            lines[line.substr(0, eq)] = line.substr(eq + 1);
         at = end + 1;
     }
     return lines;
@@ -52,8 +55,8 @@ Lines ParseLines(const std::string& output) {
 
 Velkora::CFile CreateInheritableFile(const std::wstring& path) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return Velkora::CFile(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                      CREATE_ALWAYS, 0, nullptr));
+    return Velkora::CFile(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      &inherit, CREATE_ALWAYS, 0, nullptr));
 }
 
 // Runs a program with its output going to files rather than pipes: winecfg and anything that
@@ -73,11 +76,13 @@ RunOutput RunProgram(const std::wstring& commandLine) {
     startup.hStdError = errFile.Get();
     PROCESS_INFORMATION info{};
     std::wstring line = commandLine;
-    const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
+    const BOOL started =
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
     outFile.Reset();
     errFile.Reset();
     EXPECT_TRUE(started) << "cannot start the program";
-    if (!started) return out;
+    if (!started)
+        return out;
     Velkora::CHandle process(info.hProcess), thread(info.hThread);
     if (WaitForSingleObject(process.Get(), 60000) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "did not end in time";
@@ -105,14 +110,17 @@ void SetWineVersion(const std::string& version) {
     ASSERT_EQ(out.exitCode, 0u) << "winecfg /v " << version;
 }
 
-std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+std::wstring Quoted(const std::wstring& path) {
+    return L"\"" + path + L"\"";
+}
 
 // Switches the Windows version Wine reports; the one found at the start is restored at the end.
 class WineVersions : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { original = WineVersion(); }
     static void TearDownTestSuite() {
-        if (!original.empty()) SetWineVersion(original);
+        if (!original.empty())
+            SetWineVersion(original);
     }
     static std::string original;
 };
@@ -133,8 +141,8 @@ TEST_P(OSDisplayStringUnderWine, ClientGetsNameAndCodeAndTheSecondCallAsksNothin
     const VersionCase& c = GetParam();
     SetWineVersion(c.wineVersion);
     RunOutput probe = RunProgram(Quoted(kProbe) + L" " + Quoted(kLanguageModule));
-    for (const char* key : {"wmi.version", "wmi.caption", "wmi.csdversion", "wmi.servicepack", "wmi.producttype",
-                            "wmi.suitemask", "edition", "check.os"}) {
+    for (const char* key : {"wmi.version", "wmi.caption", "wmi.csdversion", "wmi.servicepack",
+                            "wmi.producttype", "wmi.suitemask", "edition", "check.os"}) {
         std::printf("  %s %s=%s\n", c.wineVersion, key, probe.lines[key].c_str());
     }
 
@@ -159,18 +167,20 @@ TEST_P(OSDisplayStringUnderWine, ClientGetsNameAndCodeAndTheSecondCallAsksNothin
     EXPECT_EQ(probe.lines["display.code"], c.code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, OSDisplayStringUnderWine, testing::Values(
-    VersionCase{"win7", "6.1.7601", "Microsoft Windows 7  Service Pack 1 (build 7601), 64-bit", "+1"},
-    VersionCase{"win8", "6.2.9200", "Microsoft Windows 8    (build 9200), 64-bit", "8:"},
-    VersionCase{"win81", "6.3.9600", "Microsoft Windows 8.1 (build 9600), 64-bit", "+"},
-    // WMI tells the true version; the version functions stop at the manifest's Windows 8.1.
-    VersionCase{"win10", "6.3.9600", "Microsoft Windows 10 Pro (build 18362), 64-bit", "+"},
-    VersionCase{"vista", "6.0.6002", "Microsoft Windows Vista  Service Pack 2 (build 6002), 64-bit", "D"},
-    // Wine's WMI says ProductType 1 for its server versions, so they are named as workstations.
-    VersionCase{"win2008r2", "6.1.7601", "Microsoft Windows 7 Standard Edition Service Pack 1 (build 7601), 64-bit",
-                "+1"},
-    VersionCase{"winxp64", "5.2.3790", "Microsoft Windows XP Professional x64 Edition Service Pack 2 (build 3790)",
-                "D"}),
+INSTANTIATE_TEST_SUITE_P(
+    Versions, OSDisplayStringUnderWine,
+    testing::Values(
+        VersionCase{"win7", "6.1.7601", "Microsoft Windows 7  Service Pack 1 (build 7601), 64-bit", "+1"},
+        VersionCase{"win8", "6.2.9200", "Microsoft Windows 8    (build 9200), 64-bit", "8:"},
+        VersionCase{"win81", "6.3.9600", "Microsoft Windows 8.1 (build 9600), 64-bit", "+"},
+        // WMI tells the true version; the version functions stop at the manifest's Windows 8.1.
+        VersionCase{"win10", "6.3.9600", "Microsoft Windows 10 Pro (build 18362), 64-bit", "+"},
+        VersionCase{"vista", "6.0.6002", "Microsoft Windows Vista  Service Pack 2 (build 6002), 64-bit", "D"},
+        // Wine's WMI says ProductType 1 for its server versions, so they are named as workstations.
+        VersionCase{"win2008r2", "6.1.7601",
+                    "Microsoft Windows 7 Standard Edition Service Pack 1 (build 7601), 64-bit", "+1"},
+        VersionCase{"winxp64", "5.2.3790",
+                    "Microsoft Windows XP Professional x64 Edition Service Pack 2 (build 3790)", "D"}),
     [](const testing::TestParamInfo<VersionCase>& info) { return std::string(info.param.wineVersion); });
 
 struct FailureCase {
@@ -187,7 +197,7 @@ TEST_P(OSQueryFailureUnderWine, FailureIsReportedAndNotCached) {
     const FailureCase& c = GetParam();
     SetWineVersion("win7");
     RunOutput client = RunProgram(Quoted(kClient) + L" " + Quoted(kProgram) + L" --fail " +
-                           std::wstring(c.failOnce, c.failOnce + std::strlen(c.failOnce)));
+                                  std::wstring(c.failOnce, c.failOnce + std::strlen(c.failOnce)));
     ASSERT_EQ(client.exitCode, 0u);
     Lines& l = client.lines;
     EXPECT_EQ(l["call1"], "0");
@@ -199,31 +209,38 @@ TEST_P(OSQueryFailureUnderWine, FailureIsReportedAndNotCached) {
               c.callsAfterSecond);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, OSQueryFailureUnderWine, testing::Values(
-    FailureCase{"CoInitializeEx", "GetWindowsVersionFromWMI: Failed to initialize COM. Err code = 0x80010106", "2/2/1"},
-    FailureCase{"CoCreateInstance",
-                "GetWindowsVersionFromWMI: Failed to create IWbemLocator object. Err code = 0x80040154", "2/2/2"},
-    FailureCase{"CreateThread", "QueryOSVersionInfo: Could not start the worker thread. Error code = 0x8", "2/1/1"}),
+INSTANTIATE_TEST_SUITE_P(
+    Steps, OSQueryFailureUnderWine,
+    testing::Values(
+        FailureCase{"CoInitializeEx",
+                    "GetWindowsVersionFromWMI: Failed to initialize COM. Err code = 0x80010106", "2/2/1"},
+        FailureCase{"CoCreateInstance",
+                    "GetWindowsVersionFromWMI: Failed to create IWbemLocator object. Err code = 0x80040154",
+                    "2/2/2"},
+        FailureCase{"CreateThread", "QueryOSVersionInfo: Could not start the worker thread. Error code = 0x8",
+                    "2/1/1"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.failOnce); });
 
 // The English texts, as the program shows them.
 class EnglishTexts {
-public:
+  public:
     EnglishTexts()
-        : module(LoadLibraryExW(kLanguageModule.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)), modules(module.Get()) {}
+        : module(LoadLibraryExW(kLanguageModule.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)),
+          modules(module.Get()) {}
     EnglishTexts(const EnglishTexts&) = delete;
     EnglishTexts& operator=(const EnglishTexts&) = delete;
     bool Loaded() const { return static_cast<bool>(module); }
     const Velkora::ITextSource& Source() const { return texts; }
 
-private:
+  private:
     Velkora::CModule module;
     Velkora::CResourceModules modules;
     Velkora::CModuleTextSource texts{modules};
 };
 
 void Show(const char* check, const Velkora::CheckResult& result) {
-    std::printf("  %s: severity %d, \"%s\"\n", check, result.severity, VelkoraTest::Utf8Of(result.text).c_str());
+    std::printf("  %s: severity %d, \"%s\"\n", check, result.severity,
+                VelkoraTest::Utf8Of(result.text).c_str());
 }
 
 // The five checks on Wine's facts: each gives the verdict its rules give for the facts read a
@@ -240,8 +257,11 @@ TEST_F(WineVersions, FiveChecksJudgeWinesFacts) {
     Velkora::CheckMemory(texts, memory);
     Velkora::CheckDiskSpace(texts, disk);
     Velkora::CheckScreen(texts, screen);
-    for (auto [name, result] : {std::pair{"operating system", &os}, {"processor", &processor}, {"memory", &memory},
-                                {"disk", &disk}, {"screen", &screen}}) {
+    for (auto [name, result] : {std::pair{"operating system", &os},
+                                {"processor", &processor},
+                                {"memory", &memory},
+                                {"disk", &disk},
+                                {"screen", &screen}}) {
         Show(name, *result);
     }
 

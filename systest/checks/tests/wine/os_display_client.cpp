@@ -6,6 +6,7 @@
 //   os_display_client <exe> [--fail CoInitializeEx|CoCreateInstance|CreateThread]
 // Prints key=value lines in UTF-8.
 #include <windows.h>
+
 #include <objbase.h>
 
 #include <cstdio>
@@ -18,19 +19,23 @@ LONG coInitializeCalls = 0, coCreateInstanceCalls = 0, createThreadCalls = 0;
 std::wstring failOnce; // the hooked function whose first call fails
 
 void Print(const std::string& key, const std::wstring& value) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), nullptr, 0,
+                                nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), bytes.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, value.c_str(), static_cast<int>(value.size()), bytes.data(), n, nullptr,
+                        nullptr);
     std::printf("%s=%s\n", key.c_str(), bytes.c_str());
     std::fflush(stdout);
 }
 
 HRESULT WINAPI HookCoInitializeEx(LPVOID reserved, DWORD model) {
-    if (InterlockedIncrement(&coInitializeCalls) == 1 && failOnce == L"CoInitializeEx") return RPC_E_CHANGED_MODE;
+    if (InterlockedIncrement(&coInitializeCalls) == 1 && failOnce == L"CoInitializeEx")
+        return RPC_E_CHANGED_MODE;
     return CoInitializeEx(reserved, model);
 }
 
-HRESULT WINAPI HookCoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid, LPVOID* object) {
+HRESULT WINAPI HookCoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid,
+                                    LPVOID* object) {
     if (InterlockedIncrement(&coCreateInstanceCalls) == 1 && failOnce == L"CoCreateInstance") {
         *object = nullptr;
         return REGDB_E_CLASSNOTREG;
@@ -47,8 +52,7 @@ HANDLE WINAPI HookCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack, LPT
     return CreateThread(security, stack, start, parameter, flags, id);
 }
 
-template <class Function>
-FARPROC AsFarProc(Function function) {
+template <class Function> FARPROC AsFarProc(Function function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
@@ -74,20 +78,25 @@ bool Relocate(HMODULE module) {
     IMAGE_NT_HEADERS64* nt = HeadersOf(module);
     const ULONGLONG preferred = nt->OptionalHeader.ImageBase;
     const ULONGLONG delta = reinterpret_cast<ULONGLONG>(base) - preferred;
-    if (delta == 0) return true;
+    if (delta == 0)
+        return true;
     const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC];
-    if (directory.VirtualAddress == 0 || directory.Size == 0) return false;
+    if (directory.VirtualAddress == 0 || directory.Size == 0)
+        return false;
     BYTE* at = base + directory.VirtualAddress;
     BYTE* end = at + directory.Size;
     while (at + sizeof(IMAGE_BASE_RELOCATION) <= end) {
         auto* block = reinterpret_cast<IMAGE_BASE_RELOCATION*>(at);
-        if (block->SizeOfBlock < sizeof(IMAGE_BASE_RELOCATION)) break;
+        if (block->SizeOfBlock < sizeof(IMAGE_BASE_RELOCATION))
+            break;
         const auto* entries = reinterpret_cast<const WORD*>(block + 1);
         const std::size_t count = (block->SizeOfBlock - sizeof(IMAGE_BASE_RELOCATION)) / sizeof(WORD);
         for (std::size_t i = 0; i < count; ++i) {
             const int type = entries[i] >> 12;
-            if (type == IMAGE_REL_BASED_ABSOLUTE) continue;
-            if (type != IMAGE_REL_BASED_DIR64) return false;
+            if (type == IMAGE_REL_BASED_ABSOLUTE)
+                continue;
+            if (type != IMAGE_REL_BASED_DIR64)
+                return false;
             auto* target = reinterpret_cast<ULONGLONG*>(base + block->VirtualAddress + (entries[i] & 0xFFF));
             DWORD protection = 0;
             VirtualProtect(target, sizeof *target, PAGE_READWRITE, &protection);
@@ -107,10 +116,12 @@ bool Relocate(HMODULE module) {
 // cannot be found.
 bool BindImports(HMODULE module) {
     auto* base = reinterpret_cast<BYTE*>(module);
-    const IMAGE_DATA_DIRECTORY& directory = HeadersOf(module)->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (directory.VirtualAddress == 0) return true;
-    for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); entry->Name;
-         ++entry) {
+    const IMAGE_DATA_DIRECTORY& directory =
+        HeadersOf(module)->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (directory.VirtualAddress == 0)
+        return true;
+    for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+         entry->Name; ++entry) {
         const char* dllName = reinterpret_cast<const char*>(base + entry->Name);
         HMODULE dll = LoadLibraryA(dllName);
         if (!dll) {
@@ -128,7 +139,8 @@ bool BindImports(HMODULE module) {
                 const char* name =
                     reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + lookup->u1.AddressOfData)->Name;
                 function = HookFor(dllName, name);
-                if (!function) function = GetProcAddress(dll, name);
+                if (!function)
+                    function = GetProcAddress(dll, name);
                 if (!function) {
                     std::printf("unbound=%s!%s\n", dllName, name);
                     return false;
@@ -146,12 +158,14 @@ bool BindImports(HMODULE module) {
 // What the executable's embedded manifest declares, as one word per requirement it misses.
 std::wstring CheckManifest(HMODULE module) {
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    if (!found) return L"missing";
+    if (!found)
+        return L"missing";
     const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
     std::string text(data, SizeofResource(module, found));
     std::wstring problems;
     auto need = [&](const char* piece, const wchar_t* name, bool wanted) {
-        if ((text.find(piece) != std::string::npos) != wanted) problems += std::wstring(problems.empty() ? L"" : L",") + name;
+        if ((text.find(piece) != std::string::npos) != wanted)
+            problems += std::wstring(problems.empty() ? L"" : L",") + name;
     };
     need("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", L"common-controls-6", true);
     need("level=\"asInvoker\"", L"asInvoker", true);
@@ -160,16 +174,20 @@ std::wstring CheckManifest(HMODULE module) {
     return problems.empty() ? L"ok" : problems;
 }
 
-std::wstring Number(LONG n) { return std::to_wstring(n); }
+std::wstring Number(LONG n) {
+    return std::to_wstring(n);
+}
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: os_display_client <exe> [--fail CoInitializeEx|CoCreateInstance|CreateThread]\n");
+        std::fprintf(
+            stderr, "usage: os_display_client <exe> [--fail CoInitializeEx|CoCreateInstance|CreateThread]\n");
         return 2;
     }
-    if (argc >= 4 && std::wstring(argv[2]) == L"--fail") failOnce = argv[3];
+    if (argc >= 4 && std::wstring(argv[2]) == L"--fail")
+        failOnce = argv[3];
 
     // This program carries the dialog program's manifest: the version functions see what it sees.
     OSVERSIONINFOW version{};
@@ -188,7 +206,8 @@ int wmain(int argc, wchar_t** argv) {
         Print("relocate", L"failed");
         return 4;
     }
-    if (!BindImports(module)) return 4;
+    if (!BindImports(module))
+        return 4;
     using GetOSDisplayStringFn = int(__stdcall*)(wchar_t*, wchar_t*);
     auto getOSDisplayString = reinterpret_cast<GetOSDisplayStringFn>(
         reinterpret_cast<void (*)()>(GetProcAddress(module, "GetOSDisplayString")));
@@ -213,7 +232,8 @@ int wmain(int argc, wchar_t** argv) {
             Print(key + ".name", name);
             Print(key + ".code", code[2] == 0 ? std::wstring(code) : L"<unterminated>");
         } else {
-            const bool untouched = std::wstring(name) == L"untouched" && code[0] == L'?' && code[1] == L'?' && code[2] == L'?';
+            const bool untouched =
+                std::wstring(name) == L"untouched" && code[0] == L'?' && code[1] == L'?' && code[2] == L'?';
             Print(key + ".buffers", untouched ? L"untouched" : L"written");
         }
         Print(key + ".coinitialize", Number(coInitializeCalls));
