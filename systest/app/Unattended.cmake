@@ -115,13 +115,34 @@ if(WIN32)
     # licence. Windows and focus: wine-global.
     velkora_add_test(NAME app_wine_progress_tests
       SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/progress_wine_test.cpp"
+        "${CMAKE_CURRENT_LIST_DIR}/tests/wine/earlier_module_wine_test.cpp"
       LIBS velkora_test_driver velkora_json velkora_app comctl32
       RESOURCE_LOCK wine-global)
+    # Language modules as an earlier version shipped them: only the original texts.
+    foreach(lang En De)
+      set(earlier_rc "${CMAKE_CURRENT_BINARY_DIR}/earlier/VelkoraSystest_${lang}.rc")
+      add_custom_command(OUTPUT "${earlier_rc}"
+        COMMAND "${CMAKE_COMMAND}" -DIN="${CMAKE_CURRENT_LIST_DIR}/lang/VelkoraSystest_${lang}.rc"
+          -DOUT="${earlier_rc}" -P "${CMAKE_CURRENT_LIST_DIR}/tests/wine/earlier_language_module.cmake"
+        DEPENDS "${CMAKE_CURRENT_LIST_DIR}/lang/VelkoraSystest_${lang}.rc"
+          "${CMAKE_CURRENT_LIST_DIR}/tests/wine/earlier_language_module.cmake")
+      add_library(earlier_lang_${lang} SHARED "${earlier_rc}")
+      set_target_properties(earlier_lang_${lang} PROPERTIES
+        OUTPUT_NAME EarlierTexts_${lang} PREFIX "" SUFFIX ".Dll" LINKER_LANGUAGE C
+        RUNTIME_OUTPUT_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/earlier")
+      target_link_options(earlier_lang_${lang} PRIVATE -nostdlib -nostartfiles -Wl,-e,0)
+      add_dependencies(app_wine_progress_tests earlier_lang_${lang})
+    endforeach()
     add_dependencies(app_wine_progress_tests VelkoraSysTest never_ending_program lang_En lang_De)
     target_compile_definitions(app_wine_progress_tests PRIVATE
       VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
       VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}"
+      VELKORA_EARLIER_MODULE_DIR=L"${CMAKE_CURRENT_BINARY_DIR}/earlier"
       VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>")
+    # The earlier German module beside a full English one.
+    add_test(NAME app_wine_progress_tests_de COMMAND app_wine_progress_tests --gtest_filter=EarlierLanguageModule.*)
+    set_tests_properties(app_wine_progress_tests_de PROPERTIES
+      ENVIRONMENT "LC_ALL=de_DE.UTF-8" LABELS wine TIMEOUT 300 RESOURCE_LOCK wine-global)
 
     # The same rows from any folder, with Wine's adapter matched to its display device.
     add_test(NAME app_wine_unattended_any_folder

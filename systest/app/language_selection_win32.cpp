@@ -47,6 +47,16 @@ bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection, Fat
     // Loaded as data only: a replaced module file can supply texts but never run code in our process.
     selection.module = LoadLibraryExW(plan.moduleToLoad.c_str(), nullptr, kDataOnly);
     modules.Register(selection.module);
+    // A module of another language may be older than the program: the English one beside the
+    // program supplies the texts it lacks.
+    const std::wstring englishPath = plan.programFolder + std::wstring(kEnglishModuleName);
+    const bool englishLoaded =
+        plan.outcome == LanguageOutcome::EnglishFallback ||
+        CompareStringOrdinal(englishPath.c_str(), -1, plan.moduleToLoad.c_str(), -1, TRUE) == CSTR_EQUAL;
+    if (englishLoaded)
+        modules.SetEnglish(selection.module);
+    else if (IsUsableModule(englishPath))
+        modules.SetEnglish(LoadLibraryExW(englishPath.c_str(), nullptr, kDataOnly));
     return true;
 }
 

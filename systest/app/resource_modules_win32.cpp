@@ -1,5 +1,6 @@
 #include "resource_modules_win32.h"
 
+#include "later_texts.h"
 #include "string_table_block.h"
 
 namespace Velkora {
@@ -28,7 +29,8 @@ std::wstring LoadTextFromModule(HINSTANCE module, TextId id, bool* found) {
 }
 
 std::wstring CModuleTextSource::Text(TextId id) const {
-    return LoadTextFromModule(modules.Current(), id);
+    return TextWithFallback(id, LoadTextFromModule(modules.Current(), id),
+                            [&] { return LoadTextFromModule(modules.English(), id); });
 }
 
 std::wstring CModuleTextSource::RegisteredText(TextId id) const {

@@ -22,17 +22,23 @@ class CResourceModules {
     // The language module: the one registered extra module, or the program when there is none.
     HINSTANCE LanguageModule() const { return registered.empty() ? program : registered.front(); }
     const std::vector<HINSTANCE>& Registered() const { return registered; }
+    // The English module, asked for the later texts that the language module lacks; null when
+    // there is none beside the program.
+    HINSTANCE English() const { return english; }
+    void SetEnglish(HINSTANCE module) { english = module; }
 
   private:
     HINSTANCE program;
     HINSTANCE current;
     std::vector<HINSTANCE> registered;
+    HINSTANCE english = nullptr;
 };
 
 // Reads a text by number from a module's string table; empty when the module has none.
 std::wstring LoadTextFromModule(HINSTANCE module, TextId id, bool* found = nullptr);
 
-// Texts by number as the rest of the program sees them.
+// Texts by number as the rest of the program sees them: a later text that the current module
+// lacks comes from the English module, then from the program itself.
 class CModuleTextSource : public ITextSource {
   public:
     explicit CModuleTextSource(const CResourceModules& modules) : modules(modules) {}

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "code_page_conversion.h"
+#include "later_texts.h"
+
 namespace {
 
 std::string ReadSource(const std::string& relativePath) {
@@ -93,6 +96,38 @@ TEST(LanguageModules, BothLanguagesTakeTheSameFormatArguments) {
             continue; // reported by the test above
         EXPECT_EQ(Conversions(other->second), Conversions(text))
             << number << ": \"" << text << "\" / \"" << other->second << "\"";
+    }
+}
+
+// A module text as the resource compiler stores it: "" is a quote, \t \r \n \\ their characters.
+std::string Unescaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            out += '"';
+            ++i;
+        } else if (text[i] == '\\' && i + 1 < text.size()) {
+            const char next = text[++i];
+            out += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The program's own English for the later texts is what the English module says.
+TEST(LanguageModules, TheBuiltInEnglishIsTheEnglishModules) {
+    const std::map<int, std::string> english = ModuleTexts("systest/app/lang/VelkoraSystest_En.rc");
+    for (int number : AskedForNumbers()) {
+        const auto id = static_cast<Velkora::TextId>(number);
+        if (!Velkora::IsLaterText(id))
+            continue;
+        auto text = english.find(number);
+        ASSERT_NE(text, english.end()) << number;
+        std::wstring moduleText;
+        ASSERT_TRUE(Velkora::MultiByteToWide(Velkora::kCodePageUtf8, Unescaped(text->second), moduleText));
+        EXPECT_TRUE(Velkora::BuiltInEnglishText(id) == moduleText) << number;
     }
 }
 

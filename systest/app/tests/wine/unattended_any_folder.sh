@@ -57,6 +57,20 @@ severity_of() { # <id> <document>
 # the drive letter is not compared.
 rows() { tail -n +2 "$1" | sed 's/Drive [A-Z]:/Drive ?:/'; }
 
+# run_dialog <folder to start from> <report> <result document>: a dialog run (licence accepted),
+# its main window closed once both outputs are written.
+run_dialog() {
+  (cd "$1" && "$wine_exec" "$program/VelkoraSysTest.exe" -accepteula -report "$2" -json "$3" >/dev/null 2>&1) &
+  local pid=$! waited=0
+  until [ -s "$1/$2" ] && [ -s "$1/$3" ]; do
+    sleep 1
+    waited=$((waited + 1))
+    [ "$waited" -lt 120 ] || { kill "$pid" 2>/dev/null; fail "the dialog run wrote no outputs"; }
+  done
+  "$wine_exec" taskkill /im VelkoraSysTest.exe >/dev/null 2>&1 || true
+  wait "$pid" || true
+}
+
 here_code=$(run "$program" here.txt here.json)
 there_code=$(run "$elsewhere" there.txt there.json)
 # A locale without a module of its own: the English module is the fall-back, found beside the
@@ -78,6 +92,13 @@ echo "graphics card row: severity $here_card and $there_card"
 # Nothing of the run lands in the caller's folder but its outputs.
 [ "$(ls "$elsewhere" | sort | tr '\n' ' ')" = "french.json french.txt there.json there.txt " ] ||
   fail "other files in the caller's folder"
+# A dialog run (a shortcut whose "Start in" is another folder) finds the same files.
+run_dialog "$elsewhere" dialog.txt dialog.json
+echo "--- a dialog run from another folder"
+tail -n +2 "$elsewhere/dialog.txt" | tr -d '\r'
+diff <(rows "$program/here.txt") <(rows "$elsewhere/dialog.txt") || fail "the dialog run's rows differ"
+[ "$(severity_of graphicsCard "$elsewhere/dialog.json")" = 4 ] || fail "the dialog run did not certify the card"
+rm -f "$elsewhere/dialog.txt" "$elsewhere/dialog.json"
 echo "--- from another folder in French (English fall-back): exit code $french_code"
 [ "$french_code" = "$here_code" ] || fail "exit code $french_code with the English fall-back"
 grep -q '"language": "fr"' "$elsewhere/french.json" || fail "not a French run"

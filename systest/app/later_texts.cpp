@@ -1,0 +1,63 @@
+#include "later_texts.h"
+
+#include <iterator>
+
+#include "help_text.h"
+
+namespace Velkora {
+namespace {
+
+struct BuiltInText {
+    TextId id;
+    const wchar_t* text;
+};
+
+// As the English module has them; a host test compares the two.
+constexpr BuiltInText kBuiltIn[] = {
+    {kTextDiagnosticsStopped, L"The graphics test did not finish within %d seconds and was stopped."},
+    {kTextDiagnosticsNotStarted,
+     L"The graphics test (Zentoli.exe) could not be started; the graphics hardware was not checked."},
+    {kTextDiagnosticsEndedAbnormally,
+     L"The graphics test ended abnormally (exit code 0x%s); the graphics hardware was not checked."},
+    {kTextAdapterNotIdentified,
+     L"The graphics adapter could not be identified; its video memory, card and driver were not checked."},
+    {kTextOSNotIdentified, L"The operating system could not be identified and was not checked."},
+    {kTextCardNotCertifiedUnnamed, L"The graphics card is not certified; its name could not be determined."},
+    {kTextResultListName, L"Check results"},
+    {kTextMenuCopy, L"&Copy\tCtrl+C"},
+    {kTextMenuSelectAll, L"Select &all\tCtrl+A"},
+    {kTextStepOperatingSystem, L"Checking the operating system\u2026"},
+    {kTextStepProcessor, L"Checking the processor\u2026"},
+    {kTextStepMemory, L"Checking the memory\u2026"},
+    {kTextStepDiskSpace, L"Checking the free disk space\u2026"},
+    {kTextStepScreen, L"Checking the screen\u2026"},
+    {kTextStepGraphics, L"Testing the graphics hardware\u2026"},
+    {kTextProgressCancel, L"&Cancel"},
+    {kTextProgressCaption, L"%s: Checking the Workstation"},
+    {kTextVideoMemoryUnknown, L"The video memory of %s could not be determined and was not checked."},
+    {kTextVideoMemoryUnknownUnnamed,
+     L"The video memory of the graphics card could not be determined and was not checked."},
+    {kTextCardListNotRead, L"The list of certified graphics cards could not be read; the graphics card was "
+                           L"not checked against it."},
+};
+
+} // namespace
+
+std::wstring BuiltInEnglishText(TextId id) {
+    if (id == kTextHelp)
+        return HelpText();
+    for (const BuiltInText& entry : kBuiltIn)
+        if (entry.id == id)
+            return entry.text;
+    return {};
+}
+
+std::wstring TextWithFallback(TextId id, const std::wstring& fromModule,
+                              const std::function<std::wstring()>& fromEnglishModule) {
+    if (!fromModule.empty() || !IsLaterText(id))
+        return fromModule;
+    std::wstring english = fromEnglishModule ? fromEnglishModule() : std::wstring();
+    return english.empty() ? BuiltInEnglishText(id) : english;
+}
+
+} // namespace Velkora
