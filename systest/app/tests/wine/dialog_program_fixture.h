@@ -85,7 +85,9 @@ class DialogProgram : public testing::Test {
 
     void Start() {
         ASSERT_TRUE(program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\"", folder.Path(), {}}));
-        licence = program.WaitForWindow(L"#32770", L"Velkora 2018 Licence Agreement", kWait);
+        // the window with the licence list, whatever the language
+        WaitUntil([&] { return (licence = WindowHoldingControlOf(program.ProcessId(), L"ListBox")) != nullptr; },
+                  kWait);
         ASSERT_NE(licence, nullptr);
     }
 

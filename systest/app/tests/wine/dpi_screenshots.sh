@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the DPI test of both windows at 96, 144 and 192 DPI. Wine takes the DPI from the prefix's
+# Runs the DPI test of the windows at 96, 144 and 192 DPI, in English and German. Wine takes the DPI from the prefix's
 # LogPixels value when its server starts, so the runs use a copy of the test bed's prefix with a
 # server of its own, and the shared test bed is left as it is.
 #   dpi_screenshots.sh TEST_EXE COPY_DIR
@@ -24,6 +24,10 @@ for dpi in 96 144 192; do
   wineserver -w 2>/dev/null || true
   echo "== $dpi DPI"
   VELKORA_EXPECTED_DPI="$dpi" wine "$test_exe" </dev/null || status=1
+  # The windows in German too (the licence test shows both licences already).
+  echo "== $dpi DPI, German"
+  LC_ALL=de_DE.UTF-8 VELKORA_EXPECTED_DPI="$dpi" wine "$test_exe" --gtest_filter='DialogProgram.*' </dev/null ||
+    status=1
 done
 wineserver -k 2>/dev/null || true
 exit $status

@@ -4,6 +4,7 @@
 // that fit their list.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <cstdlib>
@@ -13,11 +14,14 @@
 #include "com_objects_win32.h"
 #include "dialog_program_fixture.h"
 #include "gdi_objects_win32.h"
+#include "resource.h"
 #include "text_file_read.h"
 
 namespace {
 
 using namespace DialogTest;
+
+const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
 
 int ScreenDpi() {
     Velkora::CWindowDc screen(nullptr);
@@ -40,35 +44,90 @@ Velkora::CFontHandle DialogFont(int dpi) {
                                             DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
 }
 
-// The text in the dialogs' font fits the control's client area.
-void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
+// A few pixels to spare on every side a text could be cut: Wine's fonts are not Windows'.
+int Margin(int dpi) {
+    return Scaled(3, dpi);
+}
+
+// Every button and static text of the window, in the dialogs' font, fits its control with the
+// margin to spare: a push button's caption its width less the frame, a check box's the width after
+// its box, a static text (wrapped at words as the control wraps it) the control's width and height.
+void ExpectTextsFit(HWND window, int dpi, const std::string& name) {
     Velkora::CFontHandle font = DialogFont(dpi);
     Velkora::CWindowDc screen(nullptr);
     Velkora::CSelection selected(screen.Get(), font.Get());
     HDC dc = screen.Get();
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        std::wstring cls = ClassNameOf(child);
-        LONG style = GetWindowLongW(child, GWL_STYLE);
-        bool button = cls == L"Button";
-        bool oneLineText =
-            cls == L"Static" && (style & SS_TYPEMASK) == SS_LEFT && TextOf(child).find(L' ') != 0;
-        if (!button && !oneLineText)
+    const std::string where = name + " at " + std::to_string(dpi) + " DPI: ";
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring cls = ClassNameOf(child);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        const LONG kind = style & SS_TYPEMASK;
+        const bool button = cls == L"Button";
+        const bool text = cls == L"Static" && (kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT);
+        if (!IsWindowVisible(child) || (!button && !text))
             continue;
-        std::wstring text = WithoutAccessKey(TextOf(child));
+        const std::wstring caption = TextOf(child);
         RECT client{};
         GetClientRect(child, &client);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        // a check box's text starts after its box; push buttons keep a margin for their frame
-        int room = client.right -
-                   (button ? ((style & 0xF) == BS_AUTOCHECKBOX ? Scaled(16, dpi) : Scaled(4, dpi)) : 0);
-        if (cls == L"Static" && client.bottom < 2 * size.cy) {
-            EXPECT_LE(size.cx, room) << window << ": " << Utf8Of(text) << " is cut at " << dpi << " DPI";
-        } else if (button) {
-            EXPECT_LE(size.cx, room) << window << ": " << Utf8Of(text) << " is cut at " << dpi << " DPI";
-            EXPECT_GE(client.bottom, size.cy) << Utf8Of(text);
+        if (button) {
+            const std::wstring shown = WithoutAccessKey(caption);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+            const bool checkBox =
+                (style & BS_TYPEMASK) == BS_AUTOCHECKBOX || (style & BS_TYPEMASK) == BS_CHECKBOX;
+            const int room = client.right - (checkBox ? Scaled(16, dpi) : Scaled(4, dpi)) - Margin(dpi);
+            EXPECT_LE(size.cx, room) << where << Utf8Of(shown) << " is cut";
+            EXPECT_GE(client.bottom, size.cy) << where << Utf8Of(shown) << " is cut at the bottom";
+            continue;
         }
+        RECT needed{0, 0, client.right - Margin(dpi), 0};
+        UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | (style & SS_NOPREFIX ? DT_NOPREFIX : 0);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed, format);
+        EXPECT_LE(needed.right, client.right - Margin(dpi))
+            << where << Utf8Of(caption) << " holds a word too wide";
+        EXPECT_LE(needed.bottom, client.bottom) << where << Utf8Of(caption) << " needs " << needed.bottom
+                                                << " pixels of height, has " << client.bottom;
     }
+}
+
+// The titles of the result list's columns, where a screen reader locates them, hold their text.
+void ExpectColumnTitlesFit(HWND list, int dpi, const std::string& name) {
+    Velkora::CFontHandle font = DialogFont(dpi);
+    Velkora::CWindowDc screen(nullptr);
+    Velkora::CSelection selected(screen.Get(), font.Get());
+    CoInitialize(nullptr);
+    {
+        Velkora::CComPtr<IAccessible> accessible;
+        ASSERT_EQ(AccessibleObjectFromWindow(list, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                             accessible.ReceiveVoid()),
+                  S_OK);
+        long count = 0;
+        ASSERT_EQ(accessible->get_accChildCount(&count), S_OK);
+        int titles = 0;
+        for (long id = 1; id <= count; ++id) {
+            VARIANT child;
+            VariantInit(&child);
+            child.vt = VT_I4;
+            child.lVal = id;
+            VARIANT role;
+            if (accessible->get_accRole(child, &role) != S_OK || role.lVal != ROLE_SYSTEM_COLUMNHEADER)
+                continue;
+            ++titles;
+            Velkora::CBstr title;
+            ASSERT_EQ(accessible->get_accName(child, title.Receive()), S_OK);
+            const std::wstring text(title.Get(), SysStringLen(title.Get()));
+            long left = 0, top = 0, width = 0, height = 0;
+            ASSERT_EQ(accessible->accLocation(&left, &top, &width, &height, child), S_OK);
+            SIZE size{};
+            GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+            EXPECT_LE(size.cx, width - Scaled(4, dpi) - Margin(dpi))
+                << name << " at " << dpi << " DPI: the column title " << Utf8Of(text) << " is cut";
+            EXPECT_GE(height, size.cy)
+                << name << ": the column title " << Utf8Of(text) << " is cut at the bottom";
+        }
+        EXPECT_EQ(titles, 2) << "both column titles";
+    }
+    CoUninitialize();
 }
 
 // The text without its white space: what must survive any wrapping, in order.
@@ -128,6 +187,28 @@ TEST_P(LicenceAtTheDpi, EntriesFitTheList) {
     }
 }
 
+// The progress window while the diagnostics never end: its step and Cancel fit.
+TEST_F(DialogProgram, ProgressWindowIsLaidOutForTheDpi) {
+    const int dpi = ScreenDpi();
+    ASSERT_TRUE(CopyFileW(kNeverEnding.c_str(), (folder.Path() + L"Zentoli.exe").c_str(), FALSE));
+    Launch(L"-accepteula");
+    HWND progress = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return (progress = WindowHoldingControlOf(program.ProcessId(), L"msctls_progress32")) != nullptr;
+        },
+        kWait));
+    // the graphics step, the last and longest
+    ASSERT_TRUE(
+        WaitUntil([&] { return SendMessageW(ControlOf(progress, 1011), PBM_GETPOS, 0, 0) >= 30; }, kWait));
+    Sleep(300);
+    SaveWindowScreenshot(progress, kScreenshots + L"progress-" + UserLanguageCode() + L"-" +
+                                       std::to_wstring(dpi) + L"dpi.bmp");
+    ExpectTextsFit(progress, dpi, "progress window");
+    PostCommand(progress, IDCANCEL);
+    EXPECT_EQ(ExitCode(), 2u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Shipped, LicenceAtTheDpi, testing::Values(L"Lic_En.Txt", L"Lic_De.Txt"));
 
 TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
@@ -135,17 +216,35 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     if (const char* expected = std::getenv("VELKORA_EXPECTED_DPI")) {
         EXPECT_EQ(dpi, std::atoi(expected));
     }
-    std::wstring suffix = L"-" + std::to_wstring(dpi) + L"dpi.bmp";
+    std::wstring suffix = L"-" + UserLanguageCode() + L"-" + std::to_wstring(dpi) + L"dpi.bmp";
     WriteFileBytes(licencePath, "Licence text line one\r\nLine two\r\n");
     Start();
     Sleep(300);
     SaveWindowScreenshot(licence, kScreenshots + L"licence" + suffix);
-    ExpectCaptionsFit(licence, dpi, "licence");
+    ExpectTextsFit(licence, dpi, "licence");
     HWND main = AcceptLicence();
     ASSERT_NE(main, nullptr);
     Sleep(500);
     SaveWindowScreenshot(main, kScreenshots + L"main" + suffix);
-    ExpectCaptionsFit(main, dpi, "main window");
+    ExpectTextsFit(main, dpi, "main window");
+    ExpectColumnTitlesFit(ControlOf(main, 1001), dpi, "main window");
+
+    // The about box, opened as its command opens it.
+    PostCommand(main, IDC_APP_ABOUT);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindowsOf(program.ProcessId()))
+                if (window != main && ClassNameOf(window) == L"#32770")
+                    about = window;
+            return about != nullptr;
+        },
+        kWait));
+    Sleep(300);
+    SaveWindowScreenshot(about, kScreenshots + L"about" + suffix);
+    ExpectTextsFit(about, dpi, "about box");
+    PostCommand(about, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kWait));
 
     RECT logo{};
     GetWindowRect(ControlOf(main, 1003), &logo);
