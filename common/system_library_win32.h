@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "kernel32_lookup_win32.h"
 #include "scoped_handle_win32.h"
 
 namespace Velkora {
@@ -41,11 +42,7 @@ class CSystemLibrary {
 // folder only. Windows 7 without its update KB2533623 lacks the call; there nothing changes.
 inline void LimitDllSearchToSystemFolder() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
-    if (!kernel32)
-        return;
-    auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel32, "SetDefaultDllDirectories")));
+    auto setDefault = LookUpKernel32<SetDefaultDllDirectoriesFn>("SetDefaultDllDirectories");
     if (setDefault)
         setDefault(0x00000800); // LOAD_LIBRARY_SEARCH_SYSTEM32
 }

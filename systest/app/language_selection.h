@@ -29,7 +29,7 @@ struct LanguagePlan {
     std::wstring programFolder;
     std::wstring licencePath;
     std::wstring modulePath;   // the locale's module path, named by the fatal message too
-    std::wstring moduleToLoad; // what to load: modulePath or the bare English name
+    std::wstring moduleToLoad; // what to load: modulePath or the English module beside the program
     std::wstring fatalMessage; // set for the two fatal outcomes
     bool Succeeded() const { return fatalMessage.empty(); }
 };

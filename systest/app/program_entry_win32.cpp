@@ -95,6 +95,8 @@ int ShowHelp(HINSTANCE instance, bool withoutBox) {
 }
 
 int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& options) {
+    // Before any DLL is loaded for us: the language modules are loaded by their full path anyway.
+    LimitDllSearchToSystemFolder();
     const bool unattended = HasUnattendedOptions(options);
     AppContext context;
     context.identity = SettleProductIdentity();
@@ -104,9 +106,6 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     LanguageSelection language;
     if (!SelectLanguage(modules, language, options.silent ? WriteFatalMessageLine : ShowFatalMessageBox))
         return -1;
-    // After the language module, whose English fallback is still loaded (as data) by its bare name
-    // from the working folder.
-    LimitDllSearchToSystemFolder();
     CModuleTextSource texts(modules);
     context.modules = &modules;
     context.texts = &texts;
