@@ -22,12 +22,16 @@ target_sources(velkora_app PRIVATE
   "${CMAKE_CURRENT_LIST_DIR}/run_exit_code.cpp"
   "${CMAKE_CURRENT_LIST_DIR}/message_line.cpp"
   "${CMAKE_CURRENT_LIST_DIR}/output_target.cpp"
+  "${CMAKE_CURRENT_LIST_DIR}/shared_table_row.cpp"
+  "${CMAKE_CURRENT_LIST_DIR}/shared_table_append.cpp"
 )
 target_link_libraries(velkora_app PUBLIC velkora_textfile PRIVATE velkora_json)
 
 velkora_add_test(NAME unattended_tests
   SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/result_json_test.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/tests/unattended_rules_test.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/tests/shared_table_row_test.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/tests/shared_table_append_test.cpp"
   LIBS velkora_app velkora_json)
 
 # The result document's contract: a JSON Schema (draft 2020-12) shipped beside the programs.

@@ -31,6 +31,27 @@ enum class CheckId {
     CardListNotRead,
 };
 
+// Every check id, in the order the shared results table gives them columns.
+inline constexpr CheckId kAllCheckIds[] = {
+    CheckId::OperatingSystem,
+    CheckId::Processor,
+    CheckId::Memory,
+    CheckId::DiskSpace,
+    CheckId::Screen,
+    CheckId::VideoMemory,
+    CheckId::GraphicsCard,
+    CheckId::GraphicsDriver,
+    CheckId::AdaptersIdentical,
+    CheckId::ListReplaced,
+    CheckId::ClosingNote,
+    CheckId::DiagnosticsTimeout,
+    CheckId::DiagnosticsNotStarted,
+    CheckId::DiagnosticsEndedAbnormally,
+    CheckId::AdapterNotIdentified,
+    CheckId::OperatingSystemNotIdentified,
+    CheckId::CardListNotRead,
+};
+
 struct RunEntry {
     CheckId id;
     CheckResult result;

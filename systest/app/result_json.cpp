@@ -13,15 +13,32 @@ namespace {
 
 using Json = nlohmann::ordered_json; // keys in the documented order
 
-std::string Utf8(std::wstring_view text) {
+Json OptionalText(const std::optional<std::wstring>& text) {
+    return text ? Json(DocumentText(*text)) : Json(nullptr);
+}
+
+Json DriverDateJson(std::uint32_t date) {
+    std::string text = DriverDateText(date);
+    return text.empty() ? Json(nullptr) : Json(text);
+}
+
+Json CheckEntry(const RunEntry& entry) {
+    return Json{{"id", CheckIdName(entry.id)},
+                {"severity", entry.result.severity},
+                {"verdict", VerdictName(entry.result.severity)},
+                {"label", DocumentText(entry.label)},
+                {"text", DocumentText(entry.result.text)},
+                {"reportText", DocumentText(entry.result.reportText)},
+                {"countsForSummary", entry.counts}};
+}
+
+} // namespace
+
+std::string DocumentText(std::wstring_view text) {
     std::string out;
     bool replaced = false;
     PortableWideToMultiByte(kCodePageUtf8, text, 0, out, replaced);
     return out;
-}
-
-Json OptionalText(const std::optional<std::wstring>& text) {
-    return text ? Json(Utf8(*text)) : Json(nullptr);
 }
 
 std::string DriverVersionText(const DriverVersionParts& v) {
@@ -29,26 +46,19 @@ std::string DriverVersionText(const DriverVersionParts& v) {
            std::to_string(v.revision);
 }
 
-// yyyymmdd as "yyyy-mm-dd"; 0 (unknown) as null.
-Json DriverDateText(std::uint32_t date) {
+std::string DriverDateText(std::uint32_t date) {
     if (date == 0)
-        return nullptr;
+        return {};
     char text[16];
     std::snprintf(text, sizeof text, "%04u-%02u-%02u", date / 10000, date / 100 % 100, date % 100);
     return text;
 }
 
-Json CheckEntry(const RunEntry& entry) {
-    return Json{{"id", CheckIdName(entry.id)},
-                {"severity", entry.result.severity},
-                {"verdict", VerdictName(entry.result.severity)},
-                {"label", Utf8(entry.label)},
-                {"text", Utf8(entry.result.text)},
-                {"reportText", Utf8(entry.result.reportText)},
-                {"countsForSummary", entry.counts}};
+std::optional<std::int32_t> ReportedExitCode(const DiagnosticsFacts& facts) {
+    if (!facts.started || facts.timedOut)
+        return std::nullopt;
+    return facts.exitCode;
 }
-
-} // namespace
 
 std::string FormatIsoDateTime(const LocalDateTime& t) {
     char text[40];
@@ -126,24 +136,27 @@ std::string BuildResultJson(const ResultDocument& d) {
             checks.push_back(CheckEntry(entry));
         summary = Json{{"severity", d.run->level},
                        {"verdict", VerdictName(d.run->level)},
-                       {"label", Utf8(d.run->label)},
-                       {"text", Utf8(d.run->text)}};
+                       {"label", DocumentText(d.run->label)},
+                       {"text", DocumentText(d.run->text)}};
     }
     const DiagnosticsFacts& g = d.diagnostics;
-    const bool endedByItself = g.started && !g.timedOut;
+    const std::optional<std::int32_t> exitCode = ReportedExitCode(g);
     Json document{
         {"schema", kResultSchemaName},
         {"schemaVersion", kResultSchemaVersion},
+        {"checkerVersion", d.checkerVersion},
         {"product",
-         {{"name", Utf8(d.productName)}, {"year", Utf8(d.productYear)}, {"buildDate", Utf8(d.buildDate)}}},
-        {"computerName", Utf8(d.computerName)},
+         {{"name", DocumentText(d.productName)},
+          {"year", DocumentText(d.productYear)},
+          {"buildDate", DocumentText(d.buildDate)}}},
+        {"computerName", DocumentText(d.computerName)},
         {"checkedAt", FormatIsoDateTime(d.checkedAt)},
-        {"language", Utf8(d.languageCode)},
-        {"reportHeader", Utf8(d.reportHeader)},
+        {"language", DocumentText(d.languageCode)},
+        {"reportHeader", DocumentText(d.reportHeader)},
         {"summary", summary},
         {"checks", checks},
         {"diagnostics",
-         {{"exitCode", endedByItself ? Json(g.exitCode) : Json(nullptr)},
+         {{"exitCode", exitCode ? Json(*exitCode) : Json(nullptr)},
           {"code", g.code},
           {"started", g.started},
           {"timedOut", g.timedOut},
@@ -151,11 +164,11 @@ std::string BuildResultJson(const ResultDocument& d) {
         {"operatingSystem",
          {{"displayName", OptionalText(d.osDisplayName)}, {"supportCode", OptionalText(d.osSupportCode)}}},
         {"graphicsAdapter",
-         {{"caption", Utf8(d.adapter.caption)},
+         {{"caption", DocumentText(d.adapter.caption)},
           {"memoryBytes", d.adapter.memoryBytes},
           {"driverVersion", DriverVersionText(d.adapter.driverVersion)},
-          {"driverDate", DriverDateText(d.adapter.driverDate)},
-          {"pnpDeviceId", Utf8(d.adapter.pnpDeviceId)},
+          {"driverDate", DriverDateJson(d.adapter.driverDate)},
+          {"pnpDeviceId", DocumentText(d.adapter.pnpDeviceId)},
           {"adaptersDiffer", d.adapter.adaptersDiffer}}},
     };
     // The text is valid UTF-8 by construction; replacing instead of throwing keeps it so regardless.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "check_run.h"
+#include "checker_version.h"
 #include "graphics_adapter_info.h"
 
 namespace Velkora {
@@ -15,8 +16,8 @@ namespace Velkora {
 inline constexpr std::string_view kResultSchemaName = "velkora-systest-result";
 // Raise on any change that a reader could notice; adding a field counts.
 // 2: checks that could not be done have rows of their own; an abnormal end of the diagnostics
-// program is code 7.
-inline constexpr int kResultSchemaVersion = 3;
+// program is code 7. 3: the card list that could not be read. 4: the checker's version.
+inline constexpr int kResultSchemaVersion = 4;
 
 // A local time and its distance from UTC, as the run saw the clock.
 struct LocalDateTime {
@@ -33,6 +34,7 @@ struct DiagnosticsFacts {
 };
 
 struct ResultDocument {
+    std::string checkerVersion = VELKORA_VERSION_TEXT;
     std::wstring productName;
     std::wstring productYear;
     std::wstring buildDate;
@@ -55,6 +57,14 @@ std::string_view CheckIdName(CheckId id);
 
 // A word for a severity that needs no language module: "notMet", "warning", "met", "unknown".
 std::string_view VerdictName(Severity severity);
+
+// Fields as the document writes them, for the shared results table too: text as UTF-8 (U+FFFD for
+// what is not valid UTF-16), "a.b.c.d", "yyyy-mm-dd" (empty when unknown).
+std::string DocumentText(std::wstring_view text);
+std::string DriverVersionText(const DriverVersionParts& version);
+std::string DriverDateText(std::uint32_t yyyymmdd);
+// The diagnostics' own exit code, when they ended by themselves.
+std::optional<std::int32_t> ReportedExitCode(const DiagnosticsFacts& facts);
 
 // The document as UTF-8 JSON, indented by two blanks, ended by a line feed. Text that is not
 // valid UTF-16 is carried with U+FFFD in its place.

@@ -68,7 +68,8 @@ TEST(ResultJson, HoldsEveryFactUnderItsDocumentedName) {
     ASSERT_EQ(text.back(), '\n');
     json j = json::parse(text);
     EXPECT_EQ(j["schema"], "velkora-systest-result");
-    EXPECT_EQ(j["schemaVersion"], 3);
+    EXPECT_EQ(j["schemaVersion"], 4);
+    EXPECT_EQ(j["checkerVersion"], VELKORA_VERSION_TEXT);
     EXPECT_EQ(j["product"], (json{{"name", "Velkora 2018"}, {"year", "2018"}, {"buildDate", "27.06.17"}}));
     EXPECT_EQ(j["computerName"], "WS-042");
     EXPECT_EQ(j["checkedAt"], "2018-03-05T14:07:09+01:00");

@@ -2,6 +2,8 @@
 // deployment script starts it, with its standard output and error captured.
 #include "unattended_program_win32.h"
 
+#include "checker_version.h"
+
 namespace {
 
 using namespace VelkoraTest;
@@ -112,7 +114,8 @@ TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
     EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
     EXPECT_GE(*run.exitCode, 11u);
     EXPECT_LE(*run.exitCode, 16u);
-    EXPECT_EQ(document["schemaVersion"], 3);
+    EXPECT_EQ(document["schemaVersion"], 4);
+    EXPECT_EQ(document["checkerVersion"], VELKORA_VERSION_TEXT);
     EXPECT_EQ(document["product"]["name"], "Velkora 2018");
     EXPECT_EQ(document["language"], Utf8Of(UserLanguageCode()));
     // The real diagnostics program ran to its end under the default limit of a silent run.
