@@ -70,6 +70,7 @@ if(WIN32)
     "${CMAKE_CURRENT_LIST_DIR}/standard_streams_win32.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/stderr_message_boxes_win32.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/output_files_win32.cpp"
+    "${CMAKE_CURRENT_LIST_DIR}/shared_table_file_win32.cpp"
     "${CMAKE_CURRENT_LIST_DIR}/unattended_run_win32.cpp"
   )
 
@@ -88,6 +89,16 @@ if(WIN32)
       RESOURCE_LOCK "report-file;wine-global")
     add_dependencies(app_wine_unattended_tests VelkoraSysTest Zentoli never_ending_program diagnostics_standin
       lang_En lang_De)
+    # The shared results table: 64 runs at once on one file, held files, foreign files.
+    velkora_add_test(NAME app_wine_shared_table_tests
+      SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/shared_table_wine_test.cpp"
+      LIBS velkora_test_driver velkora_json
+      RESOURCE_LOCK "shared-table;wine-global")
+    add_dependencies(app_wine_shared_table_tests VelkoraSysTest lang_En lang_De)
+    target_compile_definitions(app_wine_shared_table_tests PRIVATE
+      VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
+      VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}")
+    set_tests_properties(app_wine_shared_table_tests PROPERTIES TIMEOUT 900)
     # The same texts as the main window in the user's language: the silent runs again in German.
     add_test(NAME app_wine_unattended_tests_de COMMAND app_wine_unattended_tests
       --gtest_filter=*SilentRun*:*StoppedAtTheLimit*:*ReportOnStandardOutput*)

@@ -22,12 +22,22 @@ std::wstring OptionName(const std::wstring& word) {
     return Lower(word.substr(1));
 }
 
-constexpr wchar_t kSameFileRefusal[] = L"-report and -json name the same file";
-
 // File names are compared as Windows does for the usual letters: without regard to case.
-bool NameTheSameFile(const CommandLineOptions& o) {
-    return o.reportPath && o.jsonPath && !IsStandardOutputTarget(*o.reportPath) &&
-           Lower(*o.reportPath) == Lower(*o.jsonPath);
+bool SameFile(const std::optional<std::wstring>& a, const std::optional<std::wstring>& b) {
+    return a && b && !IsStandardOutputTarget(*a) && Lower(*a) == Lower(*b);
+}
+
+// Why two outputs would overwrite each other, or nothing.
+std::optional<std::wstring> SameFileRefusal(const CommandLineOptions& o) {
+    if (SameFile(o.reportPath, o.jsonPath))
+        return L"-report and -json name the same file";
+    if (SameFile(o.reportPath, o.csvPath) || SameFile(o.jsonPath, o.csvPath))
+        return L"-csv names the same file as -report or -json";
+    return std::nullopt;
+}
+
+bool ToStandardOutput(const std::optional<std::wstring>& path) {
+    return path && IsStandardOutputTarget(*path);
 }
 
 bool IsHelpOption(const std::wstring& name) {
@@ -36,7 +46,7 @@ bool IsHelpOption(const std::wstring& name) {
 
 bool IsNewOption(const std::wstring& name) {
     return name == L"accepteula" || name == L"silent" || name == L"report" || name == L"json" ||
-           name == L"timeout";
+           name == L"csv" || name == L"timeout";
 }
 
 std::optional<int> ParseSeconds(const std::wstring& text) {
@@ -79,7 +89,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
     CommandLineOptions& o = parse.options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::wstring name = OptionName(args[i]);
-        bool takesValue = name == L"report" || name == L"json" || name == L"timeout";
+        bool takesValue = name == L"report" || name == L"json" || name == L"csv" || name == L"timeout";
         if (takesValue && (i + 1 >= args.size() || args[i + 1].empty()))
             return fail(L"the option " + args[i] + L" needs a value");
         if (name == L"accepteula") {
@@ -96,6 +106,10 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
             if (o.jsonPath)
                 return fail(L"-json is given twice");
             o.jsonPath = args[++i];
+        } else if (name == L"csv") {
+            if (o.csvPath)
+                return fail(L"-csv is given twice");
+            o.csvPath = args[++i];
         } else if (name == L"timeout") {
             if (o.timeoutSeconds)
                 return fail(L"-timeout is given twice");
@@ -109,28 +123,32 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
     }
     if (o.silent && !o.acceptEula)
         return fail(L"-silent requires -accepteula");
-    if (o.reportPath && o.jsonPath && *o.reportPath == L"-" && *o.jsonPath == L"-")
+    if (ToStandardOutput(o.reportPath) && ToStandardOutput(o.jsonPath))
         return fail(L"-report and -json cannot both write to standard output");
-    if (NameTheSameFile(o))
-        return fail(kSameFileRefusal);
+    if (ToStandardOutput(o.csvPath) && (ToStandardOutput(o.reportPath) || ToStandardOutput(o.jsonPath)))
+        return fail(L"-csv cannot write to standard output beside -report or -json");
+    if (std::optional<std::wstring> refusal = SameFileRefusal(o))
+        return fail(*refusal);
     return parse;
 }
 
 bool HasUnattendedOptions(const CommandLineOptions& o) {
-    return o.acceptEula || o.silent || o.reportPath || o.jsonPath || o.timeoutSeconds;
+    return o.acceptEula || o.silent || o.reportPath || o.jsonPath || o.csvPath || o.timeoutSeconds;
 }
 
 std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve) {
-    for (std::optional<std::wstring>* path : {&options.reportPath, &options.jsonPath}) {
+    for (std::optional<std::wstring>* path : {&options.reportPath, &options.jsonPath, &options.csvPath}) {
         if (!*path || IsStandardOutputTarget(**path))
             continue;
         std::wstring full = resolve(**path);
         if (!full.empty())
             **path = std::move(full);
     }
-    if (NameTheSameFile(options))
-        return std::wstring(kSameFileRefusal);
-    return std::nullopt;
+    return SameFileRefusal(options);
+}
+
+int SharedTableWaitSeconds(const CommandLineOptions& options) {
+    return EffectiveTimeout(options).value_or(60);
 }
 
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options) {

@@ -27,6 +27,7 @@ struct CommandLineOptions {
     bool verboseVideo = false;
     std::optional<std::wstring> reportPath; // "-" is standard output
     std::optional<std::wstring> jsonPath;   // "-" is standard output
+    std::optional<std::wstring> csvPath;    // the shared results table a row is appended to; "-" too
     std::optional<int> timeoutSeconds;      // no value: wait without limit
 };
 
@@ -37,8 +38,8 @@ struct CommandLineParse {
 };
 
 inline constexpr wchar_t kUsageLine[] =
-    L"Usage: VelkoraSysTest [-accepteula] [-silent] [-report PATH|-] [-json PATH|-] [-timeout SECONDS] "
-    L"[-verbosevideo]";
+    L"Usage: VelkoraSysTest [-accepteula] [-silent] [-report PATH|-] [-json PATH|-] [-csv PATH|-] "
+    L"[-timeout SECONDS] [-verbosevideo]";
 
 // args: the words after the program name. A request for help wins over everything else on the
 // line, so that "-help" always answers, even beside words that would be refused.
@@ -56,6 +57,10 @@ bool HasUnattendedOptions(const CommandLineOptions& options);
 // would overwrite the first.
 using PathResolver = std::function<std::wstring(const std::wstring&)>;
 std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve);
+
+// How long a row waits for the shared results table that other writers hold: the run's time
+// limit, else a minute.
+int SharedTableWaitSeconds(const CommandLineOptions& options);
 
 // The limit the diagnostics program gets: the option, else 120 s in silent mode, else none.
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options);

@@ -16,6 +16,7 @@ constexpr wchar_t kBuiltInBody[] =
     L"  -silent            no window and no message box at all; needs -accepteula\r\n"
     L"  -report PATH|-     write the report (UTF-8 with byte-order mark); - is standard output\r\n"
     L"  -json PATH|-       write the result document (UTF-8); - is standard output\r\n"
+    L"  -csv PATH|-        add a row to a results table that many machines share; - is standard output\r\n"
     L"  -timeout SECONDS   the longest wait for the graphics test (Zentoli.exe); 120 when silent\r\n"
     L"  -verbosevideo      show the graphics checks' intermediate values\r\n"
     L"  -?, -h, -help      show this text and end with 0\r\n"

@@ -9,6 +9,7 @@
 #include "output_target.h"
 #include "report_file_win32.h"
 #include "scoped_handle_win32.h"
+#include "shared_table_file_win32.h"
 #include "standard_streams_win32.h"
 
 namespace Velkora {
@@ -78,6 +79,12 @@ std::optional<std::string> ReportBytes(const std::wstring& reportText) {
     return bytes;
 }
 
+char UserListSeparator() {
+    wchar_t separator[8] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SLIST, separator, 8);
+    return TableSeparatorFor(length > 1 ? std::wstring_view(separator, length - 1) : std::wstring_view());
+}
+
 bool Refused(const wchar_t* what, const std::wstring& target, DWORD error) {
     std::wstring where = IsStandardOutputTarget(target) ? L"standard output" : target;
     WriteErrorLine(std::wstring(L"VelkoraSysTest: the ") + what + L" could not be written to " + where +
@@ -114,6 +121,36 @@ bool WriteJsonOutput(const std::wstring& target, const std::string& json) {
             target, [&](const std::wstring& path) { return WriteBytesFile(path, json); }, error))
         return true;
     return Refused(L"result document", target, error);
+}
+
+bool WriteTableRowOutput(const std::wstring& target, const TableRecord& record, int waitSeconds) {
+    const char separator = UserListSeparator();
+    if (IsStandardOutputTarget(target)) {
+        const std::string bytes = PlanTableAppend({}, 0, '\n', record, separator).bytes;
+        std::wstring text;
+        MultiByteToWide(kCodePageUtf8, bytes.substr(3), text);
+        if (WriteStandardOutput(bytes, text))
+            return true;
+        return Refused(L"results table row", target, GetLastError());
+    }
+    CSharedTableFile file(target);
+    CSystemAppendClock clock;
+    switch (
+        AppendToSharedTable(file, clock, record, separator, static_cast<std::uint32_t>(waitSeconds) * 1000)) {
+    case TableAppendOutcome::kWritten:
+        return true;
+    case TableAppendOutcome::kHeld:
+        WriteErrorLine(L"VelkoraSysTest: the results table " + target + L" was held by another program for " +
+                       std::to_wstring(waitSeconds) + L" s; the row was not added");
+        return false;
+    case TableAppendOutcome::kNotOurs:
+        WriteErrorLine(L"VelkoraSysTest: " + target +
+                       L" is not a results table of this program; it was left as it was");
+        return false;
+    case TableAppendOutcome::kFailed:
+        break;
+    }
+    return Refused(L"results table row", target, file.LastError());
 }
 
 } // namespace Velkora

@@ -4,6 +4,8 @@
 // target's folder, then renamed over the target, so a script never reads half a file.
 #include <string>
 
+#include "shared_table_row.h"
+
 namespace Velkora {
 
 // The same bytes as the report button's file: UTF-8 with a byte-order mark, CR LF line ends.
@@ -12,5 +14,10 @@ bool WriteReportOutput(const std::wstring& target, const std::wstring& reportTex
 
 // UTF-8 text as it is. False, after a line on standard error, when it could not be written.
 bool WriteJsonOutput(const std::wstring& target, const std::string& json);
+
+// Appends the run's row to the shared results table (made with its header when new or empty);
+// unlike the report and the document, the file is added to, never replaced. Other writers are
+// waited for up to waitSeconds. False, after a line on standard error, when the row was not added.
+bool WriteTableRowOutput(const std::wstring& target, const TableRecord& record, int waitSeconds);
 
 } // namespace Velkora

@@ -116,6 +116,13 @@ std::optional<std::vector<std::string>> SplitTableLine(std::string_view line, ch
     return fields;
 }
 
+char TableSeparatorFor(std::wstring_view localeListSeparator) {
+    if (localeListSeparator.size() == 1 &&
+        std::wstring_view(L",;\t|").find(localeListSeparator[0]) != std::wstring_view::npos)
+        return static_cast<char>(localeListSeparator[0]);
+    return ',';
+}
+
 TableAppend PlanTableAppend(std::string_view head, std::uint64_t size, char lastByte,
                             const TableRecord& record, char localeSeparator) {
     TableAppend append;
@@ -139,7 +146,8 @@ TableAppend PlanTableAppend(std::string_view head, std::uint64_t size, char last
         }
         if (header.size() > kFirstTableColumn.size())
             separator = header[kFirstTableColumn.size()];
-        if (std::string_view(",;\t|").find(separator) == std::string_view::npos) {
+        const std::wstring asWide(1, static_cast<wchar_t>(static_cast<unsigned char>(separator)));
+        if (TableSeparatorFor(asWide) != separator) {
             append.refused = true;
             return append;
         }

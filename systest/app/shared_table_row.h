@@ -33,6 +33,10 @@ std::string TableField(const TableCell& cell, char separator);
 // The fields of one line of a table, quotes undone; nothing when a quote is left open.
 std::optional<std::vector<std::string>> SplitTableLine(std::string_view line, char separator);
 
+// The separator a new table gets: the user's list separator (LOCALE_SLIST: "," in English, ";" in
+// German, what a spreadsheet expects), when it is one of the characters tables are split at.
+char TableSeparatorFor(std::wstring_view localeListSeparator);
+
 struct TableAppend {
     bool refused = false; // the file holds something that is not our table: nothing is written
     std::string bytes;    // what to append, in one write

@@ -45,9 +45,14 @@ bool WriteRequestedOutputs(const CommandLineOptions& options, const AppContext& 
     bool written = true;
     if (options.reportPath)
         written = WriteReportOutput(*options.reportPath, session.ReportText()) && written;
-    if (options.jsonPath) {
-        std::string json = BuildResultJson(MakeResultDocument(context, languageCode, session, suite));
-        written = WriteJsonOutput(*options.jsonPath, json) && written;
+    if (options.jsonPath || options.csvPath) {
+        const ResultDocument document = MakeResultDocument(context, languageCode, session, suite);
+        if (options.jsonPath)
+            written = WriteJsonOutput(*options.jsonPath, BuildResultJson(document)) && written;
+        if (options.csvPath)
+            written = WriteTableRowOutput(*options.csvPath, SharedTableRecord(document),
+                                          SharedTableWaitSeconds(options)) &&
+                      written;
     }
     return written;
 }

@@ -18,14 +18,16 @@ TEST(CommandLine, WithoutNewOptionsNothingIsRefused) {
 }
 
 TEST(CommandLine, AcceptsEveryOptionWithDashOrSlashInAnyCase) {
-    CommandLineParse p = ParseCommandLine({L"/AcceptEula", L"-SILENT", L"-report", L"C:\\out\\r.txt",
-                                           L"/Json", L"-", L"-timeout", L"30", L"-verbosevideo"});
+    CommandLineParse p =
+        ParseCommandLine({L"/AcceptEula", L"-SILENT", L"-report", L"C:\\out\\r.txt", L"/Json", L"-", L"-CSV",
+                          L"\\\\server\\share\\fleet.csv", L"-timeout", L"30", L"-verbosevideo"});
     ASSERT_TRUE(p.ok) << std::string(p.error.begin(), p.error.end());
     EXPECT_TRUE(p.options.acceptEula);
     EXPECT_TRUE(p.options.silent);
     EXPECT_TRUE(p.options.verboseVideo);
     EXPECT_EQ(p.options.reportPath, L"C:\\out\\r.txt");
     EXPECT_EQ(p.options.jsonPath, L"-");
+    EXPECT_EQ(p.options.csvPath, L"\\\\server\\share\\fleet.csv");
     EXPECT_EQ(p.options.timeoutSeconds, 30);
 }
 
@@ -45,6 +47,12 @@ TEST(CommandLine, RefusesBadCommandLines) {
         {L"-accepteula", L"-timeout", L"5", L"-timeout", L"6"},
         {L"-accepteula", L"-report", L"C:\\Out\\r.txt", L"-json", L"c:\\out\\R.TXT"},
         {L"-accepteula", L"-silent", L"-verbosevideo", L"-json"}, // value missing at the end
+        {L"-accepteula", L"-csv"},                                // missing value
+        {L"-accepteula", L"-csv", L"a.csv", L"-csv", L"b.csv"},
+        {L"-accepteula", L"-csv", L"-", L"-report", L"-"}, // two outputs on standard output
+        {L"-accepteula", L"-json", L"-", L"-csv", L"-"},
+        {L"-accepteula", L"-csv", L"C:\\t.csv", L"-json", L"c:\\T.CSV"}, // one file twice
+        {L"-accepteula", L"-report", L"out.txt", L"-csv", L"OUT.TXT"},
     };
     for (const auto& args : bad) {
         CommandLineParse p = ParseCommandLine(args);
@@ -55,8 +63,11 @@ TEST(CommandLine, RefusesBadCommandLines) {
 
 TEST(CommandLine, OnlyTheNewOptionsMakeARunUnattended) {
     EXPECT_FALSE(HasUnattendedOptions(ParseCommandLine({L"-verbosevideo", L"stray"}).options));
-    for (const auto& args : std::vector<std::vector<std::wstring>>{
-             {L"-accepteula"}, {L"-report", L"r.txt"}, {L"-json", L"-"}, {L"-timeout", L"9"}}) {
+    for (const auto& args : std::vector<std::vector<std::wstring>>{{L"-accepteula"},
+                                                                   {L"-report", L"r.txt"},
+                                                                   {L"-json", L"-"},
+                                                                   {L"-csv", L"t.csv"},
+                                                                   {L"-timeout", L"9"}}) {
         EXPECT_TRUE(HasUnattendedOptions(ParseCommandLine(args).options));
     }
 }
@@ -88,7 +99,7 @@ TEST(CommandLine, HelpWinsOverEverythingElse) {
 TEST(HelpText, UsageEveryOptionAndExitCodeInCrLfLines) {
     std::wstring help = HelpText();
     EXPECT_EQ(help.rfind(kUsageLine, 0), 0u) << "starts with the usage line";
-    for (const wchar_t* option : {L"-accepteula", L"-silent", L"-report PATH", L"-json PATH",
+    for (const wchar_t* option : {L"-accepteula", L"-silent", L"-report PATH", L"-json PATH", L"-csv PATH",
                                   L"-timeout SECONDS", L"-verbosevideo", L"-?", L"-help"})
         EXPECT_NE(help.find(std::wstring(L" ") + option), std::wstring::npos) << std::wstring(option).size();
     for (int code : {11, 12, 13, 16, kExitBadCommandLine, kExitOutputNotWritten, kExitInternalError, -1})
@@ -98,6 +109,21 @@ TEST(HelpText, UsageEveryOptionAndExitCodeInCrLfLines) {
     for (std::size_t at = 0; (at = help.find(L'\n', at)) != std::wstring::npos; ++at)
         ASSERT_EQ(help[at - 1], L'\r') << at;
     EXPECT_EQ(HelpText(L"Aufruf: ...\r\n"), L"Aufruf: ...\r\n") << "a language module's text as it is";
+}
+
+TEST(CommandLine, TheSharedTableIsWaitedForAsLongAsTheRunMayTake) {
+    EXPECT_EQ(SharedTableWaitSeconds(ParseCommandLine({L"-accepteula", L"-csv", L"t.csv"}).options), 60);
+    EXPECT_EQ(
+        SharedTableWaitSeconds(ParseCommandLine({L"-accepteula", L"-silent", L"-csv", L"t.csv"}).options),
+        120);
+    EXPECT_EQ(SharedTableWaitSeconds(
+                  ParseCommandLine({L"-accepteula", L"-timeout", L"300", L"-csv", L"t.csv"}).options),
+              300);
+    // the caller's spelling of a path is made full as the other outputs' are
+    CommandLineOptions options = ParseCommandLine({L"-accepteula", L"-csv", L"t.csv"}).options;
+    EXPECT_EQ(ResolveOutputPaths(options, [](const std::wstring& p) { return L"C:\\work\\" + p; }),
+              std::nullopt);
+    EXPECT_EQ(options.csvPath, L"C:\\work\\t.csv");
 }
 
 TEST(CommandLine, TimeoutDefaultsToTwoMinutesOnlyWhenSilent) {
