@@ -119,25 +119,34 @@ TEST_F(SharedTable, SixtyFourRunsAtOnceLoseNoRow) {
     EXPECT_EQ(fromRows, fromDocuments);
 }
 
-// Another program holds the file for three seconds: the row is added once it lets go.
+// Another program holds the file for three seconds: the row is added once it lets go. Also when
+// that program lets others read and write (a spreadsheet or an editor may): a writer of the table
+// wants the file to itself.
 TEST_F(SharedTable, AHeldFileGetsItsRowWhenFreed) {
-    Velkora::CFile held(
-        CreateFileW(table.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    ASSERT_TRUE(held);
-    CDrivenProcess run;
-    ASSERT_TRUE(run.Start(
-        {L"\"" + folder.Path() + L"VelkoraSysTest.exe\" -accepteula -silent -csv \"" + table + L"\"",
-         folder.Path(),
-         {}}));
-    Sleep(3000);
-    EXPECT_FALSE(run.WaitForExit(0)) << "it did not wait";
-    held.Reset();
-    std::optional<DWORD> code = run.WaitForExit(kWait);
-    ASSERT_TRUE(code);
-    EXPECT_EQ(*code, 12u) << run.Errors();
-    std::optional<std::string> text = ReadFileBytes(table);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(TableRows(text->substr(3), ',').size(), 2u) << *text;
+    for (const DWORD holderSharing : {DWORD{0}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
+        SCOPED_TRACE(holderSharing == 0 ? "held without sharing" : "held, sharing allowed");
+        DeleteFileW(table.c_str());
+        Velkora::CFile held(CreateFileW(table.c_str(), GENERIC_READ | GENERIC_WRITE, holderSharing, nullptr,
+                                        CREATE_NEW, 0, nullptr));
+        ASSERT_TRUE(held);
+        CDrivenProcess run;
+        ASSERT_TRUE(run.Start(
+            {L"\"" + folder.Path() + L"VelkoraSysTest.exe\" -accepteula -silent -csv \"" + table + L"\"",
+             folder.Path(),
+             {}}));
+        Sleep(3000);
+        EXPECT_FALSE(run.WaitForExit(0)) << "it did not wait";
+        std::optional<std::string> whileHeld = ReadFileBytes(table);
+        if (holderSharing != 0)
+            EXPECT_EQ(whileHeld, std::string()) << "written while held";
+        held.Reset();
+        std::optional<DWORD> code = run.WaitForExit(kWait);
+        ASSERT_TRUE(code);
+        EXPECT_EQ(*code, 12u) << run.Errors();
+        std::optional<std::string> text = ReadFileBytes(table);
+        ASSERT_TRUE(text);
+        EXPECT_EQ(TableRows(text->substr(3), ',').size(), 2u) << *text;
+    }
 }
 
 // Held past the run's limit, or not our table: exit code 5, a line saying why, the file as it was.
