@@ -12,23 +12,23 @@ namespace Velkora {
 
 // Where a row came from, for machine-readable output.
 enum class CheckId {
-    OperatingSystem,
-    Processor,
-    Memory,
-    DiskSpace,
-    Screen,
-    VideoMemory,
-    GraphicsCard,
-    GraphicsDriver,
-    AdaptersIdentical,
-    ListReplaced,
-    ClosingNote,
-    DiagnosticsTimeout,
-    DiagnosticsNotStarted,
-    DiagnosticsEndedAbnormally,
-    AdapterNotIdentified,
-    OperatingSystemNotIdentified,
-    CardListNotRead,
+    kOperatingSystem,
+    kProcessor,
+    kMemory,
+    kDiskSpace,
+    kScreen,
+    kVideoMemory,
+    kGraphicsCard,
+    kGraphicsDriver,
+    kAdaptersIdentical,
+    kListReplaced,
+    kClosingNote,
+    kDiagnosticsTimeout,
+    kDiagnosticsNotStarted,
+    kDiagnosticsEndedAbnormally,
+    kAdapterNotIdentified,
+    kOperatingSystemNotIdentified,
+    kCardListNotRead,
 };
 
 struct RunEntry {
@@ -52,7 +52,7 @@ struct RunSummary {
 using AppendRowFn = std::function<void(const ResultRow&)>;
 
 // The steps of a run in their order, for a progress display.
-enum class RunStep { OperatingSystem, Processor, Memory, DiskSpace, Screen, Graphics };
+enum class RunStep { kOperatingSystem, kProcessor, kMemory, kDiskSpace, kScreen, kGraphics };
 // Called as each step begins.
 using RunStepFn = std::function<void(RunStep)>;
 // Asked after every step: true once the user has cancelled the run, which then stops where it is.

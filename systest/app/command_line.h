@@ -55,7 +55,8 @@ bool HasUnattendedOptions(const CommandLineOptions& options);
 // ("out.txt" and ".\OUT.TXT") only show as one once both are full paths, and the second output
 // would overwrite the first.
 using PathResolver = std::function<std::wstring(const std::wstring&)>;
-std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve);
+[[nodiscard]] std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options,
+                                                             const PathResolver& resolve);
 
 // The limit the diagnostics program gets: the option, else 120 s in silent mode, else none.
 std::optional<int> EffectiveTimeout(const CommandLineOptions& options);

@@ -13,6 +13,7 @@
 #include "com_objects_win32.h"
 #include "dialog_program_fixture.h"
 #include "gdi_objects_win32.h"
+#include "resource.h" // the program's control IDs
 #include "text_file_read.h"
 
 namespace {
@@ -103,7 +104,7 @@ TEST_P(LicenceAtTheDpi, EntriesFitTheList) {
         Sleep(300);
         SaveWindowScreenshot(licence, kScreenshots + L"licence-" + std::wstring(shipped, 6) + L"-" +
                                           std::to_wstring(dpi) + L"dpi.bmp");
-        HWND list = ControlOf(licence, 1001);
+        HWND list = ControlOf(licence, IDC_LIC_TEXT);
         RECT client{};
         GetClientRect(list, &client);
         Velkora::CFontHandle font = DialogFont(dpi);
@@ -148,7 +149,7 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     ExpectCaptionsFit(main, dpi, "main window");
 
     RECT logo{};
-    GetWindowRect(ControlOf(main, 1003), &logo);
+    GetWindowRect(ControlOf(main, IDC_MAIN_LOGO), &logo);
     EXPECT_NEAR(logo.right - logo.left, Scaled(179, dpi), 1) << "the logo in proportion";
     EXPECT_NEAR(logo.bottom - logo.top, Scaled(61, dpi), 1);
 
@@ -156,7 +157,7 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     CoInitialize(nullptr);
     {
         Velkora::CComPtr<IAccessible> accessible;
-        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, 1001), static_cast<DWORD>(OBJID_CLIENT),
+        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, IDC_MAIN_LIST), static_cast<DWORD>(OBJID_CLIENT),
                                              __uuidof(IAccessible), accessible.ReceiveVoid()),
                   S_OK);
         VARIANT row;
