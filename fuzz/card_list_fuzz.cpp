@@ -19,9 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GraphicsAdapterInfo info;
     info.caption = input.TakeWideLine();
     info.pnpDeviceId = input.TakeWideLine();
-    ParseDriverVersion(input.TakeWideLine(), (mode & 1) != 0, info.driverVersion);
+    // Whatever the parsers leave is an adapter the card list must cope with, failed parse or not.
+    (void)ParseDriverVersion(input.TakeWideLine(), (mode & 1) != 0, info.driverVersion);
     RenumberNvidiaVersion(info.caption, info.driverVersion);
-    ParseDriverDate(input.TakeWideLine(), info.driverDate);
+    (void)ParseDriverDate(input.TakeWideLine(), info.driverDate);
     std::vector<std::wstring> lines;
     while (!input.Empty())
         lines.push_back(input.TakeWideLine());

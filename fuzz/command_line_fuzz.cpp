@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<int> limit = EffectiveTimeout(o);
     if (limit && (*limit < 1 || *limit > kMaxTimeoutSeconds))
         std::abort();
+    // Only that it returns without a fault counts: any answer is a valid one.
     (void)HasUnattendedOptions(o);
 
     // Made full against a caller's folder, the two outputs are never one file.

@@ -33,22 +33,22 @@ class CInputSession : public IWmiOSSession {
         const std::uint8_t how = input.TakeByte() % 4;
         const std::wstring text = input.TakeWideLine();
         if (how == 1)
-            return {PropertyReadOutcome::Default, 0};
+            return {PropertyReadOutcome::kDefault, 0};
         if (how == 2)
-            return {PropertyReadOutcome::NotConvertible, 0x80020005u};
+            return {PropertyReadOutcome::kNotConvertible, 0x80020005u};
         const std::size_t n = std::min(text.size(), capacity - 1);
         std::wmemcpy(buffer, text.data(), n);
         buffer[n] = 0;
-        return {PropertyReadOutcome::Taken, 0};
+        return {PropertyReadOutcome::kTaken, 0};
     }
     PropertyRead ReadNumber(const wchar_t*, PropertyWidth, std::uint32_t& value) override {
         const std::uint8_t how = input.TakeByte() % 8;
         if (how == 1)
-            return {PropertyReadOutcome::Default, 0};
+            return {PropertyReadOutcome::kDefault, 0};
         if (how == 2)
-            return {PropertyReadOutcome::NotConvertible, 0x80020005u};
+            return {PropertyReadOutcome::kNotConvertible, 0x80020005u};
         value = input.TakeUInt32();
-        return {PropertyReadOutcome::Taken, 0};
+        return {PropertyReadOutcome::kTaken, 0};
     }
     void ReleaseObjects() override {}
     void UninitializeCom() override {}
@@ -79,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     versionOnly.TakeUInt32();
     const std::wstring versionText = versionOnly.TakeWideLine();
     VersionNumbers numbers;
+    // Any answer is valid for a text of any shape: the calls must only end without a fault.
     (void)ParseVersionText(versionText.c_str(), numbers);
     (void)WideTextToInt(versionText.c_str());
 

@@ -6,7 +6,7 @@ packages=(
   cmake g++ make libgtest-dev googletest libgmock-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb openbox x11-utils xdotool imagemagick procps
-  libgl1-mesa-dri libglx-mesa0 python3-jsonschema
+  libgl1-mesa-dri libglx-mesa0 python3-jsonschema clang-format-14 git
 )
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()

@@ -2,37 +2,39 @@
 
 namespace Zentoli {
 
+using Velkora::DiagnosticsVerdict;
+
 int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSettings& settings,
                   CDiagLog& log) {
     int n = EnumerateAdapters(table, platform);
     log.LogWide(L"%d active video adapters were found.\n", {n});
     const AdapterSlot* active = table.ActiveAdapter();
     if (!active)
-        return -1;
+        return kNoActiveAdapter;
     log.LogWide(L"caption: %s \n", {active->caption});
     if (!settings.allowMultiGpu && n > 1) {
         for (const AdapterSlot& slot : table.slots) {
             if (slot.active && slot.caption != active->caption) {
                 log.LogWide(L"Error! The adapters are not identical !\n");
-                return -2;
+                return kAdaptersNotIdentical;
             }
         }
     }
     // A lone Intel adapter shares system memory; its size says nothing.
     if (n == 1 && active->caption.compare(0, 5, L"intel") == 0)
-        return 0;
+        return kSingleIntelAdapter;
     log.LogWide(L"Memory size: %d MB\n", {active->memoryMb});
     if (active->memoryMb >= 1000)
-        return 1;
+        return kAdaptersFine;
     log.LogWide(L"Error! The memory is less than 1 GB !\n");
-    return -3;
+    return kTooLittleMemory;
 }
 
-int CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor, const DiagSettings& settings,
-                    CDiagLog& log) {
+DiagnosticsVerdict CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor,
+                                   const DiagSettings& settings, CDiagLog& log) {
     const AdapterSlot* active = table.ActiveAdapter();
     if (!active)
-        return 0;
+        return DiagnosticsVerdict::kNotSupported;
     const std::uint32_t d = active->driverDate;
     const DriverVersion& v = active->driverVersion;
     log.LogWide(L"Check %s (%s) driver version: %d.%d.%d.%d  date: %d...\n\n",
@@ -42,19 +44,19 @@ int CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor, const
         log.LogWide(
             L"Not supported GPU or old driver! Allow Intel GPU with min. OpenGL 4.2 and driver date %d \n",
             {settings.intelGl42DriverDate});
-        return 1;
+        return DiagnosticsVerdict::kNotExamined;
     }
     if (d < static_cast<std::uint32_t>(settings.requiredDriverDate))
-        return 2;
+        return DiagnosticsVerdict::kOldDriver;
     if (!gl42)
-        return 3;
+        return DiagnosticsVerdict::kSupported;
     switch (vendor) {
     case GlVendor::nvidia:
         if (d >= static_cast<std::uint32_t>(settings.nvGl42DriverDate)) {
             log.LogWide(L"Check driver date for NVidia OpenGL 4.2 support (required min: %d)\n",
                         {settings.nvGl42DriverDate});
             log.LogWide(L"date OK\n");
-            return 11;
+            return DiagnosticsVerdict::kSupportedGl42;
         }
         break;
     case GlVendor::other:
@@ -62,7 +64,7 @@ int CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor, const
             log.LogWide(L"Check driver date for AMD OpenGL 4.2 support (required min: %d)\n",
                         {settings.amdGl42DriverDate});
             log.LogWide(L"date OK\n");
-            return 11;
+            return DiagnosticsVerdict::kSupportedGl42;
         }
         break;
     case GlVendor::intel:
@@ -73,7 +75,7 @@ int CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor, const
         break;
     }
     log.LogWide(L"The driver is old ! \n");
-    return 3;
+    return DiagnosticsVerdict::kSupported;
 }
 
 } // namespace Zentoli

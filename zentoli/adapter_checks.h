@@ -3,18 +3,26 @@
 #include "adapter_table.h"
 #include "diag_log.h"
 #include "diag_settings.h"
+#include "diagnostics_exit_code.h"
 #include "gl_vendor.h"
 
 namespace Zentoli {
 
-// Fills the table and returns -1 (no active adapter), -2 (adapters not identical), -3 (too little
-// memory), 0 (one active adapter, an Intel one) or 1 (adapters fine).
-int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSettings& settings,
-                  CDiagLog& log);
+// What CheckAdapters found; the negative values end the run.
+inline constexpr int kNoActiveAdapter = -1;
+inline constexpr int kAdaptersNotIdentical = -2;
+inline constexpr int kTooLittleMemory = -3;
+inline constexpr int kSingleIntelAdapter = 0; // memory not examined: it shares the system's
+inline constexpr int kAdaptersFine = 1;
 
-// The verdict on the active adapter's driver date: 0 (no active adapter), 1 (Intel not
-// qualified), 2 (driver older than required), 3 (OpenGL 3.3 level) or 11 (OpenGL 4.2 level).
-int CheckDriverDate(const AdapterTable& table, bool gl42, GlVendor vendor, const DiagSettings& settings,
-                    CDiagLog& log);
+// Fills the table and returns one of the values above.
+[[nodiscard]] int CheckAdapters(AdapterTable& table, IAdapterPlatform& platform, const DiagSettings& settings,
+                                CDiagLog& log);
+
+// The verdict on the active adapter's driver date: kNotSupported (no active adapter), kNotExamined
+// (Intel not qualified), kOldDriver (older than required), kSupported or kSupportedGl42.
+[[nodiscard]] Velkora::DiagnosticsVerdict CheckDriverDate(const AdapterTable& table, bool gl42,
+                                                          GlVendor vendor, const DiagSettings& settings,
+                                                          CDiagLog& log);
 
 } // namespace Zentoli

@@ -7,9 +7,10 @@ namespace Zentoli {
 
 class CWin32AdapterPlatform : public IAdapterPlatform {
   public:
-    bool QueryVideoControllers(std::size_t maxCount, std::vector<VideoControllerRecord>& records) override;
+    [[nodiscard]] bool QueryVideoControllers(std::size_t maxCount,
+                                             std::vector<VideoControllerRecord>& records) override;
     std::optional<std::vector<DisplayDeviceRecord>> DisplayDevices() override;
-    std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) override;
+    [[nodiscard]] std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) override;
 };
 
 } // namespace Zentoli

@@ -64,12 +64,13 @@ class IAdapterPlatform {
     virtual ~IAdapterPlatform() = default;
     // COM and WMI: up to maxCount Win32_VideoController objects. False when a step before the
     // property reads failed (security, locator, connection, query, enumeration).
-    virtual bool QueryVideoControllers(std::size_t maxCount, std::vector<VideoControllerRecord>& records) = 0;
+    [[nodiscard]] virtual bool QueryVideoControllers(std::size_t maxCount,
+                                                     std::vector<VideoControllerRecord>& records) = 0;
     // Every display device; none when EnumDisplayDevicesW cannot be found at run time.
     virtual std::optional<std::vector<DisplayDeviceRecord>> DisplayDevices() = 0;
     // The two values of a key below HKEY_LOCAL_MACHINE (empty when absent); none when the key
     // cannot be opened.
-    virtual std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) = 0;
+    [[nodiscard]] virtual std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) = 0;
 };
 
 // The version text rule: "-" counts as ".", empty parts are skipped, the first four parts are
@@ -84,14 +85,14 @@ std::uint32_t ParseDriverDate(std::wstring_view text);
 std::wstring DriverKeyPath(std::wstring_view deviceKey);
 
 // Fills a slot from one WMI object; returns false when a property read failed.
-bool FillSlot(AdapterSlot& slot, const VideoControllerRecord& record);
+[[nodiscard]] bool FillSlot(AdapterSlot& slot, const VideoControllerRecord& record);
 
-bool MatchDisplayDevice(AdapterSlot& slot, IAdapterPlatform& platform);
+[[nodiscard]] bool MatchDisplayDevice(AdapterSlot& slot, IAdapterPlatform& platform);
 
 // For a caption that names NVIDIA: a.b.c.d becomes ((c mod 10) * 100 + d / 100).(d mod 100).0.0
 void RenumberNvidiaVersion(AdapterSlot& slot);
 
 // The number of active adapters if above 0; otherwise -1 when a step or read failed, else 0.
-int EnumerateAdapters(AdapterTable& table, IAdapterPlatform& platform);
+[[nodiscard]] int EnumerateAdapters(AdapterTable& table, IAdapterPlatform& platform);
 
 } // namespace Zentoli

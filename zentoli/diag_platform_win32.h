@@ -36,7 +36,7 @@ class CWin32DiagPlatform : public IDiagPlatform {
     IProfileStore& Profile() override { return profile; }
     bool IsRemoteSession() override;
     IAdapterPlatform& Adapters() override { return adapters; }
-    bool CreateHiddenWindow() override;
+    [[nodiscard]] bool CreateHiddenWindow() override;
     void DestroyHiddenWindow() override;
     IGlDevice& Gl() override { return *gl; }
     IShaderFiles& ShaderFiles() override { return files; }

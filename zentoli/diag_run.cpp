@@ -7,7 +7,21 @@
 namespace Zentoli {
 namespace {
 
-constexpr int kGl42Bit = 8;
+using Velkora::DiagnosticsVerdict;
+using Velkora::ExitCodeOf;
+
+// Until OpenGL says more, the verdict is the adapter check's: adapters that are fine give "not
+// examined", a lone Intel adapter "not supported".
+DiagnosticsVerdict VerdictBeforeOpenGl(int adapterResult) {
+    return adapterResult == kAdaptersFine ? DiagnosticsVerdict::kNotExamined
+                                          : DiagnosticsVerdict::kNotSupported;
+}
+
+// The switchable-graphics rule: the level becomes "switchable", the OpenGL 4.2 bit stays.
+DiagnosticsVerdict AsSwitchable(DiagnosticsVerdict verdict) {
+    return static_cast<DiagnosticsVerdict>((ExitCodeOf(verdict) & Velkora::kOpenGl42Bit) |
+                                           ExitCodeOf(DiagnosticsVerdict::kSwitchable));
+}
 
 // From the hidden window on: the part of the run that has a verdict.
 class CVerdictRun {
@@ -16,8 +30,8 @@ class CVerdictRun {
                 const RunArguments& arguments, CDiagLog& log)
         : platform(platform), settings(settings), table(table), arguments(arguments), log(log) {}
 
-    int Run(int adapterResult) {
-        verdict = adapterResult;
+    DiagnosticsVerdict Run(int adapterResult) {
+        verdict = VerdictBeforeOpenGl(adapterResult);
         if (!platform.CreateHiddenWindow())
             log.LogWide(L"error : Can't create window !\n");
         else if (CreateGlContext(platform.Gl(), log))
@@ -25,9 +39,10 @@ class CVerdictRun {
         platform.DestroyHiddenWindow();
         if (switchable)
             log.LogWide(L"\nDynamic switchable graphics detected.\n\n");
-        log.LogWide(verdict > 1 ? L"*** The graphics card is supported ! ***\n"
-                                : L"*** The graphics card is NOT supported ! ***\n");
-        log.LogWide(L"return value: %d\n", {verdict});
+        log.LogWide(verdict > DiagnosticsVerdict::kNotExamined
+                        ? L"*** The graphics card is supported ! ***\n"
+                        : L"*** The graphics card is NOT supported ! ***\n");
+        log.LogWide(L"return value: %d\n", {ExitCodeOf(verdict)});
         return verdict;
     }
 
@@ -36,7 +51,7 @@ class CVerdictRun {
         IGlDevice& gl = platform.Gl();
         const GlVendor vendor = ClassifyVendor(gl.GetString(kGlVendor));
         // One active adapter, an Intel one, while another vendor's driver renders.
-        switchable = adapterResult == 0 && vendor != GlVendor::intel;
+        switchable = adapterResult == kSingleIntelAdapter && vendor != GlVendor::intel;
         log.LogWide(L"OpenGL test ... \n\n");
         log.LogWide(L"Vendor : %S\n", {gl.GetString(kGlVendor)});
         log.LogWide(L"Renderer : %S\n", {gl.GetString(kGlRenderer)});
@@ -48,51 +63,53 @@ class CVerdictRun {
         ApplyVendorGates(vendor);
     }
 
-    // False when the version is below 3.3 (the verdict is then 0).
+    // False when the version is below 3.3 (the verdict is then kNotSupported).
     bool CheckVersionAndDate(GlVendor vendor) {
         const GlVersionLevel level = ClassifyVersion(platform.Gl().GetString(kGlVersion));
         if (!level.atLeast33) {
             log.LogWide(L"OpenGL version 3.3 is required ! \n\n");
-            verdict = 0;
+            verdict = DiagnosticsVerdict::kNotSupported;
             return false;
         }
         log.LogWide(L"Version is 3.3 or greater \n\n");
         log.LogWide(L"Checking driver date \n");
         verdict = CheckDriverDate(table, level.gl42, vendor, settings, log);
-        if (verdict > 2 && switchable)
-            verdict = (verdict & ~3) | 4;
-        if (verdict & kGl42Bit)
+        if (verdict > DiagnosticsVerdict::kOldDriver && switchable)
+            verdict = AsSwitchable(verdict);
+        if (Velkora::HasOpenGl42(verdict))
             log.LogWide(L"OpenGl version 4.2 is supported.\n");
-        else if (verdict > 2)
+        else if (verdict > DiagnosticsVerdict::kOldDriver)
             log.LogWide(L"OpenGl version 3.3 is supported.\n");
         return true;
     }
 
     void TestExtensionsAndShaders() {
         GlEntryPoints entryPoints;
-        if (verdict > 1 && LoadGlExtensions(true, platform.Gl(), entryPoints, log) != 0) {
+        if (verdict > DiagnosticsVerdict::kNotExamined &&
+            LoadGlExtensions(kListExtensions, platform.Gl(), entryPoints, log) !=
+                kRequiredExtensionsMissing) {
             std::unique_ptr<IShaderApi> api = platform.Gl().ShaderApi(entryPoints);
             ShaderContext context{*api, platform.ShaderFiles(), log};
             if (TestShaders(arguments.shaderDirectory, entryPoints, context)) {
                 log.LogWide(L"Shader is supported !!!\n");
             } else {
                 log.LogWide(L"\nShader is NOT supported !!!\n");
-                verdict = 0;
+                verdict = DiagnosticsVerdict::kNotSupported;
             }
         } else {
-            verdict = 0;
+            verdict = DiagnosticsVerdict::kNotSupported;
         }
     }
 
     void ApplyVendorGates(GlVendor vendor) {
         if (vendor == GlVendor::intel && !settings.allowIntel) {
-            verdict = 0;
+            verdict = DiagnosticsVerdict::kNotSupported;
             log.LogWide(L"\nIntel graphics is not supported !!!\n");
         } else if (vendor == GlVendor::nvidia && !settings.allowNvidia) {
-            verdict = 0;
+            verdict = DiagnosticsVerdict::kNotSupported;
             log.LogWide(L"\nNVidia graphics is not supported !!!\n");
         } else if (vendor == GlVendor::other && !settings.allowAmd) {
-            verdict = 0;
+            verdict = DiagnosticsVerdict::kNotSupported;
             log.LogWide(L"\nAMD graphics is not supported !!!\n");
         }
     }
@@ -102,7 +119,7 @@ class CVerdictRun {
     const AdapterTable& table;
     const RunArguments& arguments;
     CDiagLog& log;
-    int verdict = 0;
+    DiagnosticsVerdict verdict = DiagnosticsVerdict::kNotSupported;
     bool switchable = false;
 };
 
@@ -136,15 +153,15 @@ int RunDiagnostics(IDiagPlatform& platform) {
     if (platform.IsRemoteSession()) {
         log.LogWide(L"Remote session detected \n");
         if (settings.skipRemoteCheck)
-            return finish(1);
+            return finish(ExitCodeOf(DiagnosticsVerdict::kNotExamined));
     }
     AdapterTable table;
     const int adapterResult = CheckAdapters(table, platform.Adapters(), settings, log);
-    if (adapterResult < 0)
-        return finish(0);
+    if (adapterResult < 0) // the run ends here: no adapter to examine
+        return finish(ExitCodeOf(DiagnosticsVerdict::kNotSupported));
 
     CVerdictRun run(platform, settings, table, arguments, log);
-    return finish(run.Run(adapterResult));
+    return finish(ExitCodeOf(run.Run(adapterResult)));
 }
 
 } // namespace Zentoli

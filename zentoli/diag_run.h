@@ -34,14 +34,14 @@ class IDiagPlatform {
     virtual bool IsRemoteSession() = 0;
     virtual IAdapterPlatform& Adapters() = 0;
     // The hidden window; true when it has a device context.
-    virtual bool CreateHiddenWindow() = 0;
+    [[nodiscard]] virtual bool CreateHiddenWindow() = 0;
     virtual void DestroyHiddenWindow() = 0;
     // OpenGL on the hidden window's device context.
     virtual IGlDevice& Gl() = 0;
     virtual IShaderFiles& ShaderFiles() = 0;
 };
 
-// Runs once and returns the exit code: 0, 1, 2, 3, 4, 11 or 12.
+// Runs once and returns the exit code: one of the DiagnosticsVerdict values.
 int RunDiagnostics(IDiagPlatform& platform);
 
 } // namespace Zentoli

@@ -17,8 +17,8 @@ class IProfileStore {
     virtual std::wstring ReadString(const std::wstring& section, const std::wstring& key,
                                     const std::wstring& defaultText, const std::wstring& path) = 0;
     // Replaces or adds the key; every other line of the file stays. The result may be ignored.
-    virtual bool WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-                             const std::wstring& path) = 0;
+    [[nodiscard]] virtual bool WriteString(const std::wstring& section, const std::wstring& key,
+                                           const std::wstring& value, const std::wstring& path) = 0;
 };
 
 struct DiagSettings {

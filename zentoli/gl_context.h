@@ -32,10 +32,10 @@ class IGlDevice : public IGlFunctions {
     // ChoosePixelFormat with the request (RGBA, 32 colour bits, 16 depth bits, double buffered,
     // drawn to a window, OpenGL); 0 when none fits.
     virtual int ChoosePixelFormat() = 0;
-    virtual bool SetPixelFormat(int format) = 0;
+    [[nodiscard]] virtual bool SetPixelFormat(int format) = 0;
     // wglCreateContext and wglMakeCurrent; false when either fails (a context that cannot be
     // made current is deleted again).
-    virtual bool CreateCurrentContext() = 0;
+    [[nodiscard]] virtual bool CreateCurrentContext() = 0;
     // wglMakeCurrent with nothing, then wglDeleteContext.
     virtual void ReleaseContext() = 0;
     // The ARB shader-object calls through the resolved entry points.
@@ -43,6 +43,6 @@ class IGlDevice : public IGlFunctions {
 };
 
 // True when a context is current on the device.
-bool CreateGlContext(IGlDevice& device, CDiagLog& log);
+[[nodiscard]] bool CreateGlContext(IGlDevice& device, CDiagLog& log);
 
 } // namespace Zentoli

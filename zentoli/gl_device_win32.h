@@ -17,8 +17,8 @@ class CWin32GlDevice : public IGlDevice {
     const char* GetString(unsigned name) override;
     void* GetProcAddress(const char* name) override;
     int ChoosePixelFormat() override;
-    bool SetPixelFormat(int format) override;
-    bool CreateCurrentContext() override;
+    [[nodiscard]] bool SetPixelFormat(int format) override;
+    [[nodiscard]] bool CreateCurrentContext() override;
     void ReleaseContext() override;
     std::unique_ptr<IShaderApi> ShaderApi(const GlEntryPoints& entryPoints) override;
 

@@ -139,8 +139,8 @@ int LoadGlExtensions(bool list, IGlFunctions& gl, GlEntryPoints& entryPoints, CD
         (group.required ? requiredMissing : optionalMissing) = true;
     }
     if (requiredMissing)
-        return 0;
-    return optionalMissing ? 2 : 1;
+        return kRequiredExtensionsMissing;
+    return optionalMissing ? kOptionalExtensionsMissing : kAllExtensions;
 }
 
 } // namespace Zentoli

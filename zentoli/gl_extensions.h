@@ -38,9 +38,18 @@ class GlEntryPoints {
 // that contains it also counts).
 bool ExtensionListed(std::string_view extensions, std::string_view name);
 
-// 0: a required group or glBlendFuncSeparate is missing; 2: an optional group is missing; 1: all there.
-// With list on, the extension string is logged one name a line, and every missing group too.
-// A null extension string lists nothing and counts every group as missing.
-int LoadGlExtensions(bool list, IGlFunctions& gl, GlEntryPoints& entryPoints, CDiagLog& log);
+// What LoadGlExtensions found.
+inline constexpr int kRequiredExtensionsMissing = 0; // a required group or glBlendFuncSeparate
+inline constexpr int kAllExtensions = 1;
+inline constexpr int kOptionalExtensionsMissing = 2;
+
+// Its first argument.
+inline constexpr bool kListExtensions = true;
+inline constexpr bool kQuietly = false;
+
+// Returns one of the values above. With kListExtensions, the extension string is logged one name
+// a line, and every missing group too. A null extension string lists nothing and counts every
+// group as missing.
+[[nodiscard]] int LoadGlExtensions(bool list, IGlFunctions& gl, GlEntryPoints& entryPoints, CDiagLog& log);
 
 } // namespace Zentoli

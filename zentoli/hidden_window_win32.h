@@ -12,7 +12,7 @@ class CHiddenWindow {
     CHiddenWindow& operator=(const CHiddenWindow&) = delete;
 
     // A "STATIC" window titled "zentoli", 100 by 100, never shown; true when it has a device context.
-    bool Create();
+    [[nodiscard]] bool Create();
     void Destroy();
     HDC Dc() const { return dc; }
 

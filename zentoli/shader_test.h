@@ -80,14 +80,15 @@ struct ShaderContext {
 };
 
 // The file's bytes as read; none when it cannot be opened, sized or read whole, or is empty.
-std::optional<std::string> ReadShaderFile(const std::wstring& path, IShaderFiles& files, CDiagLog& log);
-bool CompileShader(ShaderSlot& slot, const std::wstring& path, const ShaderContext& context);
-bool BuildProgram(ShaderProgram& record, const std::wstring& vertexPath, const std::wstring& fragmentPath,
-                  const ShaderContext& context);
+[[nodiscard]] std::optional<std::string> ReadShaderFile(const std::wstring& path, IShaderFiles& files,
+                                                        CDiagLog& log);
+[[nodiscard]] bool CompileShader(ShaderSlot& slot, const std::wstring& path, const ShaderContext& context);
+[[nodiscard]] bool BuildProgram(ShaderProgram& record, const std::wstring& vertexPath,
+                                const std::wstring& fragmentPath, const ShaderContext& context);
 void ReleaseProgram(ShaderProgram& record, IShaderApi& api);
 
 // True when both test programs build. directory is a prefix used verbatim; empty for none.
-bool TestShaders(const std::wstring& directory, const GlEntryPoints& entryPoints,
-                 const ShaderContext& context);
+[[nodiscard]] bool TestShaders(const std::wstring& directory, const GlEntryPoints& entryPoints,
+                               const ShaderContext& context);
 
 } // namespace Zentoli

@@ -49,14 +49,14 @@ class CRunRecorder {
         case DiagnosticsEnd::kVerdict:
             return;
         case DiagnosticsEnd::kStopped:
-            NotChecked(CheckId::DiagnosticsTimeout,
+            NotChecked(CheckId::kDiagnosticsTimeout,
                        FormatTextById(texts, kTextDiagnosticsStopped, {run.limitSeconds.value_or(0)}));
             break;
         case DiagnosticsEnd::kNotStarted:
-            NotChecked(CheckId::DiagnosticsNotStarted, texts.Text(kTextDiagnosticsNotStarted));
+            NotChecked(CheckId::kDiagnosticsNotStarted, texts.Text(kTextDiagnosticsNotStarted));
             break;
         case DiagnosticsEnd::kEndedAbnormally:
-            NotChecked(CheckId::DiagnosticsEndedAbnormally,
+            NotChecked(CheckId::kDiagnosticsEndedAbnormally,
                        FormatTextById(texts, kTextDiagnosticsEndedAbnormally, {HexExitCode(run.exitCode)}));
             break;
         }
@@ -94,11 +94,11 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
 
     using Check = void (ICheckSuite::*)(CheckResult&);
     const std::tuple<RunStep, CheckId, Check> hardwareChecks[] = {
-        {RunStep::OperatingSystem, CheckId::OperatingSystem, &ICheckSuite::CheckOperatingSystem},
-        {RunStep::Processor, CheckId::Processor, &ICheckSuite::CheckProcessor},
-        {RunStep::Memory, CheckId::Memory, &ICheckSuite::CheckMemory},
-        {RunStep::DiskSpace, CheckId::DiskSpace, &ICheckSuite::CheckDiskSpace},
-        {RunStep::Screen, CheckId::Screen, &ICheckSuite::CheckScreen},
+        {RunStep::kOperatingSystem, CheckId::kOperatingSystem, &ICheckSuite::CheckOperatingSystem},
+        {RunStep::kProcessor, CheckId::kProcessor, &ICheckSuite::CheckProcessor},
+        {RunStep::kMemory, CheckId::kMemory, &ICheckSuite::CheckMemory},
+        {RunStep::kDiskSpace, CheckId::kDiskSpace, &ICheckSuite::CheckDiskSpace},
+        {RunStep::kScreen, CheckId::kScreen, &ICheckSuite::CheckScreen},
     };
     for (const auto& [step, id, check] : hardwareChecks) {
         if (stopped())
@@ -107,8 +107,8 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
         CheckResult result;
         (checks.*check)(result);
         // An operating system that could not be identified gives no row of its own.
-        if (id == CheckId::OperatingSystem && result.severity < 1) {
-            run.NotChecked(CheckId::OperatingSystemNotIdentified, texts.Text(kTextOSNotIdentified));
+        if (id == CheckId::kOperatingSystem && result.severity < 1) {
+            run.NotChecked(CheckId::kOperatingSystemNotIdentified, texts.Text(kTextOSNotIdentified));
             continue;
         }
         run.HandleSameText(id, std::move(result), true);
@@ -116,27 +116,27 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
 
     if (stopped())
         return summary;
-    begin(RunStep::Graphics);
+    begin(RunStep::kGraphics);
     bool graphicsJudged = checks.RunGraphicsDiagnostics();
     // A cancel while the diagnostics ran stopped them: what they left is no result.
     if (stopped())
         return summary;
     run.DiagnosticsWithoutVerdict(checks);
     if (!graphicsJudged) {
-        run.NotChecked(CheckId::AdapterNotIdentified, texts.Text(kTextAdapterNotIdentified));
+        run.NotChecked(CheckId::kAdapterNotIdentified, texts.Text(kTextAdapterNotIdentified));
     } else {
         CheckResult memory;
         checks.CheckVideoMemory(memory);
-        run.HandleSameText(CheckId::VideoMemory, std::move(memory), true);
+        run.HandleSameText(CheckId::kVideoMemory, std::move(memory), true);
 
         CheckResult card, driver;
         bool listNotRead = checks.CheckCardListVerdict(card, driver);
-        run.Handle(listNotRead ? CheckId::CardListNotRead : CheckId::GraphicsCard, std::move(card), true);
-        run.Handle(CheckId::GraphicsDriver, std::move(driver), true);
+        run.Handle(listNotRead ? CheckId::kCardListNotRead : CheckId::kGraphicsCard, std::move(card), true);
+        run.Handle(CheckId::kGraphicsDriver, std::move(driver), true);
 
         CheckResult identical;
         checks.CheckAdaptersIdentical(identical);
-        run.Handle(CheckId::AdaptersIdentical, std::move(identical), true);
+        run.Handle(CheckId::kAdaptersIdentical, std::move(identical), true);
     }
 
     // The rows above and the diagnostics row come from the first run; the repeat only decides
@@ -147,8 +147,8 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
     if (stopped())
         return summary;
     if (listReplaced)
-        run.Note(CheckId::ListReplaced, kTextListReplacedNote);
-    run.Note(CheckId::ClosingNote, kTextClosingNote);
+        run.Note(CheckId::kListReplaced, kTextListReplacedNote);
+    run.Note(CheckId::kClosingNote, kTextClosingNote);
 
     SummaryEntry entry = LookUpSummary(summary.level);
     summary.icon = entry.icon;

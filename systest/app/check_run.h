@@ -12,44 +12,44 @@ namespace Velkora {
 
 // Where a row came from, for machine-readable output.
 enum class CheckId {
-    OperatingSystem,
-    Processor,
-    Memory,
-    DiskSpace,
-    Screen,
-    VideoMemory,
-    GraphicsCard,
-    GraphicsDriver,
-    AdaptersIdentical,
-    ListReplaced,
-    ClosingNote,
-    DiagnosticsTimeout,
-    DiagnosticsNotStarted,
-    DiagnosticsEndedAbnormally,
-    AdapterNotIdentified,
-    OperatingSystemNotIdentified,
-    CardListNotRead,
+    kOperatingSystem,
+    kProcessor,
+    kMemory,
+    kDiskSpace,
+    kScreen,
+    kVideoMemory,
+    kGraphicsCard,
+    kGraphicsDriver,
+    kAdaptersIdentical,
+    kListReplaced,
+    kClosingNote,
+    kDiagnosticsTimeout,
+    kDiagnosticsNotStarted,
+    kDiagnosticsEndedAbnormally,
+    kAdapterNotIdentified,
+    kOperatingSystemNotIdentified,
+    kCardListNotRead,
 };
 
 // Every check id, in the order the shared results table gives them columns.
 inline constexpr CheckId kAllCheckIds[] = {
-    CheckId::OperatingSystem,
-    CheckId::Processor,
-    CheckId::Memory,
-    CheckId::DiskSpace,
-    CheckId::Screen,
-    CheckId::VideoMemory,
-    CheckId::GraphicsCard,
-    CheckId::GraphicsDriver,
-    CheckId::AdaptersIdentical,
-    CheckId::ListReplaced,
-    CheckId::ClosingNote,
-    CheckId::DiagnosticsTimeout,
-    CheckId::DiagnosticsNotStarted,
-    CheckId::DiagnosticsEndedAbnormally,
-    CheckId::AdapterNotIdentified,
-    CheckId::OperatingSystemNotIdentified,
-    CheckId::CardListNotRead,
+    CheckId::kOperatingSystem,
+    CheckId::kProcessor,
+    CheckId::kMemory,
+    CheckId::kDiskSpace,
+    CheckId::kScreen,
+    CheckId::kVideoMemory,
+    CheckId::kGraphicsCard,
+    CheckId::kGraphicsDriver,
+    CheckId::kAdaptersIdentical,
+    CheckId::kListReplaced,
+    CheckId::kClosingNote,
+    CheckId::kDiagnosticsTimeout,
+    CheckId::kDiagnosticsNotStarted,
+    CheckId::kDiagnosticsEndedAbnormally,
+    CheckId::kAdapterNotIdentified,
+    CheckId::kOperatingSystemNotIdentified,
+    CheckId::kCardListNotRead,
 };
 
 struct RunEntry {
@@ -73,7 +73,7 @@ struct RunSummary {
 using AppendRowFn = std::function<void(const ResultRow&)>;
 
 // The steps of a run in their order, for a progress display.
-enum class RunStep { OperatingSystem, Processor, Memory, DiskSpace, Screen, Graphics };
+enum class RunStep { kOperatingSystem, kProcessor, kMemory, kDiskSpace, kScreen, kGraphics };
 // Called as each step begins.
 using RunStepFn = std::function<void(RunStep)>;
 // Asked after every step: true once the user has cancelled the run, which then stops where it is.

@@ -27,13 +27,13 @@ class ICheckSuite {
     // waits for it. Nothing happens when it has been started already.
     virtual void StartGraphicsDiagnostics() = 0;
     // False: the three graphics checks are skipped.
-    virtual bool RunGraphicsDiagnostics() = 0;
+    [[nodiscard]] virtual bool RunGraphicsDiagnostics() = 0;
     virtual void CheckVideoMemory(CheckResult& result) = 0;
     // True: the card row is the warning that the card list could not be used.
     virtual bool CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) = 0;
     virtual void CheckAdaptersIdentical(CheckResult& result) = 0;
     // True: the card list was replaced and the diagnostics repeated; a note is due.
-    virtual bool ReplaceCardListForOlderWindows() = 0;
+    [[nodiscard]] virtual bool ReplaceCardListForOlderWindows() = 0;
     // After RunGraphicsDiagnostics (and again after a repeat by ReplaceCardListForOlderWindows).
     virtual DiagnosticsRunFacts LastDiagnosticsRun() = 0;
 };

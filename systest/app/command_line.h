@@ -56,7 +56,8 @@ bool HasUnattendedOptions(const CommandLineOptions& options);
 // ("out.txt" and ".\OUT.TXT") only show as one once both are full paths, and the second output
 // would overwrite the first.
 using PathResolver = std::function<std::wstring(const std::wstring&)>;
-std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve);
+[[nodiscard]] std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options,
+                                                             const PathResolver& resolve);
 
 // How long a row waits for the shared results table that other writers hold: the run's time
 // limit, else a minute.

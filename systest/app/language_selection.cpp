@@ -15,14 +15,14 @@ LanguagePlan PlanLanguageSelection(std::wstring_view languageCode, std::wstring_
     LanguagePlan plan;
     plan.programFolder = ProgramFolderOf(programPath);
     if (plan.programFolder.empty()) {
-        plan.outcome = LanguageOutcome::NoProgramFolder;
+        plan.outcome = LanguageOutcome::kNoProgramFolder;
         plan.fatalMessage = L"Can't initialize language directory / " + std::wstring(programPath);
         return plan;
     }
     plan.licencePath = plan.programFolder + L"Lic_" + std::wstring(languageCode) + L".Txt";
     plan.modulePath = plan.programFolder + L"VelkoraSystest_" + std::wstring(languageCode) + L".Dll";
     if (isUsable(plan.modulePath)) {
-        plan.outcome = LanguageOutcome::LocaleModule;
+        plan.outcome = LanguageOutcome::kLocaleModule;
         plan.moduleToLoad = plan.modulePath;
         return plan;
     }
@@ -30,11 +30,11 @@ LanguagePlan PlanLanguageSelection(std::wstring_view languageCode, std::wstring_
     // decide which texts a run shows.
     const std::wstring englishModule = plan.programFolder + std::wstring(kEnglishModuleName);
     if (!isUsable(englishModule)) {
-        plan.outcome = LanguageOutcome::NoModule;
+        plan.outcome = LanguageOutcome::kNoModule;
         plan.fatalMessage = L"Can't initialize language Dll / " + plan.modulePath;
         return plan;
     }
-    plan.outcome = LanguageOutcome::EnglishFallback;
+    plan.outcome = LanguageOutcome::kEnglishFallback;
     plan.moduleToLoad = englishModule;
     plan.licencePath = plan.programFolder + std::wstring(kEnglishLicenceName);
     return plan;

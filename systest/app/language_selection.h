@@ -18,14 +18,14 @@ inline constexpr std::wstring_view kEnglishLicenceName = L"Lic_En.Txt";
 inline constexpr std::uint16_t kModuleProbeTextId = kTextColumnStatus;
 
 enum class LanguageOutcome {
-    LocaleModule,    // the locale's module beside the program
-    EnglishFallback, // the English module and licence "Lic_En.Txt" beside the program
-    NoProgramFolder, // fatal
-    NoModule,        // fatal
+    kLocaleModule,    // the locale's module beside the program
+    kEnglishFallback, // the English module and licence "Lic_En.Txt" beside the program
+    kNoProgramFolder, // fatal
+    kNoModule,        // fatal
 };
 
 struct LanguagePlan {
-    LanguageOutcome outcome = LanguageOutcome::NoModule;
+    LanguageOutcome outcome = LanguageOutcome::kNoModule;
     std::wstring programFolder;
     std::wstring licencePath;
     std::wstring modulePath;   // the locale's module path, named by the fatal message too

@@ -51,7 +51,7 @@ bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection, Fat
     // program supplies the texts it lacks.
     const std::wstring englishPath = plan.programFolder + std::wstring(kEnglishModuleName);
     const bool englishLoaded =
-        plan.outcome == LanguageOutcome::EnglishFallback ||
+        plan.outcome == LanguageOutcome::kEnglishFallback ||
         CompareStringOrdinal(englishPath.c_str(), -1, plan.moduleToLoad.c_str(), -1, TRUE) == CSTR_EQUAL;
     if (englishLoaded)
         modules.SetEnglish(selection.module);

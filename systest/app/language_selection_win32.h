@@ -18,7 +18,7 @@ using FatalMessageSink = void (*)(const std::wstring& message, const std::wstrin
 void ShowFatalMessageBox(const std::wstring& message, const std::wstring& title);
 
 // Answers false after the fatal message when no program folder or no module exists.
-bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection,
-                    FatalMessageSink fatal = ShowFatalMessageBox);
+[[nodiscard]] bool SelectLanguage(CResourceModules& modules, LanguageSelection& selection,
+                                  FatalMessageSink fatal = ShowFatalMessageBox);
 
 } // namespace Velkora

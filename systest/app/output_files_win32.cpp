@@ -112,7 +112,9 @@ bool WriteJsonOutput(const std::wstring& target, const std::string& json) {
     DWORD error = 0;
     if (IsStandardOutputTarget(target)) {
         std::wstring text;
-        MultiByteToWide(kCodePageUtf8, json, text);
+        // The document is UTF-8 of our own making, and the text is only the console's view of it:
+        // the bytes are what a pipe or file gets.
+        (void)MultiByteToWide(kCodePageUtf8, json, text);
         if (WriteStandardOutput(json, text))
             return true;
         return Refused(L"result document", target, GetLastError());

@@ -10,10 +10,10 @@ namespace Velkora {
 
 // The same bytes as the report button's file: UTF-8 with a byte-order mark, CR LF line ends.
 // False, after a line on standard error, when it could not be written.
-bool WriteReportOutput(const std::wstring& target, const std::wstring& reportText);
+[[nodiscard]] bool WriteReportOutput(const std::wstring& target, const std::wstring& reportText);
 
 // UTF-8 text as it is. False, after a line on standard error, when it could not be written.
-bool WriteJsonOutput(const std::wstring& target, const std::string& json);
+[[nodiscard]] bool WriteJsonOutput(const std::wstring& target, const std::string& json);
 
 // Appends the run's row to the shared results table (made with its header when new or empty);
 // unlike the report and the document, the file is added to, never replaced. Other writers are

@@ -88,7 +88,9 @@ int ShowHelp(HINSTANCE instance, bool withoutBox) {
     std::wstring text = HelpText(TranslatedHelp(instance));
     std::string bytes;
     bool replaced = false;
-    WideToMultiByte(kCodePageUtf8, text, 0, bytes, replaced);
+    // UTF-8 takes every character of the usage; one that cannot be converted is replaced, which
+    // a help text can bear.
+    (void)WideToMultiByte(kCodePageUtf8, text, 0, bytes, replaced);
     if (!WriteStandardOutput(bytes, text) && !withoutBox)
         MessageBoxW(nullptr, text.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONINFORMATION);
     return 0;

@@ -70,7 +70,7 @@ void CProgressDlg::OnInitDialog() {
     SetWindowTextW(Handle(), FormatTextById(texts, kTextProgressCaption, {context.identity.name}).c_str());
     SetDlgItemTextW(Handle(), IDCANCEL, texts.Text(kTextProgressCancel).c_str());
     SendDlgItemMessageW(Handle(), IDC_PROGRESS_BAR, PBM_SETRANGE32, 0, kProgressRange);
-    ShowStep(RunStep::OperatingSystem);
+    ShowStep(RunStep::kOperatingSystem);
     SetTimer(Handle(), kShowTimer, kProgressDelayMilliseconds, nullptr);
 }
 

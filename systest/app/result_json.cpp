@@ -37,7 +37,8 @@ Json CheckEntry(const RunEntry& entry) {
 std::string DocumentText(std::wstring_view text) {
     std::string out;
     bool replaced = false;
-    PortableWideToMultiByte(kCodePageUtf8, text, 0, out, replaced);
+    // UTF-8 takes every character; one that cannot be converted is replaced, not left out.
+    (void)PortableWideToMultiByte(kCodePageUtf8, text, 0, out, replaced);
     return out;
 }
 
@@ -75,39 +76,39 @@ std::string FormatIsoDateTime(const LocalDateTime& t) {
 
 std::string_view CheckIdName(CheckId id) {
     switch (id) {
-    case CheckId::OperatingSystem:
+    case CheckId::kOperatingSystem:
         return "operatingSystem";
-    case CheckId::Processor:
+    case CheckId::kProcessor:
         return "processor";
-    case CheckId::Memory:
+    case CheckId::kMemory:
         return "memory";
-    case CheckId::DiskSpace:
+    case CheckId::kDiskSpace:
         return "diskSpace";
-    case CheckId::Screen:
+    case CheckId::kScreen:
         return "screen";
-    case CheckId::VideoMemory:
+    case CheckId::kVideoMemory:
         return "videoMemory";
-    case CheckId::GraphicsCard:
+    case CheckId::kGraphicsCard:
         return "graphicsCard";
-    case CheckId::GraphicsDriver:
+    case CheckId::kGraphicsDriver:
         return "graphicsDriver";
-    case CheckId::AdaptersIdentical:
+    case CheckId::kAdaptersIdentical:
         return "adaptersIdentical";
-    case CheckId::ListReplaced:
+    case CheckId::kListReplaced:
         return "listReplaced";
-    case CheckId::ClosingNote:
+    case CheckId::kClosingNote:
         return "closingNote";
-    case CheckId::DiagnosticsTimeout:
+    case CheckId::kDiagnosticsTimeout:
         return "diagnosticsTimeout";
-    case CheckId::DiagnosticsNotStarted:
+    case CheckId::kDiagnosticsNotStarted:
         return "diagnosticsNotStarted";
-    case CheckId::DiagnosticsEndedAbnormally:
+    case CheckId::kDiagnosticsEndedAbnormally:
         return "diagnosticsEndedAbnormally";
-    case CheckId::AdapterNotIdentified:
+    case CheckId::kAdapterNotIdentified:
         return "adapterNotIdentified";
-    case CheckId::OperatingSystemNotIdentified:
+    case CheckId::kOperatingSystemNotIdentified:
         return "operatingSystemNotIdentified";
-    case CheckId::CardListNotRead:
+    case CheckId::kCardListNotRead:
         return "cardListNotRead";
     }
     return "unknown";

@@ -27,7 +27,7 @@ struct LocalDateTime {
 
 struct DiagnosticsFacts {
     std::int32_t exitCode = 0; // the program's own exit code; not reported unless it ended by itself
-    std::int32_t code = 0;     // as the checks judged it: exit code AND 7, or 7 without a verdict
+    std::int32_t code = 0;     // as the checks judged it (DiagnosticsCodeOf)
     bool started = true;
     bool timedOut = false;
     std::optional<std::int32_t> timeLimitSeconds; // no value: waited without limit

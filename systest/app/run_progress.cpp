@@ -4,17 +4,17 @@ namespace Velkora {
 
 StepProgress ProgressOf(RunStep step) {
     switch (step) {
-    case RunStep::OperatingSystem:
+    case RunStep::kOperatingSystem:
         return {kTextStepOperatingSystem, 0};
-    case RunStep::Processor:
+    case RunStep::kProcessor:
         return {kTextStepProcessor, 10};
-    case RunStep::Memory:
+    case RunStep::kMemory:
         return {kTextStepMemory, 15};
-    case RunStep::DiskSpace:
+    case RunStep::kDiskSpace:
         return {kTextStepDiskSpace, 20};
-    case RunStep::Screen:
+    case RunStep::kScreen:
         return {kTextStepScreen, 25};
-    case RunStep::Graphics:
+    case RunStep::kGraphics:
         break;
     }
     return {kTextStepGraphics, 30};

@@ -14,7 +14,7 @@ namespace Velkora {
 // close when the main window shows. False: the user cancelled, and the diagnostics program has
 // been stopped with everything it started.
 // meanwhile runs on this thread once the checks have started (the main window is made then).
-bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSession& session,
-                            CSystemCheckSuite& checks, const std::function<void()>& meanwhile);
+[[nodiscard]] bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSession& session,
+                                          CSystemCheckSuite& checks, const std::function<void()>& meanwhile);
 
 } // namespace Velkora

@@ -16,6 +16,6 @@ void WriteErrorLine(std::wstring_view line);
 
 // Exactly these bytes on standard output, unless it is a console: that gets the text instead,
 // as the bytes would show as garbage there. False when the stream is missing or refused them.
-bool WriteStandardOutput(const std::string& bytes, std::wstring_view consoleText);
+[[nodiscard]] bool WriteStandardOutput(const std::string& bytes, std::wstring_view consoleText);
 
 } // namespace Velkora

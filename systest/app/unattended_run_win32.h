@@ -12,9 +12,9 @@ namespace Velkora {
 
 // Writes what -report and -json ask for, after the run; false when one of them could not be
 // written (standard error says which). Both are attempted.
-bool WriteRequestedOutputs(const CommandLineOptions& options, const AppContext& context,
-                           const std::wstring& languageCode, const CCheckSession& session,
-                           const CSystemCheckSuite& suite);
+[[nodiscard]] bool WriteRequestedOutputs(const CommandLineOptions& options, const AppContext& context,
+                                         const std::wstring& languageCode, const CCheckSession& session,
+                                         const CSystemCheckSuite& suite);
 
 // The checks without any window or message box: the exit code of a silent run.
 int RunSilently(const CommandLineOptions& options, AppContext& context, const std::wstring& languageCode);

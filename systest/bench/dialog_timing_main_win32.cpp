@@ -116,7 +116,8 @@ int TimeDiagnostics(const std::wstring& deliverable) {
     CNoMessageBoxes boxes;
     Velkora::CProcessLauncher launcher(boxes);
     CStepClock clock;
-    const std::int32_t code = launcher.LaunchProcess(Velkora::kDiagnosticsCommandLine, false, true, true);
+    const std::int32_t code = launcher.LaunchProcess(Velkora::kDiagnosticsCommandLine, Velkora::kHideWindow,
+                                                     Velkora::kNewConsole, Velkora::kWaitForExit);
     const double milliseconds = clock.Elapsed();
     SetCurrentDirectoryW(previous); // the copy is removed on return
     if (launcher.LastOutcome() != Velkora::LaunchOutcome::kEnded)

@@ -104,7 +104,8 @@ int RunFloor(bool printSteps) {
         commandLine += L" \"" + linesPath + L"\"";
     CNoMessageBoxes boxes;
     Velkora::CProcessLauncher launcher(boxes);
-    const std::int32_t childCode = launcher.LaunchProcess(commandLine, false, true, true);
+    const std::int32_t childCode = launcher.LaunchProcess(commandLine, Velkora::kHideWindow,
+                                                          Velkora::kNewConsole, Velkora::kWaitForExit);
     clock.EndStep("child process, started to ended");
 
     if (printSteps) {

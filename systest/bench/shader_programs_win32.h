@@ -6,6 +6,6 @@
 namespace VelkoraBench {
 
 // True when both programs compiled, linked and validated.
-bool BuildShaderPrograms(Zentoli::IGlFunctions& gl);
+[[nodiscard]] bool BuildShaderPrograms(Zentoli::IGlFunctions& gl);
 
 } // namespace VelkoraBench

@@ -94,7 +94,8 @@ bool ParseCardListLine(std::wstring_view line, CardListEntry& entry) {
     // The appended '.' lets a two-part version such as 388.13 parse.
     std::wstring version(line.substr(first + 1, second - first - 1));
     version += L'.';
-    ParseDriverVersion(version, false, entry.version);
+    // A version that does not parse is the entry's all the same: the parts read before the fault.
+    (void)ParseDriverVersion(version, false, entry.version);
     entry.date = date;
     entry.code = std::wstring(line.substr(third + 1));
     return true;

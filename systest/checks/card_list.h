@@ -33,7 +33,7 @@ inline constexpr std::int32_t kCardListThisAdapter = 1;
 
 // False for a line that is not an entry: fewer than three commas, or a date that is not yyyymmdd.
 // The version is read as far as it parses; it never rejects the line.
-bool ParseCardListLine(std::wstring_view line, CardListEntry& entry);
+[[nodiscard]] bool ParseCardListLine(std::wstring_view line, CardListEntry& entry);
 
 // Whether the entry's name covers the adapter (caption words or "pci" device ID piece).
 bool CardListNameCoversAdapter(std::wstring_view name, const GraphicsAdapterInfo& info);

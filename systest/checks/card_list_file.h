@@ -14,7 +14,7 @@ class ICardListFiles {
     virtual std::unique_ptr<ICardListLines> Open(const std::wstring& name) = 0;
     virtual bool Exists(const std::wstring& name) = 0;
     // Puts from in the place of to in one step: either to is replaced, or both stay as they were.
-    virtual bool Replace(const std::wstring& from, const std::wstring& to) = 0;
+    [[nodiscard]] virtual bool Replace(const std::wstring& from, const std::wstring& to) = 0;
 };
 
 // The lines of a text file in any encoding the text file reader knows; nullptr when it does not open.

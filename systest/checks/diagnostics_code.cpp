@@ -5,21 +5,18 @@
 namespace Velkora {
 namespace {
 
-// 0, 1 not supported; 2 old driver; 3 supported; 4 switchable graphics; 11, 12 the same at the
-// OpenGL 4.2 level.
 bool IsVerdictCode(std::int32_t exitCode) {
-    switch (exitCode) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 11:
-    case 12:
+    switch (static_cast<DiagnosticsVerdict>(exitCode)) {
+    case DiagnosticsVerdict::kNotSupported:
+    case DiagnosticsVerdict::kNotExamined:
+    case DiagnosticsVerdict::kOldDriver:
+    case DiagnosticsVerdict::kSupported:
+    case DiagnosticsVerdict::kSwitchable:
+    case DiagnosticsVerdict::kSupportedGl42:
+    case DiagnosticsVerdict::kSwitchableGl42:
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 } // namespace
@@ -39,7 +36,7 @@ DiagnosticsEnd ClassifyDiagnosticsEnd(LaunchOutcome outcome, std::int32_t exitCo
 std::int32_t DiagnosticsCodeOf(LaunchOutcome outcome, std::int32_t exitCode) {
     if (ClassifyDiagnosticsEnd(outcome, exitCode) != DiagnosticsEnd::kVerdict)
         return kDiagnosticsNoVerdict;
-    return exitCode & 7;
+    return exitCode & kDiagnosticsLevelMask;
 }
 
 std::wstring HexExitCode(std::int32_t exitCode) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "diagnostics_exit_code.h"
 #include "diagnostics_launch.h"
 
 namespace Velkora {
@@ -23,7 +24,7 @@ inline constexpr std::int32_t kDiagnosticsNoVerdict = 7;
 // exitCode is the launcher's answer for the run that ended with outcome.
 DiagnosticsEnd ClassifyDiagnosticsEnd(LaunchOutcome outcome, std::int32_t exitCode);
 
-// The verdict's low three bits (0 to 4), or kDiagnosticsNoVerdict.
+// The verdict's level (its low three bits: kNotSupported to kSwitchable), or kDiagnosticsNoVerdict.
 std::int32_t DiagnosticsCodeOf(LaunchOutcome outcome, std::int32_t exitCode);
 
 // The exit code in hexadecimal, as the status codes of Windows are known ("c0000374").

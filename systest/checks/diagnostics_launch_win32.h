@@ -23,10 +23,10 @@ class CProcessLauncher : public IProcessLauncher {
     CProcessLauncher(const CProcessLauncher&) = delete;
     CProcessLauncher& operator=(const CProcessLauncher&) = delete;
 
-    std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
-                               bool wait) override;
+    [[nodiscard]] std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow,
+                                             bool newConsole, bool wait) override;
     void StartProcess(const std::wstring& commandLine, bool showWindow, bool newConsole) override;
-    std::int32_t FinishProcess() override;
+    [[nodiscard]] std::int32_t FinishProcess() override;
     bool HasStartedProcess() const override;
     LaunchOutcome LastOutcome() const override { return lastOutcome; }
 

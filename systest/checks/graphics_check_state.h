@@ -9,9 +9,8 @@ namespace Velkora {
 
 struct GraphicsCheckState {
     GraphicsAdapterInfo info;
-    // The verdict of the diagnostics program, its exit code AND 7: 0, 1 not supported; 2 old
-    // driver; 3 supported; 4 switchable graphics. 7 when it gave none: it could not be started,
-    // was stopped, or ended with a code that is no verdict (see diagnostics_code.h).
+    // The level of the diagnostics program's verdict (DiagnosticsCodeOf): a DiagnosticsVerdict
+    // without the OpenGL 4.2 bit, or kDiagnosticsNoVerdict.
     std::int32_t diagnosticsCode = 0;
     bool noDriverVersion = false; // a video controller had no driver version
     // The launcher's whole answer and how the run ended: the machine-readable result reports

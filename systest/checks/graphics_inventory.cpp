@@ -40,7 +40,8 @@ void FindDisplayDriverVersion(const std::vector<DisplayDeviceFacts>& devices, st
         }
         const std::wstring& driverText = device.driverVersion ? *device.driverVersion : std::wstring();
         std::wstring text = !driverText.empty() ? driverText : device.releaseVersion.value_or(std::wstring());
-        ParseDriverVersion(text, true, version);
+        // A version that does not parse counts with the parts read before the fault.
+        (void)ParseDriverVersion(text, true, version);
         if (primary)
             return;
     }
@@ -70,7 +71,8 @@ std::int32_t CollectGraphicsAdapterInfo(GraphicsAdapterInfo& info, IGraphicsFact
         if (controller.driverVersion.kind != WmiValue::Kind::kText)
             return kInventoryNoDriverVersion;
         DriverVersionParts version;
-        ParseDriverVersion(controller.driverVersion.text, false, version);
+        // A version that does not parse counts with the parts read before the fault.
+        (void)ParseDriverVersion(controller.driverVersion.text, false, version);
 
         if (!devicesRead) {
             devices = facts.EnumerateDisplayDevices();
@@ -99,7 +101,8 @@ std::int32_t CollectGraphicsAdapterInfo(GraphicsAdapterInfo& info, IGraphicsFact
             return kInventoryNoDriverDate;
         std::uint32_t date = 0;
         // WMI datetimes begin with yyyymmdd.
-        ParseDriverDate(std::wstring_view(controller.driverDate.text).substr(0, 8), date);
+        // A date that does not parse stays 0, older than any date required.
+        (void)ParseDriverDate(std::wstring_view(controller.driverDate.text).substr(0, 8), date);
 
         if (primary) {
             info.caption = controller.caption.text;

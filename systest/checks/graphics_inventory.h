@@ -72,8 +72,8 @@ inline constexpr std::int32_t kInventoryNoDriverDate = -4;
 // Result 0 done; -1 WMI failed or a matched adapter has no caption text; -2 a controller without
 // a driver version text; -3 AdapterRAM unreadable; -4 DriverDate not text. With verbose set, the
 // final version is shown in a box.
-std::int32_t CollectGraphicsAdapterInfo(GraphicsAdapterInfo& info, IGraphicsFacts& facts,
-                                        IMessageBoxes* verbose);
+[[nodiscard]] std::int32_t CollectGraphicsAdapterInfo(GraphicsAdapterInfo& info, IGraphicsFacts& facts,
+                                                      IMessageBoxes* verbose);
 
 // The desktop devices of the adapter with this PNP device ID, and its registry driver version,
 // which replaces version when one of its devices has a readable key.

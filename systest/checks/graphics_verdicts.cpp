@@ -29,7 +29,7 @@ CGraphicsChecks::CGraphicsChecks(GraphicsCheckState& state, const GraphicsServic
 
 void CGraphicsChecks::StartGraphicsDiagnostics() {
     if (!services.launcher.HasStartedProcess())
-        services.launcher.StartProcess(kDiagnosticsCommandLine, false, true);
+        services.launcher.StartProcess(kDiagnosticsCommandLine, kHideWindow, kNewConsole);
 }
 
 bool CGraphicsChecks::RunGraphicsDiagnostics() {
@@ -42,9 +42,10 @@ bool CGraphicsChecks::RunGraphicsDiagnostics() {
         r = CollectGraphicsAdapterInfo(state.info, services.facts,
                                        services.verbose ? &inventoryBoxes : nullptr);
 
-    state.diagnosticsExitCode =
-        startedEarly ? services.launcher.FinishProcess()
-                     : services.launcher.LaunchProcess(kDiagnosticsCommandLine, false, true, true);
+    state.diagnosticsExitCode = startedEarly
+                                    ? services.launcher.FinishProcess()
+                                    : services.launcher.LaunchProcess(kDiagnosticsCommandLine, kHideWindow,
+                                                                      kNewConsole, kWaitForExit);
     state.diagnosticsOutcome = services.launcher.LastOutcome();
     state.diagnosticsCode = DiagnosticsCodeOf(state.diagnosticsOutcome, state.diagnosticsExitCode);
     if (services.verbose) {
@@ -109,12 +110,12 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
     std::wstring notSupported = info.caption.empty()
                                     ? texts.Text(kTextCardNotCertifiedUnnamed)
                                     : FormatTextById(texts, kTextCardNotCertified, {info.caption});
-    switch (state.diagnosticsCode) {
-    case 0:
-    case 1:
+    switch (static_cast<DiagnosticsVerdict>(state.diagnosticsCode)) {
+    case DiagnosticsVerdict::kNotSupported:
+    case DiagnosticsVerdict::kNotExamined:
         SetResult(cardResult, kSeverityWarning, notSupported);
         break;
-    case 2:
+    case DiagnosticsVerdict::kOldDriver:
         if (m.code == L"GD") {
             SetResult(
                 driverResult, kSeverityWarning,
@@ -127,7 +128,7 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
             SetResult(cardResult, kSeverityWarning, notSupported);
         }
         break;
-    case 3:
+    case DiagnosticsVerdict::kSupported:
         // The diagnostics vouch for the card only together with the list: without a list to
         // check against, "supported" would be more than was checked.
         if (!listUsable) {
@@ -142,11 +143,11 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
             SetResult(cardResult, kSeverityMetBetter, texts.Text(kTextCardSupported));
         }
         break;
-    case 4:
+    case DiagnosticsVerdict::kSwitchable:
         SetResult(cardResult, kSeverityMetBetter, texts.Text(kTextSwitchableGraphics));
         break;
     default:
-        // 7: the diagnostics did not run to a verdict.
+        // kDiagnosticsNoVerdict: the diagnostics did not run to a verdict.
         break;
     }
     return false;
@@ -160,7 +161,7 @@ void CGraphicsChecks::CheckAdaptersIdentical(CheckResult& result) const {
 
 bool CGraphicsChecks::ReplaceCardListForOlderWindows() {
     std::optional<WindowsVersionNumber> version = services.version.QueryWindowsVersion();
-    if (state.diagnosticsCode < 2 || !version)
+    if (state.diagnosticsCode < ExitCodeOf(DiagnosticsVerdict::kOldDriver) || !version)
         return false;
     // A program that had to be stopped at the time limit would most likely hang again: no second
     // wait of the same length for nothing.
@@ -176,8 +177,10 @@ bool CGraphicsChecks::ReplaceCardListForOlderWindows() {
         return false;
     if (!services.files.Replace(kOlderWindowsCardListFileName, kCardListFileName))
         return false;
-    RunGraphicsDiagnostics();
-    return state.diagnosticsCode < 2;
+    // Only the second run's code counts: the inventory was taken (and judged) with the first, and
+    // a second one that fails leaves the rows of the first as they are.
+    (void)RunGraphicsDiagnostics();
+    return state.diagnosticsCode < ExitCodeOf(DiagnosticsVerdict::kOldDriver);
 }
 
 } // namespace Velkora

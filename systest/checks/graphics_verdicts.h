@@ -50,16 +50,16 @@ class CGraphicsChecks {
     void StartGraphicsDiagnostics();
     // Runs the diagnostics program (or waits for the one started early) and takes the adapter
     // inventory. False: the inventory failed and the three checks below are skipped.
-    bool RunGraphicsDiagnostics();
+    [[nodiscard]] bool RunGraphicsDiagnostics();
     void CheckVideoMemory(CheckResult& result) const;
     // True when the card row is the warning that the card list could not be used (missing,
     // unreadable, or without any entry line) where the list would have confirmed the card.
     bool CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const;
     void CheckAdaptersIdentical(CheckResult& result) const;
-    // On Windows before 6.2 with a diagnostics code of 2 or more: put the list for older Windows in
-    // place and run the diagnostics again. True when that second run gave 0 or 1. Nothing is
-    // done after a run that was stopped at its time limit.
-    bool ReplaceCardListForOlderWindows();
+    // On Windows before 6.2 with a diagnostics code of kOldDriver or more: put the list for older Windows in
+    // place and run the diagnostics again. True when that second run gave kNotSupported or kNotExamined.
+    // Nothing is done after a run that was stopped at its time limit.
+    [[nodiscard]] bool ReplaceCardListForOlderWindows();
 
   private:
     IMessageBoxes* VerboseBoxes() const { return services.verbose ? &services.boxes : nullptr; }

@@ -24,7 +24,7 @@ struct OSPlatformFacts {
 
 // Writes name (kDisplayNameChars) and code (kSupportCodeChars) and gives 1, or gives 0 and
 // leaves both untouched when the record is not a Windows NT version above 4.
-int ComposeOSDisplayString(const WindowsOSVersionInfo& info, const OSPlatformFacts& facts, wchar_t* name,
-                           wchar_t* code);
+[[nodiscard]] int ComposeOSDisplayString(const WindowsOSVersionInfo& info, const OSPlatformFacts& facts,
+                                         wchar_t* name, wchar_t* code);
 
 } // namespace Velkora::Utilities

@@ -16,6 +16,6 @@ namespace Velkora::Utilities {
 void SetOSQueryTimeLimit(std::uint32_t milliseconds);
 
 // The cached record, or a fresh query on a worker thread; true on success.
-bool QueryOSVersionInfo(WindowsOSVersionInfo& info);
+[[nodiscard]] bool QueryOSVersionInfo(WindowsOSVersionInfo& info);
 
 } // namespace Velkora::Utilities

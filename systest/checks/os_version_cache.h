@@ -7,7 +7,7 @@ namespace Velkora::Utilities {
 // Runs one query of the version facts; true when the record was filled.
 class IOSVersionQuery {
   public:
-    virtual bool Run(WindowsOSVersionInfo& info) = 0;
+    [[nodiscard]] virtual bool Run(WindowsOSVersionInfo& info) = 0;
 
   protected:
     ~IOSVersionQuery() = default;
@@ -21,6 +21,7 @@ struct OSVersionCache {
 
 // From the cache when it is filled; otherwise runs the query and keeps the record only when
 // the query succeeded, so that a failure is asked again next time.
-bool QueryOSVersionInfo(OSVersionCache& cache, IOSVersionQuery& query, WindowsOSVersionInfo& info);
+[[nodiscard]] bool QueryOSVersionInfo(OSVersionCache& cache, IOSVersionQuery& query,
+                                      WindowsOSVersionInfo& info);
 
 } // namespace Velkora::Utilities

@@ -16,6 +16,6 @@ struct VersionNumbers {
 std::int32_t WideTextToInt(const wchar_t* text);
 
 // Splits at '.', reads at most three pieces. Fails when the first number is 0.
-bool ParseVersionText(const wchar_t* text, VersionNumbers& numbers);
+[[nodiscard]] bool ParseVersionText(const wchar_t* text, VersionNumbers& numbers);
 
 } // namespace Velkora::Utilities

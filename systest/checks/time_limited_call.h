@@ -17,7 +17,7 @@ namespace Velkora {
 template <class T> class CBackgroundCall {
   public:
     // Starts work; false when no thread could be had (Wait then gives nothing).
-    bool Start(std::function<T()> work) {
+    [[nodiscard]] bool Start(std::function<T()> work) {
         shared = std::make_shared<Shared>();
         try {
             std::thread([shared = shared, work = std::move(work)] {

@@ -46,11 +46,11 @@ void ReportNotConvertible(IDiagnosticLines& diagnostics, const wchar_t* property
 bool ReadTextWithDefault(IWmiOSSession& session, IDiagnosticLines& diagnostics, const wchar_t* property,
                          const wchar_t* fallback, wchar_t* buffer, std::size_t capacity) {
     const PropertyRead read = session.ReadText(property, buffer, capacity);
-    if (read.outcome == PropertyReadOutcome::NotConvertible) {
+    if (read.outcome == PropertyReadOutcome::kNotConvertible) {
         ReportNotConvertible(diagnostics, property, read.errorCode);
         return false;
     }
-    if (read.outcome == PropertyReadOutcome::Default)
+    if (read.outcome == PropertyReadOutcome::kDefault)
         CopyBounded(buffer, capacity, fallback);
     return true;
 }
@@ -59,11 +59,11 @@ bool ReadNumberWithDefault(IWmiOSSession& session, IDiagnosticLines& diagnostics
                            PropertyWidth width, std::uint32_t& value) {
     std::uint32_t read = 0;
     const PropertyRead outcome = session.ReadNumber(property, width, read);
-    if (outcome.outcome == PropertyReadOutcome::NotConvertible) {
+    if (outcome.outcome == PropertyReadOutcome::kNotConvertible) {
         ReportNotConvertible(diagnostics, property, outcome.errorCode);
         return false;
     }
-    value = outcome.outcome == PropertyReadOutcome::Taken ? read : 0;
+    value = outcome.outcome == PropertyReadOutcome::kTaken ? read : 0;
     return true;
 }
 
@@ -81,12 +81,12 @@ bool ReadRemainingProperties(IWmiOSSession& session, IDiagnosticLines& diagnosti
         CopyBounded(info.csdVersion, kCsdVersionChars, text);
 
     std::uint32_t spMajor = 0, spMinor = 0, productType = 0, suiteMask = 0;
-    if (!ReadNumberWithDefault(session, diagnostics, L"ServicePackMajorVersion", PropertyWidth::UInt16,
+    if (!ReadNumberWithDefault(session, diagnostics, L"ServicePackMajorVersion", PropertyWidth::kUInt16,
                                spMajor) ||
-        !ReadNumberWithDefault(session, diagnostics, L"ServicePackMinorVersion", PropertyWidth::UInt16,
+        !ReadNumberWithDefault(session, diagnostics, L"ServicePackMinorVersion", PropertyWidth::kUInt16,
                                spMinor) ||
-        !ReadNumberWithDefault(session, diagnostics, L"ProductType", PropertyWidth::UInt8, productType) ||
-        !ReadNumberWithDefault(session, diagnostics, L"SuiteMask", PropertyWidth::UInt32, suiteMask)) {
+        !ReadNumberWithDefault(session, diagnostics, L"ProductType", PropertyWidth::kUInt8, productType) ||
+        !ReadNumberWithDefault(session, diagnostics, L"SuiteMask", PropertyWidth::kUInt32, suiteMask)) {
         return false;
     }
     info.servicePackMajor = static_cast<std::uint16_t>(spMajor);

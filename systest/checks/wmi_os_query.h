@@ -10,17 +10,17 @@
 namespace Velkora::Utilities {
 
 enum class PropertyReadOutcome {
-    Default,        // absent, null, of a type that is not taken, or the read failed
-    Taken,          // the value, converted to the wanted type
-    NotConvertible, // a value of a taken type that does not fit the wanted type
+    kDefault,        // absent, null, of a type that is not taken, or the read failed
+    kTaken,          // the value, converted to the wanted type
+    kNotConvertible, // a value of a taken type that does not fit the wanted type
 };
 
 struct PropertyRead {
-    PropertyReadOutcome outcome = PropertyReadOutcome::Default;
-    std::uint32_t errorCode = 0; // the conversion's result when NotConvertible
+    PropertyReadOutcome outcome = PropertyReadOutcome::kDefault;
+    std::uint32_t errorCode = 0; // the conversion's result when kNotConvertible
 };
 
-enum class PropertyWidth { UInt8, UInt16, UInt32 };
+enum class PropertyWidth { kUInt8, kUInt16, kUInt32 };
 
 // Variant types whose values are taken: string, signed 32-bit, unsigned 16-bit.
 inline constexpr std::uint16_t kVariantString = 8;
@@ -31,7 +31,7 @@ constexpr bool IsTakenPropertyType(std::uint16_t variantType) {
 }
 // An unsigned 16-bit value read as a 16-bit number is taken as it is, without conversion.
 constexpr bool NeedsConversion(std::uint16_t variantType, PropertyWidth width) {
-    return !(variantType == kVariantUInt16 && width == PropertyWidth::UInt16);
+    return !(variantType == kVariantUInt16 && width == PropertyWidth::kUInt16);
 }
 
 // One COM session on the worker thread. Codes are the platform's HRESULTs; the high bit marks

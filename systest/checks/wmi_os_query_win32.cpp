@@ -74,14 +74,14 @@ class CWmiOSSession final : public IWmiOSSession {
             return {};
         if (value.Get().vt == VT_BSTR) {
             CopyBounded(buffer, capacity, value.Get().bstrVal ? value.Get().bstrVal : L"");
-            return {PropertyReadOutcome::Taken, 0};
+            return {PropertyReadOutcome::kTaken, 0};
         }
         CVariant text;
         const HRESULT hr = ChangeType(text, value, VT_BSTR);
         if (FAILED(hr))
-            return {PropertyReadOutcome::NotConvertible, Code(hr)};
+            return {PropertyReadOutcome::kNotConvertible, Code(hr)};
         CopyBounded(buffer, capacity, text.Get().bstrVal ? text.Get().bstrVal : L"");
-        return {PropertyReadOutcome::Taken, 0};
+        return {PropertyReadOutcome::kTaken, 0};
     }
     PropertyRead ReadNumber(const wchar_t* property, PropertyWidth width, std::uint32_t& number) override {
         CVariant value;
@@ -89,19 +89,19 @@ class CWmiOSSession final : public IWmiOSSession {
             return {};
         if (!NeedsConversion(value.Get().vt, width)) {
             number = value.Get().uiVal;
-            return {PropertyReadOutcome::Taken, 0};
+            return {PropertyReadOutcome::kTaken, 0};
         }
-        const VARTYPE wanted = width == PropertyWidth::UInt8    ? VT_UI1
-                               : width == PropertyWidth::UInt16 ? VT_UI2
-                                                                : VT_UI4;
+        const VARTYPE wanted = width == PropertyWidth::kUInt8    ? VT_UI1
+                               : width == PropertyWidth::kUInt16 ? VT_UI2
+                                                                 : VT_UI4;
         CVariant converted;
         const HRESULT hr = ChangeType(converted, value, wanted);
         if (FAILED(hr))
-            return {PropertyReadOutcome::NotConvertible, Code(hr)};
+            return {PropertyReadOutcome::kNotConvertible, Code(hr)};
         number = wanted == VT_UI1   ? converted.Get().bVal
                  : wanted == VT_UI2 ? converted.Get().uiVal
                                     : converted.Get().ulVal;
-        return {PropertyReadOutcome::Taken, 0};
+        return {PropertyReadOutcome::kTaken, 0};
     }
     void ReleaseObjects() override {
         object.Reset();

@@ -13,12 +13,12 @@ inline constexpr std::uint32_t kCodePageWindows1252 = 1252;
 inline constexpr std::uint32_t kCodePageUtf8 = 65001;
 
 // False when the code page is not known or the text cannot be converted; out is then empty.
-bool MultiByteToWide(std::uint32_t codePage, std::string_view in, std::wstring& out);
+[[nodiscard]] bool MultiByteToWide(std::uint32_t codePage, std::string_view in, std::wstring& out);
 
 // Characters the code page lacks become the replacement character (0: the code page's
 // default, '?' for the Windows pages) and set usedReplacement; it is never cleared here.
 // UTF-8 has no replacement character: the system puts U+FFFD for what it cannot encode.
-bool WideToMultiByte(std::uint32_t codePage, std::wstring_view in, char replacement, std::string& out,
-                     bool& usedReplacement);
+[[nodiscard]] bool WideToMultiByte(std::uint32_t codePage, std::wstring_view in, char replacement,
+                                   std::string& out, bool& usedReplacement);
 
 } // namespace Velkora

@@ -15,16 +15,16 @@ class CFileHandle {
     CFileHandle& operator=(const CFileHandle&) = delete;
 
     // An existing file, for reading; others may read it at the same time.
-    bool OpenForRead(const std::wstring& path);
+    [[nodiscard]] bool OpenForRead(const std::wstring& path);
     // A new or emptied file, for writing; nobody else may open it meanwhile (Windows only).
-    bool CreateForWrite(const std::wstring& path);
+    [[nodiscard]] bool CreateForWrite(const std::wstring& path);
 
     // One block: up to size bytes, fewer only at the end of the file (0 there).
-    bool Read(void* data, std::uint32_t size, std::uint32_t& bytesRead);
+    [[nodiscard]] bool Read(void* data, std::uint32_t size, std::uint32_t& bytesRead);
     // All size bytes, or false.
-    bool Write(const void* data, std::uint32_t size);
+    [[nodiscard]] bool Write(const void* data, std::uint32_t size);
     // Back to offset 0.
-    bool Rewind();
+    [[nodiscard]] bool Rewind();
     // Bytes from the file pointer to the end; 0 when it cannot be told.
     std::uint64_t BytesLeft() const;
     void Close();

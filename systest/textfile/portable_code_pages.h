@@ -10,11 +10,11 @@
 namespace Velkora {
 
 // Undecodable UTF-8 becomes U+FFFD, one per invalid byte sequence.
-bool PortableMultiByteToWide(std::uint32_t codePage, std::string_view in, std::wstring& out);
+[[nodiscard]] bool PortableMultiByteToWide(std::uint32_t codePage, std::string_view in, std::wstring& out);
 
 // Lone surrogates become U+FFFD under UTF-8; characters 1252 lacks become the replacement
 // character ('?' when it is 0) and set usedReplacement.
-bool PortableWideToMultiByte(std::uint32_t codePage, std::wstring_view in, char replacement, std::string& out,
-                             bool& usedReplacement);
+[[nodiscard]] bool PortableWideToMultiByte(std::uint32_t codePage, std::wstring_view in, char replacement,
+                                           std::string& out, bool& usedReplacement);
 
 } // namespace Velkora

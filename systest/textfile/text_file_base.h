@@ -40,8 +40,8 @@ class CTextFileBase {
 
     // Conversions with this object's code page and replacement character. A conversion that
     // fails leaves out empty and returns false.
-    bool ConvertToWide(std::string_view in, std::wstring& out) const;
-    bool ConvertToNarrow(std::wstring_view in, std::string& out);
+    [[nodiscard]] bool ConvertToWide(std::string_view in, std::wstring& out) const;
+    [[nodiscard]] bool ConvertToNarrow(std::wstring_view in, std::string& out);
 
     TextEncoding encoding;
     CFileHandle file;

@@ -23,13 +23,13 @@ class CTextFileRead : public CTextFileBase {
     // 8-bit text read into a wide string, and the other encodings read into an 8-bit string,
     // are converted with the code page; a line that cannot be converted comes back empty.
     // Throws CTextFileException (after closing the file) if reading fails.
-    bool ReadTextLine(std::wstring& line);
-    bool ReadTextLine(std::string& line);
+    [[nodiscard]] bool ReadTextLine(std::wstring& line);
+    [[nodiscard]] bool ReadTextLine(std::string& line);
 
     // The rest of the file, lines joined by the separator. False only when the file is not
     // open; text is then left as it was.
-    bool ReadAllText(std::wstring& text, std::wstring_view separator);
-    bool ReadAllText(std::string& text, std::string_view separator);
+    [[nodiscard]] bool ReadAllText(std::wstring& text, std::wstring_view separator);
+    [[nodiscard]] bool ReadAllText(std::string& text, std::string_view separator);
 
   private:
     void DetectEncoding();
@@ -43,7 +43,7 @@ class CTextFileRead : public CTextFileBase {
     template <class Unit> std::size_t TakeOrdinaryUnits(Unit* out, std::size_t room);
     template <class Unit> bool ReadRawLine(std::basic_string<Unit>& line);
     template <class Text>
-    bool ReadAll(Text& text, std::basic_string_view<typename Text::value_type> separator);
+    [[nodiscard]] bool ReadAll(Text& text, std::basic_string_view<typename Text::value_type> separator);
     std::size_t UnitsLeftEstimate() const;
 
     bool pushedBack = false;

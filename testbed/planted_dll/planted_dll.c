@@ -1,6 +1,8 @@
 // A planted DLL for the tests: when loaded, it leaves a mark file beside itself (its own path + ".ran").
 #include <windows.h>
-BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID r) {
+
+BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved) {
+    (void)reserved; // the signature is the system's; whether the load is static tells nothing here
     if (reason == DLL_PROCESS_ATTACH) {
         wchar_t path[MAX_PATH + 8] = {0};
         DWORD n = GetModuleFileNameW(self, path, MAX_PATH);

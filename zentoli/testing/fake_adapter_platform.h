@@ -8,7 +8,8 @@ namespace Zentoli {
 
 class CFakeAdapterPlatform : public IAdapterPlatform {
   public:
-    bool QueryVideoControllers(std::size_t maxCount, std::vector<VideoControllerRecord>& records) override {
+    [[nodiscard]] bool QueryVideoControllers(std::size_t maxCount,
+                                             std::vector<VideoControllerRecord>& records) override {
         if (!queryWorks)
             return false;
         records.assign(controllers.begin(), controllers.begin() + std::min(maxCount, controllers.size()));
@@ -19,7 +20,7 @@ class CFakeAdapterPlatform : public IAdapterPlatform {
             return std::nullopt;
         return devices;
     }
-    std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) override {
+    [[nodiscard]] std::optional<DriverKeyValues> ReadDriverKey(const std::wstring& keyPath) override {
         openedKeys.push_back(keyPath);
         auto it = driverKeys.find(keyPath);
         if (it == driverKeys.end())

@@ -24,7 +24,7 @@ class CFakeDiagPlatform : public IDiagPlatform {
     IProfileStore& Profile() override { return profile; }
     bool IsRemoteSession() override { return remoteSession; }
     IAdapterPlatform& Adapters() override { return adapters; }
-    bool CreateHiddenWindow() override {
+    [[nodiscard]] bool CreateHiddenWindow() override {
         windowCreated = true;
         return hasDeviceContext;
     }

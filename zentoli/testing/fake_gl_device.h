@@ -34,8 +34,8 @@ class CFakeGlDevice : public IGlDevice {
         return missingProcs.count(name) ? nullptr : static_cast<void*>(&resolved);
     }
     int ChoosePixelFormat() override { return pixelFormat; }
-    bool SetPixelFormat(int) override { return setPixelFormatWorks; }
-    bool CreateCurrentContext() override {
+    [[nodiscard]] bool SetPixelFormat(int) override { return setPixelFormatWorks; }
+    [[nodiscard]] bool CreateCurrentContext() override {
         contextCurrent = contextWorks;
         return contextWorks;
     }

@@ -26,8 +26,8 @@ class CFakeProfileStore : public IProfileStore {
         return defaultText;
     }
 
-    bool WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-                     const std::wstring& path) override {
+    [[nodiscard]] bool WriteString(const std::wstring& section, const std::wstring& key,
+                                   const std::wstring& value, const std::wstring& path) override {
         lastPath = path;
         ++writes;
         if (readOnly)

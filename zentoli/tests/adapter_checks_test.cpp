@@ -140,7 +140,8 @@ TEST_P(CheckDriverDateRows, GiveVerdictAndLog) {
     settings.requiredDriverDate = c.requiredDate;
     CStringLogSink sink;
     CDiagLog log(sink);
-    EXPECT_EQ(CheckDriverDate(table, c.gl42, c.vendor, settings, log), c.result);
+    // The exit code as the checker reads it.
+    EXPECT_EQ(Velkora::ExitCodeOf(CheckDriverDate(table, c.gl42, c.vendor, settings, log)), c.result);
     const AdapterSlot& slot = table.slots[0];
     std::string head =
         NarrowForLog(L"Check " + slot.caption + L" (" + slot.pnpDeviceId + L") driver version: ") +
@@ -193,7 +194,7 @@ TEST(CheckDriverDate, NoActiveAdapterGivesZeroSilently) {
     AdapterTable table;
     CStringLogSink sink;
     CDiagLog log(sink);
-    EXPECT_EQ(CheckDriverDate(table, true, GlVendor::nvidia, Defaults(), log), 0);
+    EXPECT_EQ(Velkora::ExitCodeOf(CheckDriverDate(table, true, GlVendor::nvidia, Defaults(), log)), 0);
     EXPECT_EQ(sink.text, "");
 }
 

@@ -33,9 +33,9 @@ TEST_P(ExtensionGroups, GiveResultAndMissingLinesInTableOrder) {
     GlEntryPoints entryPoints;
     CStringLogSink sink;
     CDiagLog log(sink);
-    EXPECT_EQ(LoadGlExtensions(false, gl, entryPoints, log), c.result);
+    EXPECT_EQ(LoadGlExtensions(kQuietly, gl, entryPoints, log), c.result);
     EXPECT_EQ(sink.text, "");
-    EXPECT_EQ(LoadGlExtensions(true, gl, entryPoints, log), c.result);
+    EXPECT_EQ(LoadGlExtensions(kListExtensions, gl, entryPoints, log), c.result);
     std::string tail = c.missingLines.empty() ? "" : sink.text.substr(sink.text.find("OpenGL extension: "));
     EXPECT_EQ(tail, Crlf(c.missingLines));
 }
@@ -76,7 +76,7 @@ TEST(LoadGlExtensions, ListsEveryNameOnceWithoutEmptyLines) {
     GlEntryPoints entryPoints;
     CStringLogSink sink;
     CDiagLog log(sink);
-    EXPECT_EQ(LoadGlExtensions(true, gl, entryPoints, log), 0);
+    EXPECT_EQ(LoadGlExtensions(kListExtensions, gl, entryPoints, log), 0);
     EXPECT_EQ(sink.text, Crlf("\nSupported OpenGL extensions :\n-------------------------\n"
                               "GL_ARB_multitexture\nGL_ARB_shader_objects\nGL_X\n"
                               "OpenGL extension: GL_ARB_occlusion_query is not supported !\n"
@@ -92,7 +92,7 @@ TEST(LoadGlExtensions, ResolvesGroupsInTableOrderWithBlendFuncSeparateAfterMulti
     GlEntryPoints entryPoints;
     CStringLogSink sink;
     CDiagLog log(sink);
-    ASSERT_EQ(LoadGlExtensions(true, gl, entryPoints, log), 1);
+    ASSERT_EQ(LoadGlExtensions(kListExtensions, gl, entryPoints, log), 1);
     ASSERT_EQ(gl.resolved.size(), 4u + 1 + 37 + 8 + 6 + 17 + 1 + 1);
     EXPECT_EQ(gl.resolved[3], "glMultiTexCoord4f");
     EXPECT_EQ(gl.resolved[4], "glBlendFuncSeparate");
@@ -109,7 +109,7 @@ TEST(LoadGlExtensions, NullExtensionStringCountsEveryGroupMissing) {
     GlEntryPoints entryPoints;
     CStringLogSink sink;
     CDiagLog log(sink);
-    EXPECT_EQ(LoadGlExtensions(true, gl, entryPoints, log), 0);
+    EXPECT_EQ(LoadGlExtensions(kListExtensions, gl, entryPoints, log), 0);
     EXPECT_EQ(sink.text.find("Supported OpenGL extensions"), std::string::npos);
     EXPECT_EQ(sink.text.rfind("error : OpenGL gives no extension string !\r\n", 0), 0u);
     EXPECT_NE(sink.text.find("GL_ARB_multitexture is not supported"), std::string::npos);

@@ -55,7 +55,7 @@ TEST_F(GlOnMesa, GivesStringsAndResolvesTheGroups) {
     RecordProperty("vendor", vendor);
     RecordProperty("version", version);
 
-    int result = LoadGlExtensions(true, *gl, entryPoints, log);
+    int result = LoadGlExtensions(kListExtensions, *gl, entryPoints, log);
     ASSERT_TRUE(entryPoints.extensions.has_value());
     std::string missing;
     for (const GlExtensionGroup& group : GlExtensionGroups())
@@ -74,7 +74,7 @@ TEST_F(GlOnMesa, GivesStringsAndResolvesTheGroups) {
 }
 
 TEST_F(GlOnMesa, ShippedShadersCompileLinkAndValidate) {
-    ASSERT_NE(LoadGlExtensions(false, *gl, entryPoints, log), 0);
+    ASSERT_NE(LoadGlExtensions(kQuietly, *gl, entryPoints, log), 0);
     EXPECT_TRUE(BuildShaders(kDeliverable)) << sink.text;
     std::string narrowDir(kDeliverable.begin(), kDeliverable.end());
     EXPECT_EQ(sink.text, "Compile shaders: " + narrowDir + "Lines.vert " + narrowDir + "Lines.frag\r\n" +
@@ -83,7 +83,7 @@ TEST_F(GlOnMesa, ShippedShadersCompileLinkAndValidate) {
 }
 
 TEST_F(GlOnMesa, BrokenShaderBringsTheCompilersMessageToTheLog) {
-    ASSERT_NE(LoadGlExtensions(false, *gl, entryPoints, log), 0);
+    ASSERT_NE(LoadGlExtensions(kQuietly, *gl, entryPoints, log), 0);
     VelkoraTest::CTempFolder folder(L"zentoli-shaders");
     ASSERT_TRUE(folder.IsValid());
     for (const wchar_t* name : {L"Lines.vert", L"HiddenEdges.vert", L"HiddenEdges.frag"})

@@ -1,5 +1,7 @@
 #include "matched_adapter_patch_win32.h"
 
+#include <cstdio>
+
 #include "adapter_platform_win32.h"
 #include "scoped_handle_win32.h"
 
@@ -138,8 +140,11 @@ bool CMatchedAdapterPatch::Apply(const std::wstring& driverVersion, std::wstring
 void CMatchedAdapterPatch::Restore() {
     for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
         if (it->data) {
-            Write(it->key, it->name.c_str(), it->type, it->data->data(),
-                  static_cast<DWORD>(it->data->size()));
+            // Nothing else can put the value back: say so, so that the next run's odd adapter has a cause.
+            if (!Write(it->key, it->name.c_str(), it->type, it->data->data(),
+                       static_cast<DWORD>(it->data->size())))
+                std::fwprintf(stderr, L"matched adapter patch: %ls\\%ls not restored\n", it->key.c_str(),
+                              it->name.c_str());
         } else {
             CRegKey k;
             if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, it->key.c_str(), 0, KEY_SET_VALUE, k.Receive()) ==

@@ -19,7 +19,7 @@ class CMatchedAdapterPatch {
     CMatchedAdapterPatch& operator=(const CMatchedAdapterPatch&) = delete;
 
     // False (with a reason) when the keys were not where Wine keeps them.
-    bool Apply(const std::wstring& driverVersion, std::wstring& reason);
+    [[nodiscard]] bool Apply(const std::wstring& driverVersion, std::wstring& reason);
     void Restore();
 
     // WMI's PNPDeviceID of the first video controller, as matched.
@@ -32,8 +32,9 @@ class CMatchedAdapterPatch {
         std::optional<std::vector<BYTE>> data; // none: the value did not exist
         DWORD type = REG_SZ;
     };
-    bool Save(const std::wstring& key, const wchar_t* name);
-    static bool Write(const std::wstring& key, const wchar_t* name, DWORD type, const void* data, DWORD size);
+    [[nodiscard]] bool Save(const std::wstring& key, const wchar_t* name);
+    [[nodiscard]] static bool Write(const std::wstring& key, const wchar_t* name, DWORD type,
+                                    const void* data, DWORD size);
 
     std::vector<SavedValue> saved;
     std::wstring pnpDeviceId;

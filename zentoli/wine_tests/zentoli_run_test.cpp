@@ -93,7 +93,8 @@ class ZentoliMatched : public testing::Test {
         // Wine sets up its display devices again whenever its desktop process starts, which
         // undoes the patch; a window of ours keeps that process alive while the suite runs.
         desktopHolder = new CHiddenWindow;
-        desktopHolder->Create();
+        if (!desktopHolder->Create())
+            ADD_FAILURE() << "no window to keep Wine's desktop process alive";
         patch = new CMatchedAdapterPatch;
         std::wstring reason;
         applied = patch->Apply(L"31.0.15.1659", reason);

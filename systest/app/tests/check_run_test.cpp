@@ -223,7 +223,7 @@ TEST(CheckRun, WhatCouldNotBeCheckedIsACountedWarning) {
         Outcome out = RunChecks(checks);
         std::wstring rows;
         for (const RunEntry& entry : out.summary.entries) {
-            if (entry.id == CheckId::ClosingNote)
+            if (entry.id == CheckId::kClosingNote)
                 continue;
             rows += entry.row.label + L" " + entry.result.reportText + L"|";
             // Every one of them counts; only the notes do not.
@@ -242,9 +242,9 @@ TEST(CheckRun, EachThingNotCheckedHasItsOwnId) {
     std::vector<CheckId> ids;
     for (const RunEntry& entry : out.summary.entries)
         ids.push_back(entry.id);
-    EXPECT_EQ(
-        ids, (std::vector<CheckId>{CheckId::OperatingSystemNotIdentified, CheckId::DiagnosticsEndedAbnormally,
-                                   CheckId::AdapterNotIdentified, CheckId::ClosingNote}));
+    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::kOperatingSystemNotIdentified,
+                                         CheckId::kDiagnosticsEndedAbnormally, CheckId::kAdapterNotIdentified,
+                                         CheckId::kClosingNote}));
     EXPECT_EQ(out.summary.entries[1].result.text, L"ended with 0x5");
 }
 
@@ -259,8 +259,8 @@ TEST(CheckRun, UnreadCardListIsACountedRowOfItsOwn) {
     std::vector<CheckId> ids;
     for (const RunEntry& entry : out.summary.entries)
         ids.push_back(entry.id);
-    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::OperatingSystem, CheckId::CardListNotRead,
-                                         CheckId::ClosingNote}));
+    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::kOperatingSystem, CheckId::kCardListNotRead,
+                                         CheckId::kClosingNote}));
     EXPECT_TRUE(out.summary.entries[1].counts);
     EXPECT_EQ(out.summary.level, kSeverityWarning);
 }
@@ -297,11 +297,11 @@ TEST(CheckRun, NotesNeverChangeTheSummaryAndEntriesKeepTheirIds) {
     Outcome out = RunChecks(checks);
     EXPECT_EQ(out.summary.level, 4);
     ASSERT_EQ(out.summary.entries.size(), 4u);
-    EXPECT_EQ(out.summary.entries[0].id, CheckId::OperatingSystem);
-    EXPECT_EQ(out.summary.entries[1].id, CheckId::VideoMemory);
+    EXPECT_EQ(out.summary.entries[0].id, CheckId::kOperatingSystem);
+    EXPECT_EQ(out.summary.entries[1].id, CheckId::kVideoMemory);
     EXPECT_EQ(out.summary.entries[1].result.reportText, L"vram");
-    EXPECT_EQ(out.summary.entries[2].id, CheckId::ListReplaced);
-    EXPECT_EQ(out.summary.entries[3].id, CheckId::ClosingNote);
+    EXPECT_EQ(out.summary.entries[2].id, CheckId::kListReplaced);
+    EXPECT_EQ(out.summary.entries[3].id, CheckId::kClosingNote);
     // Exactly one summary line, at the end.
     const std::wstring last = L"[+] Velkora 2018 ready\r\n";
     EXPECT_EQ(out.report.substr(out.report.size() - last.size()), last);
@@ -319,7 +319,7 @@ TEST(CheckRun, StoppedDiagnosticsGiveOneCountedWarningBeforeTheGraphicsRows) {
     EXPECT_EQ(out.report, L"header\r\n[+] os\r\n[!] stopped after 120 s\r\n[+] vram\r\n[!] closing note\r\n"
                           L"[!] Velkora 2018 usable\r\n");
     ASSERT_EQ(out.summary.entries.size(), 4u);
-    EXPECT_EQ(out.summary.entries[1].id, CheckId::DiagnosticsTimeout);
+    EXPECT_EQ(out.summary.entries[1].id, CheckId::kDiagnosticsTimeout);
     EXPECT_TRUE(out.summary.entries[1].counts);
     EXPECT_EQ(out.summary.entries[1].label, L"[!]");
     EXPECT_FALSE(out.summary.entries[3].counts);

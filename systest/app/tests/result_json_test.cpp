@@ -26,18 +26,18 @@ RunSummary TwoRowRun() {
     run.level = 2;
     run.label = L"Warnung";
     run.text = L"Velkora 2018 ist eingeschr\x00e4nkt nutzbar.";
-    run.entries.push_back({CheckId::OperatingSystem,
+    run.entries.push_back({CheckId::kOperatingSystem,
                            {3, L"OS ok", L"OS ok"},
                            {2, L"Erf\x00fcllt", L"OS ok"},
                            L"Erf\x00fcllt",
                            true});
-    run.entries.push_back({CheckId::DiagnosticsTimeout,
+    run.entries.push_back({CheckId::kDiagnosticsTimeout,
                            {2, L"stopped", L"stopped"},
                            {1, L"Warnung", L"stopped"},
                            L"Warnung",
                            true});
     run.entries.push_back(
-        {CheckId::ClosingNote, {2, L"note", L"note"}, {1, L"Warnung", L"note"}, L"Warnung", false});
+        {CheckId::kClosingNote, {2, L"note", L"note"}, {1, L"Warnung", L"note"}, L"Warnung", false});
     return run;
 }
 
@@ -51,7 +51,7 @@ ResultDocument Document(const RunSummary& run) {
     d.languageCode = L"de";
     d.reportHeader = L"Computer \"WS-042\"";
     d.run = &run;
-    d.diagnostics = {11, 3, true, false, 120};
+    d.diagnostics = {.exitCode = 11, .code = 3, .started = true, .timedOut = false, .timeLimitSeconds = 120};
     d.osDisplayName = L"Windows 7 Professional Service Pack 1";
     d.osSupportCode = L"W7";
     d.adapter.caption = L"AMD Radeon RX 580";
@@ -110,7 +110,11 @@ TEST(ResultJson, HoldsEveryFactUnderItsDocumentedName) {
 TEST(ResultJson, UnknownFactsAreNull) {
     RunSummary run = TwoRowRun();
     ResultDocument d = Document(run);
-    d.diagnostics = {-1, 7, true, true, 5}; // stopped: no exit code of its own
+    d.diagnostics = {.exitCode = -1,
+                     .code = 7,
+                     .started = true,
+                     .timedOut = true,
+                     .timeLimitSeconds = 5}; // stopped: no exit code of its own
     d.osDisplayName.reset();
     d.osSupportCode.reset();
     d.adapter.driverDate = 0;
@@ -122,12 +126,20 @@ TEST(ResultJson, UnknownFactsAreNull) {
     EXPECT_TRUE(j["graphicsAdapter"]["driverDate"].is_null());
 
     // Ended abnormally: the real exit code is kept, the checks judged by 7.
-    d.diagnostics = {static_cast<std::int32_t>(0xC0000374), 7, true, false, 120};
+    d.diagnostics = {.exitCode = static_cast<std::int32_t>(0xC0000374),
+                     .code = 7,
+                     .started = true,
+                     .timedOut = false,
+                     .timeLimitSeconds = 120};
     j = json::parse(BuildResultJson(d));
     EXPECT_EQ(j["diagnostics"]["exitCode"], static_cast<std::int32_t>(0xC0000374));
     EXPECT_EQ(j["diagnostics"]["code"], 7);
 
-    d.diagnostics = {-1, 7, false, false, std::nullopt}; // could not be started
+    d.diagnostics = {.exitCode = -1,
+                     .code = 7,
+                     .started = false,
+                     .timedOut = false,
+                     .timeLimitSeconds = std::nullopt}; // could not be started
     j = json::parse(KeptResultJson(d, "not-started"));
     EXPECT_TRUE(j["diagnostics"]["exitCode"].is_null());
     EXPECT_TRUE(j["diagnostics"]["timeLimitSeconds"].is_null());
@@ -158,22 +170,22 @@ TEST(ResultJson, DateTimeInIso8601) {
 
 TEST(ResultJson, CheckIdentifiersAreStableAndDistinct) {
     const std::pair<CheckId, const char*> names[] = {
-        {CheckId::OperatingSystem, "operatingSystem"},
-        {CheckId::Processor, "processor"},
-        {CheckId::Memory, "memory"},
-        {CheckId::DiskSpace, "diskSpace"},
-        {CheckId::Screen, "screen"},
-        {CheckId::VideoMemory, "videoMemory"},
-        {CheckId::GraphicsCard, "graphicsCard"},
-        {CheckId::GraphicsDriver, "graphicsDriver"},
-        {CheckId::AdaptersIdentical, "adaptersIdentical"},
-        {CheckId::ListReplaced, "listReplaced"},
-        {CheckId::ClosingNote, "closingNote"},
-        {CheckId::DiagnosticsTimeout, "diagnosticsTimeout"},
-        {CheckId::DiagnosticsNotStarted, "diagnosticsNotStarted"},
-        {CheckId::DiagnosticsEndedAbnormally, "diagnosticsEndedAbnormally"},
-        {CheckId::AdapterNotIdentified, "adapterNotIdentified"},
-        {CheckId::OperatingSystemNotIdentified, "operatingSystemNotIdentified"},
+        {CheckId::kOperatingSystem, "operatingSystem"},
+        {CheckId::kProcessor, "processor"},
+        {CheckId::kMemory, "memory"},
+        {CheckId::kDiskSpace, "diskSpace"},
+        {CheckId::kScreen, "screen"},
+        {CheckId::kVideoMemory, "videoMemory"},
+        {CheckId::kGraphicsCard, "graphicsCard"},
+        {CheckId::kGraphicsDriver, "graphicsDriver"},
+        {CheckId::kAdaptersIdentical, "adaptersIdentical"},
+        {CheckId::kListReplaced, "listReplaced"},
+        {CheckId::kClosingNote, "closingNote"},
+        {CheckId::kDiagnosticsTimeout, "diagnosticsTimeout"},
+        {CheckId::kDiagnosticsNotStarted, "diagnosticsNotStarted"},
+        {CheckId::kDiagnosticsEndedAbnormally, "diagnosticsEndedAbnormally"},
+        {CheckId::kAdapterNotIdentified, "adapterNotIdentified"},
+        {CheckId::kOperatingSystemNotIdentified, "operatingSystemNotIdentified"},
     };
     std::set<std::string_view> seen;
     for (const auto& [id, name] : names) {

@@ -46,8 +46,8 @@ TEST(SharedTableRow, LinesSplitAsTheyWereQuoted) {
 RunSummary OneRowRun() {
     RunSummary run;
     run.level = 2;
-    run.entries.push_back({CheckId::OperatingSystem, {3, L"ok", L"ok"}, {}, L"Met", true});
-    run.entries.push_back({CheckId::DiagnosticsTimeout, {2, L"stopped", L"stopped"}, {}, L"Warning", true});
+    run.entries.push_back({CheckId::kOperatingSystem, {3, L"ok", L"ok"}, {}, L"Met", true});
+    run.entries.push_back({CheckId::kDiagnosticsTimeout, {2, L"stopped", L"stopped"}, {}, L"Warning", true});
     return run;
 }
 

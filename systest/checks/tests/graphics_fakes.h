@@ -34,8 +34,8 @@ class FakeMessageBoxes : public IMessageBoxes {
 
 class FakeLauncher : public IProcessLauncher {
   public:
-    std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow, bool newConsole,
-                               bool wait) override {
+    [[nodiscard]] std::int32_t LaunchProcess(const std::wstring& commandLine, bool showWindow,
+                                             bool newConsole, bool wait) override {
         calls.push_back(commandLine);
         lastShowWindow = showWindow;
         lastNewConsole = newConsole;
@@ -56,9 +56,9 @@ class FakeLauncher : public IProcessLauncher {
         startedNewConsole = newConsole;
         ++startCalls;
     }
-    std::int32_t FinishProcess() override {
+    [[nodiscard]] std::int32_t FinishProcess() override {
         started = false;
-        return LaunchProcess(startedCommandLine, startedShowWindow, startedNewConsole, true);
+        return LaunchProcess(startedCommandLine, startedShowWindow, startedNewConsole, kWaitForExit);
     }
     bool HasStartedProcess() const override { return started; }
     LaunchOutcome LastOutcome() const override { return lastOutcome; }
@@ -108,7 +108,7 @@ class FakeCardListFiles : public ICardListFiles {
         return std::make_unique<FakeCardListLines>(it->second, failRead);
     }
     bool Exists(const std::wstring& name) override { return files.count(name) != 0; }
-    bool Replace(const std::wstring& from, const std::wstring& to) override {
+    [[nodiscard]] bool Replace(const std::wstring& from, const std::wstring& to) override {
         if (failReplace || !files.count(from))
             return false;
         files[to] = files[from];

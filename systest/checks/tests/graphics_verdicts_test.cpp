@@ -59,6 +59,7 @@ struct VerdictCase {
     const wchar_t* listCode; // nullptr: no entry names the adapter
     Severity cardSeverity;
     const wchar_t* cardText;
+    const wchar_t* cardReportText;
     Severity driverSeverity;
     const wchar_t* driverText;
 };
@@ -85,64 +86,60 @@ TEST_P(CheckCardListVerdictTest, ByDiagnosticsCodeAndListCode) {
     checks.CheckCardListVerdict(card, driver);
     EXPECT_EQ(card.severity, c.cardSeverity);
     EXPECT_EQ(card.text, c.cardText);
+    EXPECT_EQ(card.reportText, c.cardReportText);
     EXPECT_EQ(driver.severity, c.driverSeverity);
     EXPECT_EQ(driver.text, c.driverText);
     EXPECT_EQ(driver.reportText, driver.text);
-    // Only "supported" with a "GD" entry reports something else than it lists.
-    if ((c.exitCode & 7) == 3 && c.listCode && std::wstring(c.listCode) == L"GD") {
-        EXPECT_EQ(card.reportText, L"982 Velkora 2018");
-    } else {
-        EXPECT_EQ(card.reportText, card.text);
-    }
     EXPECT_EQ(f.files.opened, std::vector<std::wstring>{L"GraphicsCardGBList.txt"});
 }
 
+// One row: an exit code, the list codes it holds for, and what the rows say. Every exit code is
+// tried with every list code: "NG", "GD", "GL", "CD", an unknown "XY" and no entry at all.
+struct VerdictRow {
+    std::int32_t exitCode;
+    std::vector<const wchar_t*> listCodes;
+    Severity cardSeverity;
+    const wchar_t* cardText;
+    const wchar_t* cardReportText;
+    Severity driverSeverity;
+    const wchar_t* driverText;
+};
+
 std::vector<VerdictCase> VerdictCases() {
-    const wchar_t* const codes[] = {L"NG", L"GD", L"GL", L"CD", L"XY", nullptr};
+    const std::vector<const wchar_t*> every = {L"NG", L"GD", L"GL", L"CD", L"XY", nullptr};
+    const std::vector<const wchar_t*> notGd = {L"NG", L"GL", L"CD", L"XY", nullptr};
+    const wchar_t* const notCertified = L"980 AMD Radeon RX 580";
+    const VerdictRow rows[] = {
+        {0, every, 2, notCertified, notCertified, 0, L""},
+        {1, every, 2, notCertified, notCertified, 0, L""},
+        {2, {L"GD"}, 0, L"", L"", 2, L"983 24.20 27.20"},
+        {2, {L"GL", L"CD"}, 2, L"984 27.20 24.20", L"984 27.20 24.20", 0, L""},
+        {2, {L"NG", L"XY", nullptr}, 2, notCertified, notCertified, 0, L""},
+        // Only "supported" with a "GD" entry reports something else than it lists.
+        {3, {L"GD"}, 2, L"981", L"982 Velkora 2018", 0, L""},
+        {3, notGd, 4, L"985", L"985", 0, L""},
+        {11, {L"GD"}, 2, L"981", L"982 Velkora 2018", 0, L""}, // OpenGL 4.2 level
+        {11, notGd, 4, L"985", L"985", 0, L""},
+        {4, every, 4, L"989", L"989", 0, L""},
+        {12, every, 4, L"989", L"989", 0, L""},
+        {5, every, 0, L"", L"", 0, L""},
+        {6, every, 0, L"", L"", 0, L""},
+        {7, every, 0, L"", L"", 0, L""},
+        {-1, every, 0, L"", L"", 0, L""}, // could not be started, or ended with -1
+        // No verdict codes: ended abnormally, whatever their low three bits say.
+        {8, every, 0, L"", L"", 0, L""},
+        {static_cast<std::int32_t>(0xC0000005), every, 0, L"", L"", 0, L""}, // access violation: 5
+        {static_cast<std::int32_t>(0xC0000374), every, 0, L"", L"", 0, L""}, // heap corruption: 4
+        {static_cast<std::int32_t>(0xC0000142), every, 0, L"", L"", 0, L""}, // a DLL failed to initialise: 2
+        {static_cast<std::int32_t>(0xC0000409), every, 0, L"", L"", 0, L""}, // stack buffer overrun: 1
+    };
     std::vector<VerdictCase> cases;
-    auto add = [&](std::int32_t exitCode, auto decide) {
-        for (const wchar_t* code : codes) {
-            std::wstring k = code ? code : L"";
-            VerdictCase c{exitCode, code, 0, L"", 0, L""};
-            decide(k, c);
-            cases.push_back(c);
+    for (const VerdictRow& row : rows) {
+        for (const wchar_t* listCode : row.listCodes) {
+            cases.push_back({row.exitCode, listCode, row.cardSeverity, row.cardText, row.cardReportText,
+                             row.driverSeverity, row.driverText});
         }
-    };
-    auto notSupported = [](const std::wstring&, VerdictCase& c) {
-        c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580";
-    };
-    add(0, notSupported);
-    add(1, notSupported);
-    add(2, [](const std::wstring& k, VerdictCase& c) {
-        if (k == L"GD")
-            c.driverSeverity = 2, c.driverText = L"983 24.20 27.20";
-        else if (k == L"GL" || k == L"CD")
-            c.cardSeverity = 2, c.cardText = L"984 27.20 24.20";
-        else
-            c.cardSeverity = 2, c.cardText = L"980 AMD Radeon RX 580";
-    });
-    auto supported = [](const std::wstring& k, VerdictCase& c) {
-        if (k == L"GD")
-            c.cardSeverity = 2, c.cardText = L"981";
-        else
-            c.cardSeverity = 4, c.cardText = L"985";
-    };
-    add(3, supported);
-    add(11, supported); // OpenGL 4.2 level
-    auto switchable = [](const std::wstring&, VerdictCase& c) { c.cardSeverity = 4, c.cardText = L"989"; };
-    add(4, switchable);
-    add(12, switchable);
-    auto nothing = [](const std::wstring&, VerdictCase&) {};
-    add(5, nothing);
-    add(6, nothing);
-    add(7, nothing);
-    add(-1, nothing); // could not be started, or ended with -1
-    // No verdict codes: ended abnormally, whatever their low three bits say.
-    add(8, nothing);
-    add(static_cast<std::int32_t>(0xC0000005), nothing); // access violation: 5
-    add(static_cast<std::int32_t>(0xC0000374), nothing); // heap corruption: 4
-    add(static_cast<std::int32_t>(0xC0000142), nothing); // a DLL failed to initialise: 2
-    add(static_cast<std::int32_t>(0xC0000409), nothing); // stack buffer overrun: 1
+    }
     return cases;
 }
 
@@ -446,7 +443,7 @@ TEST(ReplaceCardListForOlderWindows, NothingAfterAStoppedRun) {
     f.files.files[L"GraphicsCardGBList.txt"] = {L"in use"};
     f.files.files[L"GraphicsCardGBList_62.txt"] = {L"for older Windows"};
     CGraphicsChecks checks = f.Checks();
-    checks.RunGraphicsDiagnostics();
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
     EXPECT_FALSE(checks.ReplaceCardListForOlderWindows());
     EXPECT_EQ(f.launcher.calls.size(), 1u);
     EXPECT_EQ(f.files.files.count(L"GraphicsCardGBList_62.txt"), 1u);
@@ -477,7 +474,7 @@ TEST_P(ReplaceCardListTest, SwapsAndRepeatsOnlyOnOlderWindows) {
         f.files.files[L"GraphicsCardGBList_62.txt"] = {L"for older Windows"};
     f.files.failReplace = c.replaceFails;
     CGraphicsChecks checks = f.Checks();
-    checks.RunGraphicsDiagnostics();
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
     EXPECT_EQ(checks.ReplaceCardListForOlderWindows(), c.result);
     EXPECT_EQ(f.launcher.calls.size(), c.runs);
     EXPECT_EQ(f.state.diagnosticsCode, c.finalCode);
@@ -544,7 +541,7 @@ TEST(ReplaceCardListForOlderWindows, LaterChecksReadTheReplacedList) {
     f.files.files[L"GraphicsCardGBList.txt"] = {L"radeon,1.0,20170101,NG"};
     f.files.files[L"GraphicsCardGBList_62.txt"] = {L"radeon,1.0,20170101,GL"};
     CGraphicsChecks checks = f.Checks();
-    checks.RunGraphicsDiagnostics();
+    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
     EXPECT_FALSE(checks.ReplaceCardListForOlderWindows());
     CheckResult card, driver;
     checks.CheckCardListVerdict(card, driver);

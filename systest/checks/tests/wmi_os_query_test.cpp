@@ -75,7 +75,7 @@ class CFakeSession : public IWmiOSSession {
             CopyBounded(buffer, capacity, p->text.c_str());
         else
             CopyBounded(buffer, capacity, std::to_wstring(p->number).c_str());
-        return {PropertyReadOutcome::Taken, 0};
+        return {PropertyReadOutcome::kTaken, 0};
     }
     PropertyRead ReadNumber(const wchar_t* property, PropertyWidth width, std::uint32_t& value) override {
         const FakeProperty* p = Find(property);
@@ -84,18 +84,18 @@ class CFakeSession : public IWmiOSSession {
         std::int64_t n = p->number;
         if (p->variantType == kVariantString) {
             if (p->text.empty() || p->text.find_first_not_of(L"0123456789") != std::wstring::npos) {
-                return {PropertyReadOutcome::NotConvertible, 0x80020005}; // DISP_E_TYPEMISMATCH
+                return {PropertyReadOutcome::kNotConvertible, 0x80020005}; // DISP_E_TYPEMISMATCH
             }
             n = std::stoll(p->text);
         }
-        const std::int64_t limit = width == PropertyWidth::UInt8    ? 0xFF
-                                   : width == PropertyWidth::UInt16 ? 0xFFFF
-                                                                    : 0xFFFFFFFF;
+        const std::int64_t limit = width == PropertyWidth::kUInt8    ? 0xFF
+                                   : width == PropertyWidth::kUInt16 ? 0xFFFF
+                                                                     : 0xFFFFFFFF;
         if (NeedsConversion(p->variantType, width) && (n < 0 || n > limit)) {
-            return {PropertyReadOutcome::NotConvertible, 0x8002000A}; // DISP_E_OVERFLOW
+            return {PropertyReadOutcome::kNotConvertible, 0x8002000A}; // DISP_E_OVERFLOW
         }
         value = static_cast<std::uint32_t>(n);
-        return {PropertyReadOutcome::Taken, 0};
+        return {PropertyReadOutcome::kTaken, 0};
     }
     void ReleaseObjects() override { calls.push_back("ReleaseObjects"); }
     void UninitializeCom() override { calls.push_back("UninitializeCom"); }
@@ -249,10 +249,11 @@ TEST_P(WmiVersionTextTest, InvalidVersionTextsAreReported) {
         session.properties.emplace(L"Version", *c.version);
     Outcome out = RunQuery(session);
     EXPECT_EQ(out.ok, c.ok);
-    if (c.line)
+    if (c.line) {
         EXPECT_EQ(out.lines, std::vector<std::wstring>{c.line});
-    else
+    } else {
         EXPECT_TRUE(out.lines.empty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -275,9 +276,9 @@ TEST(WmiOSQuery, OnlyStringInt32AndUInt16ValuesAreTaken) {
     EXPECT_TRUE(IsTakenPropertyType(18));
     for (std::uint16_t other : {0, 1, 2, 11, 17, 19, 20, 21})
         EXPECT_FALSE(IsTakenPropertyType(other)) << other;
-    EXPECT_FALSE(NeedsConversion(18, PropertyWidth::UInt16));
-    EXPECT_TRUE(NeedsConversion(18, PropertyWidth::UInt8));
-    EXPECT_TRUE(NeedsConversion(3, PropertyWidth::UInt16));
+    EXPECT_FALSE(NeedsConversion(18, PropertyWidth::kUInt16));
+    EXPECT_TRUE(NeedsConversion(18, PropertyWidth::kUInt8));
+    EXPECT_TRUE(NeedsConversion(3, PropertyWidth::kUInt16));
 
     CFakeSession session;
     session.properties = Windows7();

@@ -5,6 +5,7 @@
 
 #include "driven_process_win32.h"
 #include "file_contents_win32.h"
+#include "fixture_dialog_resource.h"
 #include "temp_folder_win32.h"
 #include "window_probe_win32.h"
 
@@ -24,13 +25,13 @@ TEST(Driver, StartsReadsAndDrivesADialog) {
     HWND dialog = fixture.WaitForWindow(L"#32770", L"Driver Fixture", 10000);
     ASSERT_NE(dialog, nullptr);
 
-    EXPECT_EQ(ListBoxItemsOf(ControlOf(dialog, 1001)),
+    EXPECT_EQ(ListBoxItemsOf(ControlOf(dialog, IDC_FIXTURE_LIST)),
               (std::vector<std::wstring>{L"first line", L"", L"third line"}));
     EXPECT_NE(ChildWithText(dialog, L"Fixture text"), nullptr);
     HWND ok = ControlOf(dialog, IDOK);
     EXPECT_FALSE(IsEnabledControl(ok));
-    ClickButton(ControlOf(dialog, 1006));
-    EXPECT_TRUE(IsChecked(ControlOf(dialog, 1006)));
+    ClickButton(ControlOf(dialog, IDC_FIXTURE_TICK));
+    EXPECT_TRUE(IsChecked(ControlOf(dialog, IDC_FIXTURE_TICK)));
     EXPECT_TRUE(WaitUntil([&] { return IsEnabledControl(ok); }, 5000));
     PostCommand(dialog, IDOK);
 

@@ -5,18 +5,21 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "fixture_dialog_resource.h"
+
 namespace {
 
 INT_PTR CALLBACK FixtureProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         for (const wchar_t* line : {L"first line", L"", L"third line"}) {
-            SendDlgItemMessageW(dialog, 1001, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+            SendDlgItemMessageW(dialog, IDC_FIXTURE_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
         }
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == 1006) {
-            EnableWindow(GetDlgItem(dialog, IDOK), IsDlgButtonChecked(dialog, 1006) == BST_CHECKED);
+        if (LOWORD(wParam) == IDC_FIXTURE_TICK) {
+            EnableWindow(GetDlgItem(dialog, IDOK),
+                         IsDlgButtonChecked(dialog, IDC_FIXTURE_TICK) == BST_CHECKED);
         } else if (LOWORD(wParam) == IDOK) {
             EndDialog(dialog, 7);
         } else if (LOWORD(wParam) == IDCANCEL) {
@@ -36,5 +39,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     GetCurrentDirectoryA(MAX_PATH, directory);
     std::printf("value=%s\ncwd=%s\n", value, directory);
     std::fflush(stdout);
-    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(100), nullptr, FixtureProc, 0));
+    return static_cast<int>(
+        DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_FIXTURE), nullptr, FixtureProc, 0));
 }

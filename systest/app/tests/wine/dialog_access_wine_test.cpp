@@ -16,6 +16,7 @@
 #include "command_line.h"
 #include "dialog_program_fixture.h"
 #include "help_text.h"
+#include "resource.h" // the program's control IDs
 
 namespace {
 
@@ -67,10 +68,10 @@ TEST_F(DialogAccess, AccessKeyOnEveryButtonWorksWhereverTheFocusIs) {
     ASSERT_EQ(keys.size(), 3u) << "consent box, decline, accept";
     HWND accept = ControlOf(licence, IDOK);
     // The keys are typed once the window is active with the focus in the licence text.
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(licence) == ControlOf(licence, 1001); }, 5000))
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(licence) == ControlOf(licence, IDC_LIC_TEXT); }, 5000))
         << "focus on " << Utf8Of(ClassNameOf(FocusOf(licence)));
-    PressAccessKey(licence, Lower(keys[1006]));
-    ASSERT_TRUE(WaitUntil([&] { return IsChecked(ControlOf(licence, 1006)); }, 5000))
+    PressAccessKey(licence, Lower(keys[IDC_LIC_CONSENT]));
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(ControlOf(licence, IDC_LIC_CONSENT)); }, 5000))
         << "the consent box's key";
     EXPECT_TRUE(WaitUntil([&] { return IsEnabledControl(accept); }, 5000));
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(licence) == accept; }, 5000))
@@ -81,14 +82,14 @@ TEST_F(DialogAccess, AccessKeyOnEveryButtonWorksWhereverTheFocusIs) {
 
     keys = AccessKeysOf(main);
     ASSERT_EQ(keys.size(), 2u) << "report and OK";
-    HWND list = ControlOf(main, 1001);
+    HWND list = ControlOf(main, IDC_MAIN_LIST);
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(main) == list; }, 5000))
         << "the list takes the focus at first, not " << Utf8Of(ClassNameOf(FocusOf(main))) << " "
         << GetDlgCtrlID(FocusOf(main)) << " active " << (GetForegroundWindow() == main);
     std::wstring recordPath = folder.Path() + L"opened.txt";
     {
         CTextOpenRecorder recorder(recordPath);
-        PressAccessKey(main, Lower(keys[1008]));
+        PressAccessKey(main, Lower(keys[IDC_MAIN_REPORT]));
         EXPECT_TRUE(WaitUntil(
             [&] {
                 return ReadFileBytes(recordPath).value_or("").find("VelkoraSysTest.txt") != std::string::npos;
@@ -106,7 +107,8 @@ TEST_F(DialogAccess, RunTimeTextsShowAmpersandsAsTheyAre) {
     HWND main = WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     // the report header (it carries the computer's name), the summary label and text
-    for (HWND text : {GetDlgItem(main, -1), ControlOf(main, 1004), ControlOf(main, 1005)}) {
+    for (HWND text : {GetDlgItem(main, IDC_MAIN_REPORT_HEADER), ControlOf(main, IDC_MAIN_SUMMARY_TEXT),
+                      ControlOf(main, IDC_MAIN_SUMMARY_LABEL)}) {
         ASSERT_NE(text, nullptr);
         EXPECT_TRUE(GetWindowLongW(text, GWL_STYLE) & SS_NOPREFIX) << Utf8Of(TextOf(text));
     }
@@ -129,7 +131,7 @@ TEST_F(DialogAccess, ScreenReaderReadsEveryRowOfTheMainWindow) {
     CoInitialize(nullptr);
     {
         Velkora::CComPtr<IAccessible> accessible;
-        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, 1001), static_cast<DWORD>(OBJID_CLIENT),
+        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, IDC_MAIN_LIST), static_cast<DWORD>(OBJID_CLIENT),
                                              __uuidof(IAccessible), accessible.ReceiveVoid()),
                   S_OK);
         long count = 0;

@@ -10,6 +10,7 @@
 #include "deliverable_copy_win32.h"
 #include "driven_process_win32.h"
 #include "file_contents_win32.h"
+#include "resource.h" // the program's control IDs
 #include "screenshot_win32.h"
 #include "temp_folder_win32.h"
 #include "window_probe_win32.h"
@@ -92,7 +93,7 @@ class DialogProgram : public testing::Test {
     }
 
     HWND AcceptLicence() {
-        ClickButton(ControlOf(licence, 1006));
+        ClickButton(ControlOf(licence, IDC_LIC_CONSENT));
         EXPECT_TRUE(WaitUntil([&] { return IsEnabledControl(ControlOf(licence, IDOK)); }, 5000));
         PressKey(licence, VK_RETURN);
         return WaitForMainWindow();

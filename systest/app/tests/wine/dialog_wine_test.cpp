@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_program_fixture.h"
+#include "resource.h" // the program's control IDs
 
 namespace {
 
@@ -19,7 +20,7 @@ TEST_F(DialogProgram, LicenceLinesInFileOrderFromUtf16) {
     bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * 2);
     WriteFileBytes(licencePath, bytes);
     Start();
-    EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, 1001)),
+    EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, IDC_LIC_TEXT)),
               (std::vector<std::wstring>{L"Erste Zeile \x00e4\x00f6\x00fc", L"", L"Dritte Zeile", L""}));
     PostCommand(licence, IDCANCEL);
     EXPECT_EQ(ExitCode(), 2u);
@@ -28,16 +29,16 @@ TEST_F(DialogProgram, LicenceLinesInFileOrderFromUtf16) {
 TEST_F(DialogProgram, LicenceConsentEnablesAcceptAndEnterDoesNotAcceptBefore) {
     WriteFileBytes(licencePath, "\xEF\xBB\xBFLine one\nLine \xC3\xA4 two");
     Start();
-    EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, 1001)),
+    EXPECT_EQ(ListBoxItemsOf(ControlOf(licence, IDC_LIC_TEXT)),
               (std::vector<std::wstring>{L"Line one", L"Line \x00e4 two"}));
     HWND accept = ControlOf(licence, IDOK);
     EXPECT_FALSE(IsEnabledControl(accept));
     PressKey(licence, VK_RETURN);
     Sleep(500);
     EXPECT_TRUE(IsWindow(licence)) << "Enter accepted while Accept was disabled";
-    ClickButton(ControlOf(licence, 1006));
+    ClickButton(ControlOf(licence, IDC_LIC_CONSENT));
     EXPECT_TRUE(WaitUntil([&] { return IsEnabledControl(accept); }, 5000));
-    ClickButton(ControlOf(licence, 1006));
+    ClickButton(ControlOf(licence, IDC_LIC_CONSENT));
     EXPECT_TRUE(WaitUntil([&] { return !IsEnabledControl(accept); }, 5000));
     SaveWindowScreenshot(licence, kScreenshots + L"licence.bmp");
     PostMessageW(licence, WM_SYSCOMMAND, SC_CLOSE, 0); // the close box
@@ -47,7 +48,7 @@ TEST_F(DialogProgram, LicenceConsentEnablesAcceptAndEnterDoesNotAcceptBefore) {
 
 TEST_F(DialogProgram, EscapeDeclinesWithoutMainWindow) {
     Start(); // no licence text at all: an empty list, the box can still be ticked
-    EXPECT_TRUE(ListBoxItemsOf(ControlOf(licence, 1001)).empty());
+    EXPECT_TRUE(ListBoxItemsOf(ControlOf(licence, IDC_LIC_TEXT)).empty());
     PressKey(licence, VK_ESCAPE);
     EXPECT_EQ(ExitCode(), 2u);
 }
@@ -56,16 +57,16 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
     Start();
     HWND main = AcceptLicence();
     ASSERT_NE(main, nullptr);
-    std::wstring label = TextOf(ControlOf(main, 1005));
-    std::wstring summary = TextOf(ControlOf(main, 1004));
-    std::wstring header = TextOf(GetDlgItem(main, -1)); // the report header line
+    std::wstring label = TextOf(ControlOf(main, IDC_MAIN_SUMMARY_LABEL));
+    std::wstring summary = TextOf(ControlOf(main, IDC_MAIN_SUMMARY_TEXT));
+    std::wstring header = TextOf(GetDlgItem(main, IDC_MAIN_REPORT_HEADER)); // the report header line
     EXPECT_FALSE(label.empty());
     // The bare word: the separator of the label text belongs to the report.
     EXPECT_TRUE(label == L"Met" || label == L"Warning" || label == L"Not met") << Utf8Of(label);
     EXPECT_NE(summary.find(L"Velkora 2018"), std::wstring::npos);
     EXPECT_EQ(header.rfind(L"Computer \"", 0), 0u) << Utf8Of(header);
-    EXPECT_EQ(TextOf(ControlOf(main, 1008)), L"&Write report");
-    EXPECT_EQ(SendMessageW(ControlOf(main, 1000), STM_GETICON, 0, 0) != 0, true);
+    EXPECT_EQ(TextOf(ControlOf(main, IDC_MAIN_REPORT)), L"&Write report");
+    EXPECT_EQ(SendMessageW(ControlOf(main, IDC_MAIN_SUMMARY_ICON), STM_GETICON, 0, 0) != 0, true);
     Sleep(300);
     SaveWindowScreenshot(main, kScreenshots + L"main.bmp");
 
@@ -79,7 +80,7 @@ TEST_F(DialogProgram, MainWindowShowsTheRunAndWritesTheReport) {
         CTextOpenRecorder recorder(recordPath);
         for (int press = 0; press < 2; ++press) {
             DeleteFileW(recordPath.c_str());
-            ClickButton(ControlOf(main, 1008));
+            ClickButton(ControlOf(main, IDC_MAIN_REPORT));
             EXPECT_TRUE(WaitUntil(
                 [&] {
                     return ReadFileBytes(recordPath).value_or("").find("VelkoraSysTest.txt") !=

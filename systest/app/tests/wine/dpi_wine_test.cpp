@@ -14,7 +14,7 @@
 #include "com_objects_win32.h"
 #include "dialog_program_fixture.h"
 #include "gdi_objects_win32.h"
-#include "resource.h"
+#include "resource.h" // the program's control IDs
 #include "text_file_read.h"
 
 namespace {
@@ -162,7 +162,7 @@ TEST_P(LicenceAtTheDpi, EntriesFitTheList) {
         Sleep(300);
         SaveWindowScreenshot(licence, kScreenshots + L"licence-" + std::wstring(shipped, 6) + L"-" +
                                           std::to_wstring(dpi) + L"dpi.bmp");
-        HWND list = ControlOf(licence, 1001);
+        HWND list = ControlOf(licence, IDC_LIC_TEXT);
         RECT client{};
         GetClientRect(list, &client);
         Velkora::CFontHandle font = DialogFont(dpi);
@@ -199,8 +199,8 @@ TEST_F(DialogProgram, ProgressWindowIsLaidOutForTheDpi) {
         },
         kWait));
     // the graphics step, the last and longest
-    ASSERT_TRUE(
-        WaitUntil([&] { return SendMessageW(ControlOf(progress, 1011), PBM_GETPOS, 0, 0) >= 30; }, kWait));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return SendMessageW(ControlOf(progress, IDC_PROGRESS_BAR), PBM_GETPOS, 0, 0) >= 30; }, kWait));
     Sleep(300);
     SaveWindowScreenshot(progress, kScreenshots + L"progress-" + UserLanguageCode() + L"-" +
                                        std::to_wstring(dpi) + L"dpi.bmp");
@@ -227,7 +227,7 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     Sleep(500);
     SaveWindowScreenshot(main, kScreenshots + L"main" + suffix);
     ExpectTextsFit(main, dpi, "main window");
-    ExpectColumnTitlesFit(ControlOf(main, 1001), dpi, "main window");
+    ExpectColumnTitlesFit(ControlOf(main, IDC_MAIN_LIST), dpi, "main window");
 
     // The about box, opened as its command opens it.
     PostCommand(main, IDC_APP_ABOUT);
@@ -247,7 +247,7 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kWait));
 
     RECT logo{};
-    GetWindowRect(ControlOf(main, 1003), &logo);
+    GetWindowRect(ControlOf(main, IDC_MAIN_LOGO), &logo);
     EXPECT_NEAR(logo.right - logo.left, Scaled(179, dpi), 1) << "the logo in proportion";
     EXPECT_NEAR(logo.bottom - logo.top, Scaled(61, dpi), 1);
 
@@ -255,7 +255,7 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     CoInitialize(nullptr);
     {
         Velkora::CComPtr<IAccessible> accessible;
-        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, 1001), static_cast<DWORD>(OBJID_CLIENT),
+        ASSERT_EQ(AccessibleObjectFromWindow(ControlOf(main, IDC_MAIN_LIST), static_cast<DWORD>(OBJID_CLIENT),
                                              __uuidof(IAccessible), accessible.ReceiveVoid()),
                   S_OK);
         VARIANT row;

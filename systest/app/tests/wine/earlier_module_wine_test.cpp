@@ -67,7 +67,7 @@ TEST_F(EarlierLanguageModule, TheProgressWindowHasNoBlankText) {
     ASSERT_TRUE(WaitUntil(
         [&] {
             progress = WindowHoldingControlOf(program.ProcessId(), L"msctls_progress32");
-            return progress && SendMessageW(ControlOf(progress, 1011), PBM_GETPOS, 0, 0) > 0;
+            return progress && SendMessageW(ControlOf(progress, IDC_PROGRESS_BAR), PBM_GETPOS, 0, 0) > 0;
         },
         kWait));
     ExpectNoBlankText(progress, "progress window");

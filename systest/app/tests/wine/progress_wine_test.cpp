@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "access_key.h"
+#include "resource.h" // the program's control IDs
 
 namespace {
 
@@ -66,9 +67,9 @@ TEST_F(ProgressWindow, CancelStopsTheDiagnosticsAndEndsWithTwo) {
     std::vector<DWORD> diagnostics;
     ASSERT_TRUE(WaitUntil([&] { return !(diagnostics = DiagnosticsProcesses()).empty(); }, kWait));
     // The step texts come from the language module; the graphics step is the last.
-    HWND step = ControlOf(progress, 1010);
-    ASSERT_TRUE(
-        WaitUntil([&] { return SendMessageW(ControlOf(progress, 1011), PBM_GETPOS, 0, 0) >= 30; }, kWait));
+    HWND step = ControlOf(progress, IDC_PROGRESS_STEP);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return SendMessageW(ControlOf(progress, IDC_PROGRESS_BAR), PBM_GETPOS, 0, 0) >= 30; }, kWait));
     EXPECT_FALSE(TextOf(step).empty());
     EXPECT_FALSE(TextOf(progress).empty());
 

@@ -1,5 +1,6 @@
 // Unattended runs for real: the program in a copy of the deliverable folder, started the way a
 // deployment script starts it, with its standard output and error captured.
+#include "resource.h" // the program's control IDs
 #include "unattended_program_win32.h"
 
 #include "checker_version.h"
@@ -350,7 +351,7 @@ TEST_F(UnattendedProgram, DialogRunWritesTheReportBeforeTheWindowShows) {
     GetTempPathW(MAX_PATH, temp);
     std::wstring buttonFile = std::wstring(temp) + L"VelkoraSysTest.txt";
     DeleteFileW(buttonFile.c_str());
-    ClickButton(ControlOf(main, 1008));
+    ClickButton(ControlOf(main, IDC_MAIN_REPORT));
     EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(buttonFile) == written; }, 10000));
     // The shell opens the file in the text editor, where the prefix knows one for .txt files.
     HWND notepad = nullptr;

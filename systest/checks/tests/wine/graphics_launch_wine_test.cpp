@@ -31,9 +31,9 @@ TEST_P(LaunchProcessTest, ExitCodeOfTheStartedProgram) {
     CProcessLauncher launcher(boxes, kTestWaitLimit);
     std::wstring commandLine = L"diagnostics_standin.exe " + std::to_wstring(GetParam());
     // As the diagnostics program is started: hidden, in a new console.
-    EXPECT_EQ(launcher.LaunchProcess(commandLine, false, true, true), GetParam());
+    EXPECT_EQ(launcher.LaunchProcess(commandLine, kHideWindow, kNewConsole, kWaitForExit), GetParam());
     // Without a console window of its own.
-    EXPECT_EQ(launcher.LaunchProcess(commandLine, false, false, true), GetParam());
+    EXPECT_EQ(launcher.LaunchProcess(commandLine, kHideWindow, kInheritConsole, kWaitForExit), GetParam());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, LaunchProcessTest, testing::Values(0, 3, 4, 11, 
 TEST(LaunchProcess, WithoutWaitingGivesZero) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, kTestWaitLimit);
-    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe 12", true, true, false), 0);
+    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe 12", kShowWindow, kNewConsole, kNoWait), 0);
 }
 
 // The program runs in the folder it was found in, not in ours: the stand-in (beside this test
@@ -53,7 +53,7 @@ TEST(LaunchProcess, StartsTheProgramInTheFolderItWasFoundIn) {
     DeleteFileW(runs.c_str());
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, kTestWaitLimit);
-    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe", false, true, true), 3);
+    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe", kHideWindow, kNewConsole, kWaitForExit), 3);
     EXPECT_NE(GetFileAttributesW(runs.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW((caller.Path() + L"\\standin-runs.txt").c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileW(runs.c_str());
@@ -73,7 +73,8 @@ TEST(LaunchProcess, PlantedInTheWorkingFolderOrOnThePathNeverRuns) {
     SetEnvironmentVariableW(L"PATH", (onPath.Path() + L";" + previousPath).c_str());
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, kTestWaitLimit);
-    const std::int32_t code = launcher.LaunchProcess(planted + L" 11", false, true, true);
+    const std::int32_t code =
+        launcher.LaunchProcess(planted + L" 11", kHideWindow, kNewConsole, kWaitForExit);
     SetEnvironmentVariableW(L"PATH", previousPath.c_str());
     EXPECT_EQ(code, -1);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kNotStarted);
@@ -86,7 +87,8 @@ TEST(LaunchProcess, PlantedInTheWorkingFolderOrOnThePathNeverRuns) {
 TEST(LaunchProcess, MissingProgramIsReportedInABox) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, kTestWaitLimit);
-    EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe -x", false, true, true), -1);
+    EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe -x", kHideWindow, kNewConsole, kWaitForExit),
+              -1);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kNotStarted);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0], (ShownBox{L"error while starting: VelkoraNoSuchProgram.exe -x\nError: 2",
@@ -96,10 +98,14 @@ TEST(LaunchProcess, MissingProgramIsReportedInABox) {
 TEST(LaunchProcess, WaitLimitEndsAProgramThatDoesNotFinish) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, 300);
-    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe hang", false, false, true), -1);
+    EXPECT_EQ(
+        launcher.LaunchProcess(L"diagnostics_standin.exe hang", kHideWindow, kInheritConsole, kWaitForExit),
+        -1);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kStopped);
     // A program that ends with -1 by itself is told apart from one that was stopped.
-    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe -1", false, false, true), -1);
+    EXPECT_EQ(
+        launcher.LaunchProcess(L"diagnostics_standin.exe -1", kHideWindow, kInheritConsole, kWaitForExit),
+        -1);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kEnded);
 }
 
@@ -109,7 +115,7 @@ TEST(StartProcess, TimeLimitCountsFromTheStart) {
     FakeMessageBoxes boxes;
     constexpr std::uint32_t kLimit = 2000;
     CProcessLauncher launcher(boxes, kLimit);
-    launcher.StartProcess(L"diagnostics_standin.exe hang", false, false);
+    launcher.StartProcess(L"diagnostics_standin.exe hang", kHideWindow, kInheritConsole);
     EXPECT_TRUE(launcher.HasStartedProcess());
     Sleep(kLimit + 500);
     const ULONGLONG before = GetTickCount64();
@@ -119,7 +125,7 @@ TEST(StartProcess, TimeLimitCountsFromTheStart) {
     EXPECT_FALSE(launcher.HasStartedProcess());
 
     // A program that ends in time gives its code, however long the work beside it took.
-    launcher.StartProcess(L"diagnostics_standin.exe 11", false, false);
+    launcher.StartProcess(L"diagnostics_standin.exe 11", kHideWindow, kInheritConsole);
     EXPECT_EQ(launcher.FinishProcess(), 11);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kEnded);
 }
@@ -129,7 +135,7 @@ TEST(StartProcess, TimeLimitCountsFromTheStart) {
 TEST(StartProcess, FailedStartIsReportedWhenFinished) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes, kTestWaitLimit);
-    launcher.StartProcess(L"VelkoraNoSuchProgram.exe", false, true);
+    launcher.StartProcess(L"VelkoraNoSuchProgram.exe", kHideWindow, kNewConsole);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(launcher.FinishProcess(), -1);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kNotStarted);
@@ -142,7 +148,7 @@ TEST(StartProcess, FailedStartIsReportedWhenFinished) {
 TEST(StartProcess, StopFromAnotherThreadEndsTheWaitAndStartsNothingMore) {
     FakeMessageBoxes boxes;
     CProcessLauncher launcher(boxes); // no time limit: only the stop ends the wait
-    launcher.StartProcess(L"diagnostics_standin.exe hang", false, false);
+    launcher.StartProcess(L"diagnostics_standin.exe hang", kHideWindow, kInheritConsole);
     std::thread canceller([&] {
         Sleep(500);
         launcher.StopProcess();
@@ -150,7 +156,9 @@ TEST(StartProcess, StopFromAnotherThreadEndsTheWaitAndStartsNothingMore) {
     EXPECT_EQ(launcher.FinishProcess(), -1);
     canceller.join();
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kStopped);
-    EXPECT_EQ(launcher.LaunchProcess(L"diagnostics_standin.exe 11", false, false, true), -1);
+    EXPECT_EQ(
+        launcher.LaunchProcess(L"diagnostics_standin.exe 11", kHideWindow, kInheritConsole, kWaitForExit),
+        -1);
     EXPECT_EQ(launcher.LastOutcome(), LaunchOutcome::kStopped);
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -220,7 +228,8 @@ TEST(LaunchProcess, MissingProgramShowsTheRealBox) {
             TerminateProcess(GetCurrentProcess(), 3);
         }
     });
-    EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe", false, true, true), -1);
+    EXPECT_EQ(launcher.LaunchProcess(L"VelkoraNoSuchProgram.exe", kHideWindow, kNewConsole, kWaitForExit),
+              -1);
     launched = true;
     watchdog.join();
     EXPECT_TRUE(seen);

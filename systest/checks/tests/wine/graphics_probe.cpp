@@ -176,10 +176,12 @@ int Timing(int times) {
     Time("whole inventory", times, [&] { CollectGraphicsAdapterInfo(info, facts, nullptr); });
     CPrintedBoxes boxes;
     CProcessLauncher launcher(boxes);
-    Time("start hidden in a new console and wait", times,
-         [&] { launcher.LaunchProcess(L"diagnostics_standin.exe 3", false, true, true); });
-    Time("start without a console window and wait", times,
-         [&] { launcher.LaunchProcess(L"diagnostics_standin.exe 3", false, false, true); });
+    Time("start hidden in a new console and wait", times, [&] {
+        launcher.LaunchProcess(L"diagnostics_standin.exe 3", kHideWindow, kNewConsole, kWaitForExit);
+    });
+    Time("start without a console window and wait", times, [&] {
+        launcher.LaunchProcess(L"diagnostics_standin.exe 3", kHideWindow, kInheritConsole, kWaitForExit);
+    });
     return 0;
 }
 
