@@ -49,28 +49,28 @@ int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition
                           int maxPosition) {
     long long target = position;
     switch (request) {
-    case ScrollRequest::LineBack:
+    case ScrollRequest::kLineBack:
         target -= line;
         break;
-    case ScrollRequest::LineForward:
+    case ScrollRequest::kLineForward:
         target += line;
         break;
-    case ScrollRequest::PageBack:
+    case ScrollRequest::kPageBack:
         target -= page;
         break;
-    case ScrollRequest::PageForward:
+    case ScrollRequest::kPageForward:
         target += page;
         break;
-    case ScrollRequest::ToStart:
+    case ScrollRequest::kToStart:
         target = 0;
         break;
-    case ScrollRequest::ToEnd:
+    case ScrollRequest::kToEnd:
         target = maxPosition;
         break;
-    case ScrollRequest::Track:
+    case ScrollRequest::kTrack:
         target = trackPosition;
         break;
-    case ScrollRequest::Stay:
+    case ScrollRequest::kStay:
         break;
     }
     return static_cast<int>(std::clamp<long long>(target, 0, std::max(maxPosition, 0)));

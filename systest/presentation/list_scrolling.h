@@ -23,7 +23,16 @@ ScrollBarLayout VerticalScrollBar(int clientHeight, int headerHeight, int rowCou
 // Shown when the columns are wider than the client area; the page is the client width.
 ScrollBarLayout HorizontalScrollBar(int clientWidth, int totalWidth, int position);
 
-enum class ScrollRequest { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd, Track, Stay };
+enum class ScrollRequest {
+    kLineBack,
+    kLineForward,
+    kPageBack,
+    kPageForward,
+    kToStart,
+    kToEnd,
+    kTrack,
+    kStay
+};
 
 // Line is a row (5 pixels sideways), page the visible part; track follows the thumb.
 int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition, int line, int page,

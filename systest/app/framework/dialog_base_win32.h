@@ -1,6 +1,7 @@
 #pragma once
 // Base of the program's dialogs: one dialog procedure per class that stores `this` at
-// creation and forwards every message to the class's own dispatch.
+// creation and forwards every message to the class's own dispatch. An exception thrown in a
+// dispatch ends the program there (window_exception_policy_win32.h).
 #include <windows.h>
 
 namespace Velkora {
