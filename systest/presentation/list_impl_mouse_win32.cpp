@@ -190,7 +190,7 @@ template <typename T> bool CListImpl<T>::OnSetCursor() {
 
 template <typename T> void CListImpl<T>::ApplyResize(POINT client) {
     int width = ResizedColumnWidth(resizeStartWidth, resizeStartX, client.x + horizontalPosition);
-    columns.SetWidth(resizingColumn, width);
+    static_cast<void>(columns.SetWidth(resizingColumn, width)); // a column while resizing: always taken
     UpdateScrollBars();
     Repaint();
     // Scrolled to the right end, the columns move under a resting mouse as one shrinks: keep following.

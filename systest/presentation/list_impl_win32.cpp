@@ -71,8 +71,9 @@ template <typename T> void CListImpl<T>::OnDpiChanged(int newDpi) {
     // Widths the content or the user gave keep their proportion; placeholders stay 1 pixel.
     for (int i = 0; i < columns.Count(); ++i) {
         int width = columns.Find(i)->width;
+        // Every index of the loop is a column: the width is always taken.
         if (width > kPlaceholderColumnWidth)
-            columns.SetWidth(i, MulDiv(width, dpi, oldDpi));
+            static_cast<void>(columns.SetWidth(i, MulDiv(width, dpi, oldDpi)));
     }
     verticalPosition = FirstVisibleRow(verticalPosition, RowHeight()) * RowHeight();
     UpdateScrollBars();
@@ -124,7 +125,7 @@ template <typename T> bool CListImpl<T>::FitColumnToContent(int column) {
         width = std::max(width, FittedCellWidth(measure(Derived().GetCellText(row, c->subItem)), hasImage,
                                                 resources.imageSize));
     }
-    columns.SetWidth(column, width);
+    static_cast<void>(columns.SetWidth(column, width)); // found above: always taken
     UpdateScrollBars();
     Repaint();
     return true;

@@ -28,8 +28,9 @@ class CMessageWindow {
 
   protected:
     // Creates a window of a class whose procedure is GetWindowProc(); binds it at WM_NCCREATE.
-    HWND CreateBoundWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
-                           const RECT& rect, HWND parent, HMENU menuOrId, HINSTANCE instance);
+    [[nodiscard]] HWND CreateBoundWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title,
+                                         DWORD style, const RECT& rect, HWND parent, HMENU menuOrId,
+                                         HINSTANCE instance);
     // Takes over an existing window; false when it is already bound to an object or cannot be
     // subclassed.
     [[nodiscard]] bool SubclassWindow(HWND existing);

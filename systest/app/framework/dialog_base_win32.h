@@ -14,9 +14,9 @@ class CDialogBase {
     CDialogBase& operator=(const CDialogBase&) = delete;
 
     // Modeless, hidden until shown; null when the window could not be created.
-    HWND Create(HINSTANCE resources, int templateId, HWND owner);
+    [[nodiscard]] HWND Create(HINSTANCE resources, int templateId, HWND owner);
     // Modal; gives the value passed to EndDialog, or -1 when the window could not be created.
-    INT_PTR DoModal(HINSTANCE resources, int templateId, HWND owner);
+    [[nodiscard]] INT_PTR DoModal(HINSTANCE resources, int templateId, HWND owner);
 
     HWND Handle() const { return window; }
 
