@@ -35,7 +35,9 @@ template <typename T> void CListImpl<T>::OnKeyDown(UINT key) {
         int line = modifiers.ctrl ? kCtrlHorizontalLines * kHorizontalScrollLine : kHorizontalScrollLine;
         SetHorizontalPosition(
             ScrollRequestPosition(key == VK_LEFT ? ScrollRequest::kLineBack : ScrollRequest::kLineForward,
-                                  horizontalPosition, 0, line, 0, MaxScrollPosition(CurrentHorizontalBar())));
+                                  {.position = horizontalPosition,
+                                   .line = line,
+                                   .maxPosition = MaxScrollPosition(CurrentHorizontalBar())}));
         return ReselectFocus(modifiers);
     }
     case VK_TAB:

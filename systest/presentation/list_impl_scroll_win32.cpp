@@ -69,8 +69,11 @@ template <typename T> void CListImpl<T>::OnVerticalScroll(WORD code) {
     ScrollBarLayout bar = CurrentVerticalBar();
     RECT client = ClientRect();
     int position =
-        ScrollRequestPosition(RequestFromScrollCode(code), verticalPosition, TrackPosition(Handle(), SB_VERT),
-                              RowHeight(), client.bottom - HeaderHeight(), MaxScrollPosition(bar));
+        ScrollRequestPosition(RequestFromScrollCode(code), {.position = verticalPosition,
+                                                            .trackPosition = TrackPosition(Handle(), SB_VERT),
+                                                            .line = RowHeight(),
+                                                            .page = client.bottom - HeaderHeight(),
+                                                            .maxPosition = MaxScrollPosition(bar)});
     bool linesOrPages = code == SB_LINEUP || code == SB_LINEDOWN || code == SB_PAGEUP || code == SB_PAGEDOWN;
     if (kSmoothScrolling && linesOrPages && !scrollPressSliding) {
         scrollPressSliding = true;
@@ -87,9 +90,12 @@ template <typename T> void CListImpl<T>::OnHorizontalScroll(WORD code) {
     EndSlide();
     ScrollBarLayout bar = CurrentHorizontalBar();
     RECT client = ClientRect();
-    int position = ScrollRequestPosition(RequestFromScrollCode(code), horizontalPosition,
-                                         TrackPosition(Handle(), SB_HORZ), kHorizontalScrollLine,
-                                         client.right, MaxScrollPosition(bar));
+    int position =
+        ScrollRequestPosition(RequestFromScrollCode(code), {.position = horizontalPosition,
+                                                            .trackPosition = TrackPosition(Handle(), SB_HORZ),
+                                                            .line = kHorizontalScrollLine,
+                                                            .page = client.right,
+                                                            .maxPosition = MaxScrollPosition(bar)});
     SetHorizontalPosition(position);
 }
 
@@ -112,20 +118,20 @@ template <typename T> void CListImpl<T>::ScrollRowIntoView(int row) {
 
 template <typename T> void CListImpl<T>::ScrollBandTowards(POINT client) {
     RECT area = ClientRect();
+    ScrollMotion vertical{.position = verticalPosition,
+                          .line = RowHeight(),
+                          .maxPosition = MaxScrollPosition(CurrentVerticalBar())};
     if (client.y < HeaderHeight())
-        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::kLineBack, verticalPosition, 0, RowHeight(),
-                                                  0, MaxScrollPosition(CurrentVerticalBar())));
+        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::kLineBack, vertical));
     else if (client.y >= area.bottom)
-        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::kLineForward, verticalPosition, 0,
-                                                  RowHeight(), 0, MaxScrollPosition(CurrentVerticalBar())));
+        SetVerticalPosition(ScrollRequestPosition(ScrollRequest::kLineForward, vertical));
+    ScrollMotion horizontal{.position = horizontalPosition,
+                            .line = kHorizontalScrollLine,
+                            .maxPosition = MaxScrollPosition(CurrentHorizontalBar())};
     if (client.x < 0)
-        SetHorizontalPosition(ScrollRequestPosition(ScrollRequest::kLineBack, horizontalPosition, 0,
-                                                    kHorizontalScrollLine, 0,
-                                                    MaxScrollPosition(CurrentHorizontalBar())));
+        SetHorizontalPosition(ScrollRequestPosition(ScrollRequest::kLineBack, horizontal));
     else if (client.x >= area.right)
-        SetHorizontalPosition(ScrollRequestPosition(ScrollRequest::kLineForward, horizontalPosition, 0,
-                                                    kHorizontalScrollLine, 0,
-                                                    MaxScrollPosition(CurrentHorizontalBar())));
+        SetHorizontalPosition(ScrollRequestPosition(ScrollRequest::kLineForward, horizontal));
 }
 
 // The list's one use.

@@ -45,9 +45,9 @@ ScrollBarLayout HorizontalScrollBar(int clientWidth, int totalWidth, int positio
     return MakeBar(totalWidth, clientWidth, position);
 }
 
-int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition, int line, int page,
-                          int maxPosition) {
-    long long target = position;
+int ScrollRequestPosition(ScrollRequest request, const ScrollMotion& motion) {
+    const int line = motion.line, page = motion.page, maxPosition = motion.maxPosition;
+    long long target = motion.position;
     switch (request) {
     case ScrollRequest::kLineBack:
         target -= line;
@@ -68,7 +68,7 @@ int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition
         target = maxPosition;
         break;
     case ScrollRequest::kTrack:
-        target = trackPosition;
+        target = motion.trackPosition;
         break;
     case ScrollRequest::kStay:
         break;

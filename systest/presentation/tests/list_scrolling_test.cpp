@@ -46,7 +46,8 @@ TEST(ListScrolling, FurthestPositionShowsTheLastRowWhole) {
                 << "row height " << rowHeight << ", client height " << clientHeight;
             int end = ScrollIntoViewPosition(rows - 1, 0, rowHeight, visible, furthest);
             EXPECT_TRUE(IsRowFullyVisible(rows - 1, end, rowHeight, visible)) << clientHeight;
-            EXPECT_EQ(ScrollRequestPosition(ScrollRequest::kToEnd, 0, 0, rowHeight, bar.page, furthest),
+            EXPECT_EQ(ScrollRequestPosition(ScrollRequest::kToEnd,
+                                            {.line = rowHeight, .page = bar.page, .maxPosition = furthest}),
                       furthest);
         }
     }
@@ -70,7 +71,11 @@ class ScrollRequestTest : public testing::TestWithParam<RequestCase> {};
 // Line 19, page 190, at most 380.
 TEST_P(ScrollRequestTest, Position) {
     const RequestCase& c = GetParam();
-    EXPECT_EQ(ScrollRequestPosition(c.request, c.position, c.track, 19, 190, 380), c.expected);
+    EXPECT_EQ(
+        ScrollRequestPosition(
+            c.request,
+            {.position = c.position, .trackPosition = c.track, .line = 19, .page = 190, .maxPosition = 380}),
+        c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScrollRequestTest,
