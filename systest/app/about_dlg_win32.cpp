@@ -23,7 +23,8 @@ bool CAboutDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& res
 
 void ShowAboutBox(HINSTANCE resources) {
     CAboutDlg about;
-    about.DoModal(resources, IDD_ABOUTBOX, GetActiveWindow());
+    // A box that cannot be shown leaves nothing to do: the window that asked for it goes on.
+    static_cast<void>(about.DoModal(resources, IDD_ABOUTBOX, GetActiveWindow()));
 }
 
 } // namespace Velkora

@@ -12,7 +12,7 @@
 
 namespace Velkora {
 
-bool CLicDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+bool CLicDlg::ProcessDialogMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
     switch (message) {
     case kMessageDpiChanged:
         // The list gets a font and width for the new DPI first; wrap once it has.
@@ -21,34 +21,25 @@ bool CLicDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resul
     case kMessageLicenceRewrap:
         ShowLicenceLines();
         return true;
-    case WM_INITDIALOG:
-        OnInitDialog();
-        result = TRUE; // the system sets the default focus
-        return true;
-    case WM_DESTROY:
-        UnregisterFromLoop();
-        return true;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_APP_ABOUT:
-            ShowAboutBox(context.modules->Program());
-            return true;
-        case IDOK:
-            CloseWithCode(1);
-            return true;
-        case IDCANCEL:
-            CloseWithCode(2);
-            return true;
-        case IDC_LIC_CONSENT: {
-            HWND accept = GetDlgItem(Handle(), IDOK);
-            EnableWindow(accept, IsDlgButtonChecked(Handle(), IDC_LIC_CONSENT) == BST_CHECKED);
-            SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(accept), TRUE);
-            return true;
-        }
-        }
+    default:
         return false;
     }
-    return false;
+}
+
+bool CLicDlg::OnCommand(WORD id, WORD) {
+    switch (id) {
+    case IDC_APP_ABOUT:
+        ShowAboutBox(context.modules->Program());
+        return true;
+    case IDC_LIC_CONSENT: {
+        HWND accept = GetDlgItem(Handle(), IDOK);
+        EnableWindow(accept, IsDlgButtonChecked(Handle(), IDC_LIC_CONSENT) == BST_CHECKED);
+        SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(accept), TRUE);
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void CLicDlg::OnInitDialog() {

@@ -17,10 +17,11 @@ class CLicDlg : public CLoopDialog {
         : context(context), licencePath(std::move(licencePath)) {}
 
   protected:
-    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool ProcessDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void OnInitDialog() override;
+    bool OnCommand(WORD id, WORD notification) override;
 
   private:
-    void OnInitDialog();
     void ReadLicenceText();
     void ShowLicenceLines();
 

@@ -1,6 +1,7 @@
 #include "main_dlg_win32.h"
 
 #include "about_dlg_win32.h"
+#include "dpi_messages_win32.h"
 #include "framework/window_placement_win32.h"
 #include "list_resources_win32.h"
 #include "list_settings_win32.h"
@@ -9,10 +10,17 @@
 #include "res/resource.h"
 #include "text_format.h"
 #include "text_ids.h"
+#include "trace_marks_win32.h"
 
 namespace Velkora {
 
-bool CMainDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+namespace {
+// The result list's columns, in the order OnInitDialog adds them.
+constexpr int kStatusColumn = 0;
+constexpr int kDescriptionColumn = 1;
+} // namespace
+
+bool CMainDlg::ProcessDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&) {
     switch (message) {
     case kMessageDpiChanged:
         // The system scales the dialog and its controls itself (per-monitor v2); the pictures
@@ -28,33 +36,24 @@ bool CMainDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
         // Only top-level windows hear of these; the list keeps colours, font and metrics of its own.
         SendDlgItemMessageW(Handle(), IDC_MAIN_LIST, message, wParam, lParam);
         return false;
-    case WM_INITDIALOG:
-        OnInitDialog();
-        result = TRUE; // the system sets the default focus
-        return true;
-    case WM_DESTROY:
-        UnregisterFromLoop();
-        return true;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_APP_ABOUT:
-            ShowAboutBox(context.modules->Program());
-            return true;
-        case IDOK:
-            CloseWithCode(1);
-            return true;
-        case IDCANCEL:
-            CloseWithCode(2);
-            return true;
-        case IDC_MAIN_REPORT:
-            if (HIWORD(wParam) != BN_CLICKED)
-                return false;
-            WriteAndOpenReport(Handle(), session.ReportText());
-            return true;
-        }
+    default:
         return false;
     }
-    return false;
+}
+
+bool CMainDlg::OnCommand(WORD id, WORD notification) {
+    switch (id) {
+    case IDC_APP_ABOUT:
+        ShowAboutBox(context.modules->Program());
+        return true;
+    case IDC_MAIN_REPORT:
+        if (notification != BN_CLICKED)
+            return false;
+        WriteAndOpenReport(Handle(), session.ReportText());
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CMainDlg::OnInitDialog() {
@@ -63,7 +62,10 @@ void CMainDlg::OnInitDialog() {
     CenterWindowInWorkArea(Handle());
     SetWindowIcons(Handle(), program, IDR_MAINFRAME);
     RegisterWithLoop();
-    resultList.AttachResultList(GetDlgItem(Handle(), IDC_MAIN_LIST));
+    // A list that could not load its pictures still takes its columns and rows and shows what it
+    // can; the run and the report go on. Only someone watching the debug output hears of it.
+    if (!resultList.AttachResultList(GetDlgItem(Handle(), IDC_MAIN_LIST)))
+        TraceMark(L"VelkoraSysTest: the result list is without its pictures");
     introduction = GetDlgItem(Handle(), IDC_MAIN_INTRO);
     LoadPictures();
 
@@ -76,8 +78,11 @@ void CMainDlg::OnInitDialog() {
     // The list's window text is its name for assistive technology.
     SetDlgItemTextW(Handle(), IDC_MAIN_LIST, texts.Text(kTextResultListName).c_str());
     resultList.SetContextMenuTexts(texts.Text(kTextMenuCopy), texts.Text(kTextMenuSelectAll));
-    resultList.AppendColumn(texts.Text(kTextColumnStatus), 1, -1, false, 0, 0);
-    resultList.AppendColumn(texts.Text(kTextColumnDescription), 1, -1, false, 0, 0);
+    // Placeholders until the run's rows are in (ShowRun fits them to their content).
+    resultList.AppendColumn(texts.Text(kTextColumnStatus), kPlaceholderColumnWidth, kNoHeaderImage,
+                            kColumnSizeable, kFormatText, kNoColumnFlags);
+    resultList.AppendColumn(texts.Text(kTextColumnDescription), kPlaceholderColumnWidth, kNoHeaderImage,
+                            kColumnSizeable, kFormatText, kNoColumnFlags);
 
     SetDlgItemTextW(Handle(), IDC_MAIN_REPORT_HEADER, session.Header().c_str());
 }
@@ -86,8 +91,9 @@ void CMainDlg::ShowRun() {
     for (const RunEntry& entry : session.Summary().entries)
         resultList.AppendRow(entry.row);
     ShowSummary();
-    resultList.FitColumnToContent(0);
-    resultList.FitColumnToContent(1);
+    // Both columns were added, sizeable, at initialisation: fitting them cannot be refused.
+    static_cast<void>(resultList.FitColumnToContent(kStatusColumn));
+    static_cast<void>(resultList.FitColumnToContent(kDescriptionColumn));
 }
 
 void CMainDlg::LoadPictures() {

@@ -24,10 +24,11 @@ class CMainDlg : public CLoopDialog {
     void ShowRun();
 
   protected:
-    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool ProcessDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void OnInitDialog() override;
+    bool OnCommand(WORD id, WORD notification) override;
 
   private:
-    void OnInitDialog();
     void ShowSummary();
     // The logo and the summary icon at the window's DPI.
     void LoadPictures();

@@ -8,6 +8,7 @@
 #include "com_objects_win32.h"
 #include "command_line.h"
 #include "framework/message_loop_win32.h"
+#include "framework/window_exceptions_win32.h"
 #include "help_text.h"
 #include "language_selection.h"
 #include "language_selection_win32.h"
@@ -102,7 +103,8 @@ int StartUpRun(HINSTANCE instance, int showCommand, const CommandLineOptions& op
     const bool unattended = HasUnattendedOptions(options);
     AppContext context;
     context.identity = SettleProductIdentity();
-    RegisterUserListClass(instance);
+    // Without the class the main window cannot be made, which the run below answers for.
+    static_cast<void>(RegisterUserListClass(instance));
 
     CResourceModules modules(instance);
     LanguageSelection language;
@@ -200,15 +202,15 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     InitCommonControlsEx(&controls);
     AppModule().Init(instance);
     const bool silent = parse.options.silent;
-    int result =
-        RunGuarded([&] { return StartUpRun(instance, showCommand, parse.options); },
-                   [silent](const std::wstring& message) {
-                       if (silent) {
-                           WriteErrorLine(message);
-                       } else {
-                           MessageBoxW(nullptr, message.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONERROR);
-                       }
-                   });
+    const FailureReportFn report = [silent](const std::wstring& message) {
+        if (silent) {
+            WriteErrorLine(message);
+        } else {
+            MessageBoxW(nullptr, message.c_str(), L"VelkoraSysTest", MB_OK | MB_ICONERROR);
+        }
+    };
+    EndWindowExceptionsLikeTheRun(report);
+    int result = RunGuarded([&] { return StartUpRun(instance, showCommand, parse.options); }, report);
     AppModule().Term();
     return result;
 }

@@ -75,7 +75,8 @@ bool PumpUntilEnded(HANDLE thread, CProgressDlg& progress, PumpUntil until, DWOR
 
 bool RunSessionWithProgress(HINSTANCE program, CProgressDlg& progress, CCheckSession& session,
                             CSystemCheckSuite& checks, const std::function<void()>& meanwhile) {
-    progress.Create(program, IDD_PROGRESSDLG, nullptr);
+    // Without its window the run goes on all the same, unseen.
+    static_cast<void>(progress.Create(program, IDD_PROGRESSDLG, nullptr));
     RunOnThread run{session, progress, nullptr};
     CHandle thread(CreateThread(nullptr, 0, RunChecks, &run, 0, nullptr));
     if (!thread) {

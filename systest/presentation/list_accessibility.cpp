@@ -4,14 +4,14 @@ namespace Velkora {
 
 AccessibleChild ResolveChildId(long childId, int rowCount, int columnCount) {
     if (childId == kChildSelf)
-        return {AccessibleKind::List, -1};
+        return {AccessibleKind::kList, -1};
     if (childId < 0 || rowCount < 0 || columnCount < 0)
         return {};
     long long id = childId;
     if (id <= rowCount)
-        return {AccessibleKind::Row, static_cast<int>(id - 1)};
+        return {AccessibleKind::kRow, static_cast<int>(id - 1)};
     if (id <= static_cast<long long>(rowCount) + columnCount)
-        return {AccessibleKind::ColumnHeader, static_cast<int>(id - 1 - rowCount)};
+        return {AccessibleKind::kColumnHeader, static_cast<int>(id - 1 - rowCount)};
     return {};
 }
 
@@ -29,13 +29,13 @@ int AccessibleChildCount(int rowCount, int columnCount) {
 
 long RoleOf(AccessibleKind kind) {
     switch (kind) {
-    case AccessibleKind::List:
+    case AccessibleKind::kList:
         return kRoleList;
-    case AccessibleKind::Row:
+    case AccessibleKind::kRow:
         return kRoleListItem;
-    case AccessibleKind::ColumnHeader:
+    case AccessibleKind::kColumnHeader:
         return kRoleColumnHeader;
-    case AccessibleKind::Invalid:
+    case AccessibleKind::kInvalid:
         break;
     }
     return 0;

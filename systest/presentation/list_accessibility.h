@@ -9,10 +9,10 @@ namespace Velkora {
 // Child IDs: 0 the list, 1 to rows the rows, then the column headers.
 inline constexpr long kChildSelf = 0;
 
-enum class AccessibleKind { List, Row, ColumnHeader, Invalid };
+enum class AccessibleKind { kList, kRow, kColumnHeader, kInvalid };
 
 struct AccessibleChild {
-    AccessibleKind kind = AccessibleKind::Invalid;
+    AccessibleKind kind = AccessibleKind::kInvalid;
     int index = -1; // row or column
 };
 

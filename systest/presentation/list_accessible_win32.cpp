@@ -1,5 +1,6 @@
 #include "list_accessible_win32.h"
 
+#include "list_child_enumerator_win32.h"
 #include "oleacc_functions_win32.h"
 
 #include <algorithm>
@@ -12,75 +13,6 @@ namespace {
 BSTR MakeBstr(const std::wstring& text) {
     return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
 }
-
-void SetI4(VARIANT* variant, long value) {
-    VariantInit(variant);
-    variant->vt = VT_I4;
-    variant->lVal = value;
-}
-
-// The rows selected, for get_accSelection when there are several.
-class CChildEnumerator final : public IEnumVARIANT {
-  public:
-    explicit CChildEnumerator(std::vector<long> ids) : ids(std::move(ids)) {}
-
-    STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
-        if (!object)
-            return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IEnumVARIANT) {
-            *object = static_cast<IEnumVARIANT*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references)); }
-    STDMETHODIMP_(ULONG) Release() override {
-        LONG left = InterlockedDecrement(&references);
-        if (left == 0)
-            delete this;
-        return static_cast<ULONG>(left);
-    }
-    STDMETHODIMP Next(ULONG wanted, VARIANT* out, ULONG* fetched) override {
-        if (!out)
-            return E_POINTER;
-        ULONG got = 0;
-        for (; got < wanted && next < ids.size(); ++got)
-            SetI4(&out[got], ids[next++]);
-        if (fetched)
-            *fetched = got;
-        return got == wanted ? S_OK : S_FALSE;
-    }
-    STDMETHODIMP Skip(ULONG count) override {
-        next += count;
-        if (next > ids.size()) {
-            next = ids.size();
-            return S_FALSE;
-        }
-        return S_OK;
-    }
-    STDMETHODIMP Reset() override {
-        next = 0;
-        return S_OK;
-    }
-    STDMETHODIMP Clone(IEnumVARIANT** copy) override {
-        if (!copy)
-            return E_POINTER;
-        auto* clone = new (std::nothrow) CChildEnumerator(ids);
-        if (!clone)
-            return E_OUTOFMEMORY;
-        clone->next = next;
-        *copy = clone;
-        return S_OK;
-    }
-
-  private:
-    ~CChildEnumerator() = default;
-    LONG references = 1;
-    std::vector<long> ids;
-    std::size_t next = 0;
-};
 } // namespace
 
 void NotifyListEvent(HWND list, DWORD event, long childId) {
@@ -182,7 +114,7 @@ STDMETHODIMP CListAccessible::get_accChild(VARIANT child, IDispatch** dispatch) 
         return RPC_E_DISCONNECTED;
     // Rows and titles are simple elements: the client asks this object with their IDs.
     AccessibleChild c = Resolve(child);
-    return c.kind == AccessibleKind::Invalid || c.kind == AccessibleKind::List ? E_INVALIDARG : S_FALSE;
+    return c.kind == AccessibleKind::kInvalid || c.kind == AccessibleKind::kList ? E_INVALIDARG : S_FALSE;
 }
 
 STDMETHODIMP CListAccessible::get_accName(VARIANT child, BSTR* name) {
@@ -193,7 +125,7 @@ STDMETHODIMP CListAccessible::get_accName(VARIANT child, BSTR* name) {
         return RPC_E_DISCONNECTED;
     AccessibleChild c = Resolve(child);
     switch (c.kind) {
-    case AccessibleKind::List: {
+    case AccessibleKind::kList: {
         // The window's text names the list.
         HWND window = model->AccessWindow();
         std::wstring text(static_cast<std::size_t>(std::max(GetWindowTextLengthW(window), 0)) + 1, L'\0');
@@ -202,13 +134,13 @@ STDMETHODIMP CListAccessible::get_accName(VARIANT child, BSTR* name) {
         *name = MakeBstr(text);
         return *name ? S_OK : E_OUTOFMEMORY;
     }
-    case AccessibleKind::Row:
+    case AccessibleKind::kRow:
         *name = MakeBstr(model->AccessRowName(c.index));
         return *name ? S_OK : E_OUTOFMEMORY;
-    case AccessibleKind::ColumnHeader:
+    case AccessibleKind::kColumnHeader:
         *name = MakeBstr(model->AccessColumnTitle(c.index));
         return *name ? S_OK : E_OUTOFMEMORY;
-    case AccessibleKind::Invalid:
+    case AccessibleKind::kInvalid:
         break;
     }
     return E_INVALIDARG;
@@ -220,7 +152,7 @@ STDMETHODIMP CListAccessible::get_accValue(VARIANT child, BSTR* value) {
     *value = nullptr;
     if (!model)
         return RPC_E_DISCONNECTED;
-    return Resolve(child).kind == AccessibleKind::Invalid ? E_INVALIDARG : S_FALSE;
+    return Resolve(child).kind == AccessibleKind::kInvalid ? E_INVALIDARG : S_FALSE;
 }
 
 STDMETHODIMP CListAccessible::get_accDescription(VARIANT child, BSTR* description) {
@@ -234,7 +166,7 @@ STDMETHODIMP CListAccessible::get_accRole(VARIANT child, VARIANT* role) {
     if (!model)
         return RPC_E_DISCONNECTED;
     AccessibleChild c = Resolve(child);
-    if (c.kind == AccessibleKind::Invalid)
+    if (c.kind == AccessibleKind::kInvalid)
         return E_INVALIDARG;
     SetI4(role, RoleOf(c.kind));
     return S_OK;
@@ -254,7 +186,7 @@ STDMETHODIMP CListAccessible::get_accState(VARIANT child, VARIANT* state) {
         return IntersectRect(&common, &item, &client) != FALSE;
     };
     switch (c.kind) {
-    case AccessibleKind::List: {
+    case AccessibleKind::kList: {
         HWND window = model->AccessWindow();
         long states = STATE_SYSTEM_FOCUSABLE | static_cast<long>(kListSelectionStates);
         if (GetFocus() == window)
@@ -266,15 +198,15 @@ STDMETHODIMP CListAccessible::get_accState(VARIANT child, VARIANT* state) {
         SetI4(state, states);
         return S_OK;
     }
-    case AccessibleKind::Row:
+    case AccessibleKind::kRow:
         SetI4(state, static_cast<long>(RowStates(model->AccessRowSelected(c.index),
                                                  model->AccessFocusRow() == c.index,
                                                  visible(model->AccessItemRect(c)))));
         return S_OK;
-    case AccessibleKind::ColumnHeader:
+    case AccessibleKind::kColumnHeader:
         SetI4(state, static_cast<long>(ColumnHeaderStates(visible(model->AccessItemRect(c)))));
         return S_OK;
-    case AccessibleKind::Invalid:
+    case AccessibleKind::kInvalid:
         break;
     }
     return E_INVALIDARG;
@@ -299,9 +231,9 @@ STDMETHODIMP CListAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* short
     if (!model)
         return RPC_E_DISCONNECTED;
     AccessibleChild c = Resolve(child);
-    if (c.kind == AccessibleKind::List && standard)
+    if (c.kind == AccessibleKind::kList && standard)
         return standard->get_accKeyboardShortcut(child, shortcut);
-    return c.kind == AccessibleKind::Invalid ? E_INVALIDARG : S_FALSE;
+    return c.kind == AccessibleKind::kInvalid ? E_INVALIDARG : S_FALSE;
 }
 
 STDMETHODIMP CListAccessible::get_accFocus(VARIANT* child) {
@@ -333,7 +265,7 @@ STDMETHODIMP CListAccessible::get_accSelection(VARIANT* children) {
         SetI4(children, ids.front());
         return S_OK;
     }
-    auto* enumerator = new (std::nothrow) CChildEnumerator(std::move(ids));
+    IEnumVARIANT* enumerator = CreateChildEnumerator(std::move(ids));
     if (!enumerator)
         return E_OUTOFMEMORY;
     children->vt = VT_UNKNOWN;
@@ -349,12 +281,12 @@ STDMETHODIMP CListAccessible::accSelect(long flags, VARIANT child) {
     if (!model)
         return RPC_E_DISCONNECTED;
     AccessibleChild c = Resolve(child);
-    if (c.kind == AccessibleKind::List) {
+    if (c.kind == AccessibleKind::kList) {
         if (flags & SELFLAG_TAKEFOCUS)
             SetFocus(model->AccessWindow());
         return S_OK;
     }
-    if (c.kind != AccessibleKind::Row)
+    if (c.kind != AccessibleKind::kRow)
         return E_INVALIDARG;
     return model->AccessSelect(c.index, flags) ? S_OK : E_INVALIDARG;
 }
@@ -365,7 +297,7 @@ STDMETHODIMP CListAccessible::accLocation(long* left, long* top, long* width, lo
     if (!model)
         return RPC_E_DISCONNECTED;
     AccessibleChild c = Resolve(child);
-    if (c.kind == AccessibleKind::Invalid)
+    if (c.kind == AccessibleKind::kInvalid)
         return E_INVALIDARG;
     RECT item = model->AccessItemRect(c); // the client area for the list itself
     MapWindowPoints(model->AccessWindow(), nullptr, reinterpret_cast<POINT*>(&item), 2);
@@ -383,12 +315,12 @@ STDMETHODIMP CListAccessible::accNavigate(long direction, VARIANT start, VARIANT
     if (!model)
         return RPC_E_DISCONNECTED;
     AccessibleChild c = Resolve(start);
-    if (c.kind == AccessibleKind::Invalid)
+    if (c.kind == AccessibleKind::kInvalid)
         return E_INVALIDARG;
     long count = AccessibleChildCount(model->AccessRowCount(), model->AccessColumnCount());
     long id = start.lVal;
     long target = 0;
-    if (c.kind == AccessibleKind::List) {
+    if (c.kind == AccessibleKind::kList) {
         if (direction == NAVDIR_FIRSTCHILD)
             target = 1;
         else if (direction == NAVDIR_LASTCHILD)
@@ -423,9 +355,9 @@ STDMETHODIMP CListAccessible::accHitTest(long x, long y, VARIANT* child) {
     if (!PtInRect(&client, point))
         return standard ? standard->accHitTest(x, y, child) : S_FALSE; // the frame or scroll bars, or outside
     AccessibleChild c = model->AccessHitTest(point);
-    long id = c.kind == AccessibleKind::Row            ? ChildIdOfRow(c.index)
-              : c.kind == AccessibleKind::ColumnHeader ? ChildIdOfColumn(c.index, model->AccessRowCount())
-                                                       : kChildSelf;
+    long id = c.kind == AccessibleKind::kRow            ? ChildIdOfRow(c.index)
+              : c.kind == AccessibleKind::kColumnHeader ? ChildIdOfColumn(c.index, model->AccessRowCount())
+                                                        : kChildSelf;
     SetI4(child, id);
     return S_OK;
 }
@@ -433,7 +365,7 @@ STDMETHODIMP CListAccessible::accHitTest(long x, long y, VARIANT* child) {
 STDMETHODIMP CListAccessible::accDoDefaultAction(VARIANT child) {
     if (!model)
         return RPC_E_DISCONNECTED;
-    return Resolve(child).kind == AccessibleKind::Invalid ? E_INVALIDARG : DISP_E_MEMBERNOTFOUND;
+    return Resolve(child).kind == AccessibleKind::kInvalid ? E_INVALIDARG : DISP_E_MEMBERNOTFOUND;
 }
 
 STDMETHODIMP CListAccessible::put_accName(VARIANT, BSTR) {

@@ -28,7 +28,7 @@ class IListAccessModel {
     virtual RECT AccessItemRect(const AccessibleChild& child) const = 0;
     virtual AccessibleChild AccessHitTest(POINT client) const = 0;
     // SELFLAG_* requests of accSelect for one row; false when not supported.
-    virtual bool AccessSelect(int row, long flags) = 0;
+    [[nodiscard]] virtual bool AccessSelect(int row, long flags) = 0;
 
   protected:
     ~IListAccessModel() = default;

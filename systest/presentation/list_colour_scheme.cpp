@@ -7,30 +7,30 @@ constexpr ColourSource System(SystemColour colour) {
     return {true, colour, 0};
 }
 constexpr ColourSource Own(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    return {false, SystemColour::Window, static_cast<std::uint32_t>(r | (g << 8) | (b << 16))};
+    return {false, SystemColour::kWindow, static_cast<std::uint32_t>(r | (g << 8) | (b << 16))};
 }
 } // namespace
 
 ListColourSources ListColourScheme(bool highContrast) {
     ListColourSources s;
-    s.background = System(SystemColour::Window);
-    s.headerBackground = System(SystemColour::ButtonFace);
-    s.headerLight = System(SystemColour::ButtonHighlight);
-    s.headerDark = System(SystemColour::ButtonShadow);
-    s.headerText = System(SystemColour::WindowText);
-    s.rowText = System(SystemColour::WindowText);
-    s.selectedBackground = System(SystemColour::Highlight);
-    s.selectedText = System(SystemColour::HighlightText);
-    s.selectionFrame = System(SystemColour::WindowText);
+    s.background = System(SystemColour::kWindow);
+    s.headerBackground = System(SystemColour::kButtonFace);
+    s.headerLight = System(SystemColour::kButtonHighlight);
+    s.headerDark = System(SystemColour::kButtonShadow);
+    s.headerText = System(SystemColour::kWindowText);
+    s.rowText = System(SystemColour::kWindowText);
+    s.selectedBackground = System(SystemColour::kHighlight);
+    s.selectedText = System(SystemColour::kHighlightText);
+    s.selectionFrame = System(SystemColour::kWindowText);
     if (highContrast) {
         // The pressed column and the band look like a selection; the arrows take the text colour.
-        s.pressedHeader = System(SystemColour::Highlight);
-        s.pressedHeaderText = System(SystemColour::HighlightText);
-        s.selectionRectangle = System(SystemColour::Highlight);
+        s.pressedHeader = System(SystemColour::kHighlight);
+        s.pressedHeaderText = System(SystemColour::kHighlightText);
+        s.selectionRectangle = System(SystemColour::kHighlight);
         s.sortArrowGlyphs = false;
     } else {
         s.pressedHeader = Own(130, 140, 180);
-        s.pressedHeaderText = System(SystemColour::WindowText);
+        s.pressedHeaderText = System(SystemColour::kWindowText);
         s.selectionRectangle = Own(180, 190, 210);
         s.sortArrowGlyphs = true;
     }

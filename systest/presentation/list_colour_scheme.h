@@ -7,18 +7,18 @@ namespace Velkora {
 
 // The system colours the list uses (the Win32 side maps them to COLOR_* indices).
 enum class SystemColour {
-    Window,
-    WindowText,
-    ButtonFace,
-    ButtonHighlight,
-    ButtonShadow,
-    Highlight,
-    HighlightText
+    kWindow,
+    kWindowText,
+    kButtonFace,
+    kButtonHighlight,
+    kButtonShadow,
+    kHighlight,
+    kHighlightText
 };
 
 struct ColourSource {
     bool system = true;
-    SystemColour systemColour = SystemColour::Window;
+    SystemColour systemColour = SystemColour::kWindow;
     std::uint32_t rgb = 0; // 0x00BBGGRR like COLORREF, when not a system colour
     friend bool operator==(const ColourSource&, const ColourSource&) = default;
 };

@@ -20,10 +20,16 @@ enum ColumnFormat : std::int32_t {
 };
 
 // Column flags.
+inline constexpr std::uint32_t kNoColumnFlags = 0;
 inline constexpr std::uint32_t kColumnAlignLeft = 0x1;
 inline constexpr std::uint32_t kColumnAlignRight = 0x2;
 inline constexpr std::uint32_t kColumnAlignCentre = 0x4;
 inline constexpr std::uint32_t kColumnReadOnly = 0x8;
+
+// Arguments that read at a column's creation.
+inline constexpr int kNoHeaderImage = -1;
+inline constexpr bool kColumnSizeable = false; // the `fixed` argument
+inline constexpr bool kColumnFixed = true;
 
 struct ListColumn {
     std::wstring title;
@@ -31,12 +37,12 @@ struct ListColumn {
     bool fixed = false;     // not sizeable by the mouse nor by fitting; never shows a sort arrow
     std::int32_t format = kFormatText;
     std::uint32_t flags = 0;
-    std::int32_t image = -1;           // header glyph, -1 none
-    std::int32_t subItem = 0;          // which value of a row the column shows
-    std::vector<std::wstring> choices; // texts of a drop-down editor; unused here
+    std::int32_t image = kNoHeaderImage; // header glyph
+    std::int32_t subItem = 0;            // which value of a row the column shows
+    std::vector<std::wstring> choices;   // texts of a drop-down editor; unused here
 };
 
-enum class TextAlignment { Left, Centre, Right };
+enum class TextAlignment { kLeft, kCentre, kRight };
 
 // Centred wins over right, right over left.
 TextAlignment AlignmentOf(std::uint32_t flags);

@@ -15,10 +15,10 @@ int ClampWidth(int width) {
 
 TextAlignment AlignmentOf(std::uint32_t flags) {
     if (flags & kColumnAlignCentre)
-        return TextAlignment::Centre;
+        return TextAlignment::kCentre;
     if (flags & kColumnAlignRight)
-        return TextAlignment::Right;
-    return TextAlignment::Left;
+        return TextAlignment::kRight;
+    return TextAlignment::kLeft;
 }
 
 int CListColumns::Append(const std::wstring& title, int width, int image, bool fixed, int format,

@@ -17,7 +17,7 @@ class CListColumns {
     // Null for an index out of range.
     const ListColumn* Find(int column) const;
     // False for an unknown column; a negative width becomes 0, a huge one is limited.
-    bool SetWidth(int column, int width);
+    [[nodiscard]] bool SetWidth(int column, int width);
 
     int TotalWidth() const { return totalWidth; }
     // Left edge of a column in content coordinates; the total width for an index past the end.

@@ -2,6 +2,15 @@
 
 namespace Velkora {
 
+namespace {
+// Where the sort arrow lies in the 16-pixel glyph: from x 0 to kArrowGlyphRight, its point at
+// kArrowGlyphPointX, between kArrowGlyphTop and kArrowGlyphBottom.
+constexpr int kArrowGlyphRight = 8;
+constexpr int kArrowGlyphPointX = 4;
+constexpr int kArrowGlyphTop = 1;
+constexpr int kArrowGlyphBottom = 5;
+} // namespace
+
 int ScaleForDpi(int value, int dpi) {
     if (dpi <= 0)
         return value;
@@ -11,7 +20,7 @@ int ScaleForDpi(int value, int dpi) {
 }
 
 int RowHeightForTextHeight(int textHeight, int dpi) {
-    return std::max(textHeight, 0) + ScaleForDpi(6, dpi);
+    return std::max(textHeight, 0) + ScaleForDpi(kRowTextPadding, dpi);
 }
 
 int FirstVisibleRow(int verticalPosition, int rowHeight) {
@@ -20,35 +29,35 @@ int FirstVisibleRow(int verticalPosition, int rowHeight) {
     return verticalPosition / rowHeight;
 }
 
-RowSpan RowsInBand(int areaTop, int areaBottom, int headerHeight, int rowHeight, int verticalPosition,
-                   int rowCount) {
-    areaTop = std::max(areaTop, headerHeight);
-    if (rowHeight <= 0 || rowCount <= 0 || areaBottom <= areaTop)
+RowSpan RowsInBand(const RowGrid& grid, int areaTop, int areaBottom) {
+    areaTop = std::max(areaTop, grid.headerHeight);
+    if (grid.rowHeight <= 0 || grid.rowCount <= 0 || areaBottom <= areaTop)
         return {};
-    int firstRow = FirstVisibleRow(verticalPosition, rowHeight);
+    int firstRow = FirstVisibleRow(grid.verticalPosition, grid.rowHeight);
     RowSpan span;
-    span.first = firstRow + (areaTop - headerHeight) / rowHeight;
-    span.last = std::min(firstRow + (areaBottom - 1 - headerHeight) / rowHeight, rowCount - 1);
+    span.first = firstRow + (areaTop - grid.headerHeight) / grid.rowHeight;
+    span.last = std::min(firstRow + (areaBottom - 1 - grid.headerHeight) / grid.rowHeight, grid.rowCount - 1);
     if (span.first > span.last)
         return {};
     return span;
 }
 
-ListRect RowRect(int row, int headerHeight, int rowHeight, int verticalPosition, int horizontalPosition,
-                 int totalWidth) {
+ListRect RowRect(const RowGrid& grid, int row) {
     ListRect r;
-    r.top = headerHeight + (row - FirstVisibleRow(verticalPosition, rowHeight)) * rowHeight;
-    r.bottom = r.top + rowHeight;
-    r.left = -horizontalPosition;
-    r.right = totalWidth - horizontalPosition;
+    r.top =
+        grid.headerHeight + (row - FirstVisibleRow(grid.verticalPosition, grid.rowHeight)) * grid.rowHeight;
+    r.bottom = r.top + grid.rowHeight;
+    r.left = -grid.horizontalPosition;
+    r.right = grid.totalWidth - grid.horizontalPosition;
     return r;
 }
 
-int RowAtY(int y, int headerHeight, int rowHeight, int verticalPosition, int rowCount) {
-    if (y < headerHeight || rowHeight <= 0)
+int RowAtY(const RowGrid& grid, int y) {
+    if (y < grid.headerHeight || grid.rowHeight <= 0)
         return -1;
-    int row = FirstVisibleRow(verticalPosition, rowHeight) + (y - headerHeight) / rowHeight;
-    return row < rowCount ? row : -1;
+    int row =
+        FirstVisibleRow(grid.verticalPosition, grid.rowHeight) + (y - grid.headerHeight) / grid.rowHeight;
+    return row < grid.rowCount ? row : -1;
 }
 
 ListRect ColumnSpan(const CListColumns& columns, int column, int horizontalPosition, int top, int bottom) {
@@ -63,8 +72,9 @@ ListRect ColumnSpan(const CListColumns& columns, int column, int horizontalPosit
 
 CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, bool textEmpty, int imageSize) {
     CellLayout layout;
-    int shift = firstColumn ? 4 : 3;
-    layout.text = {cell.left + shift + 4, cell.top, cell.right + shift - 4, cell.bottom};
+    int shift = firstColumn ? kFirstColumnCellShift : kCellShift;
+    layout.text = {cell.left + shift + kCellTextInset, cell.top, cell.right + shift - kCellTextInset,
+                   cell.bottom};
     if (hasImage) {
         layout.hasImage = true;
         layout.imageTop = cell.top + (cell.Height() - imageSize) / 2;
@@ -76,7 +86,7 @@ CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, boo
 }
 
 bool ShowsSortArrow(bool isSortColumn, bool fixed, bool sortingOn, int columnWidth) {
-    return isSortColumn && !fixed && sortingOn && columnWidth > 15;
+    return isSortColumn && !fixed && sortingOn && columnWidth > kSortArrowRoom;
 }
 
 HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool hasImage, bool titleEmpty,
@@ -85,8 +95,10 @@ HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool
     auto glyphScaled = [imageSize](int pixels) {
         return (pixels * imageSize + kListImageSize / 2) / kListImageSize;
     };
-    layout.text = {column.left + 3 + (firstColumn ? 1 : 0) + 4, column.top,
-                   column.right - 5 - (showsArrow ? glyphScaled(15) : 0), column.bottom};
+    layout.text = {
+        column.left + kHeaderTextShift + (firstColumn ? kFirstColumnHeaderExtra : 0) + kHeaderTextInset,
+        column.top, column.right - kHeaderTextRightInset - (showsArrow ? glyphScaled(kSortArrowRoom) : 0),
+        column.bottom};
     if (hasImage) {
         layout.hasImage = true;
         layout.imageTop = column.top + (column.Height() - imageSize) / 2;
@@ -95,33 +107,36 @@ HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool
     }
     if (showsArrow) {
         layout.hasArrow = true;
-        layout.arrowLeft = layout.text.right + 4;
-        layout.arrowTop = (column.top + column.bottom) / 2 - glyphScaled(3);
+        layout.arrowLeft = layout.text.right + kSortArrowGap;
+        layout.arrowTop = (column.top + column.bottom) / 2 - glyphScaled(kSortArrowLift);
     }
     layout.darkLineX = column.right - 1;
     layout.lightLineX = column.right;
-    layout.lineTop = column.top + 4;
-    layout.lineBottom = column.bottom - 4;
+    layout.lineTop = column.top + kHeaderLineInset;
+    layout.lineBottom = column.bottom - kHeaderLineInset;
     return layout;
 }
 
 ArrowTriangle SortArrowTriangle(int left, int top, int glyphSize, bool pointsDown) {
-    // In the 16-pixel glyph the arrow spans x 0 to 8 and y 1 to 5, its point at x 4.
-    auto at = [glyphSize](int glyphPixels) { return (glyphPixels * glyphSize + 8) / 16; };
-    int wide = top + at(pointsDown ? 1 : 5), point = top + at(pointsDown ? 5 : 1);
-    return ArrowTriangle{{left, left + at(8), left + at(4)}, {wide, wide, point}};
+    auto at = [glyphSize](int glyphPixels) {
+        return (glyphPixels * glyphSize + kListImageSize / 2) / kListImageSize;
+    };
+    int wide = top + at(pointsDown ? kArrowGlyphTop : kArrowGlyphBottom);
+    int point = top + at(pointsDown ? kArrowGlyphBottom : kArrowGlyphTop);
+    return ArrowTriangle{{left, left + at(kArrowGlyphRight), left + at(kArrowGlyphPointX)},
+                         {wide, wide, point}};
 }
 
 int FittedCellWidth(int textWidth, bool hasImage, int imageSize) {
-    return textWidth + (hasImage ? imageSize : 0) + 20;
+    return textWidth + (hasImage ? imageSize : 0) + kFitPadding;
 }
 
 int FittedTitleWidth(int titleWidth) {
-    return titleWidth + 20;
+    return titleWidth + kFitPadding;
 }
 
 bool InDividerZone(int x, int columnRight) {
-    return x >= columnRight - 5 && x <= columnRight + 4;
+    return x >= columnRight - kDividerZoneLeft && x <= columnRight + kDividerZoneRight;
 }
 
 int DividerColumnAt(const CListColumns& columns, int x) {
@@ -142,15 +157,15 @@ int ContentY(int clientY, int verticalPosition, int rowHeight) {
     return clientY + FirstVisibleRow(verticalPosition, rowHeight) * std::max(rowHeight, 0);
 }
 
-RowSpan RowsUnderBand(int y0, int y1, int headerHeight, int rowHeight, int rowCount) {
-    if (rowHeight <= 0 || rowCount <= 0)
+RowSpan RowsUnderBand(const RowGrid& grid, int y0, int y1) {
+    if (grid.rowHeight <= 0 || grid.rowCount <= 0)
         return {};
-    int top = std::min(y0, y1) - headerHeight, bottom = std::max(y0, y1) - headerHeight;
-    if (bottom < 0 || top >= rowCount * rowHeight)
+    int top = std::min(y0, y1) - grid.headerHeight, bottom = std::max(y0, y1) - grid.headerHeight;
+    if (bottom < 0 || top >= grid.rowCount * grid.rowHeight)
         return {};
     RowSpan span;
-    span.first = std::max(top, 0) / rowHeight;
-    span.last = std::min(bottom / rowHeight, rowCount - 1);
+    span.first = std::max(top, 0) / grid.rowHeight;
+    span.last = std::min(bottom / grid.rowHeight, grid.rowCount - 1);
     return span;
 }
 
@@ -159,8 +174,8 @@ bool NeedsTitleTip(int textWidth, const ListRect& textRect) {
 }
 
 ListRect TitleTipRect(int textWidth, const ListRect& textRect) {
-    int left = textRect.left - 4;
-    return {left, textRect.top, left + textWidth + 11, textRect.bottom};
+    int left = textRect.left - kTitleTipTextInset;
+    return {left, textRect.top, left + textWidth + kTitleTipExtraWidth, textRect.bottom};
 }
 
 ListRect KeepInsideArea(const ListRect& popup, const ListRect& area) {

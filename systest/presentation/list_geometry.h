@@ -25,15 +25,45 @@ inline constexpr int kListImageSize = 16; // row images and header glyphs at 96 
 inline constexpr int kImageTextGap = 4;   // between an image and its text
 inline constexpr int kBaseDpi = 96;
 
+// The pixel offsets of the layout, at 96 DPI and 16-pixel glyphs.
+inline constexpr int kRowTextPadding = 6;         // rows: the text "Height" in the list font plus this
+inline constexpr int kCellShift = 3;              // a cell's text rectangle moves right by this...
+inline constexpr int kFirstColumnCellShift = 4;   // ...and by this in the first column
+inline constexpr int kCellTextInset = 4;          // then it is narrowed by this on each side
+inline constexpr int kHeaderTextShift = 3;        // a header title starts this far right of the column...
+inline constexpr int kFirstColumnHeaderExtra = 1; // ...one more in the first column...
+inline constexpr int kHeaderTextInset = 4;        // ...plus this
+inline constexpr int kHeaderTextRightInset = 5;   // and ends this far left of the column's right edge
+inline constexpr int kSortArrowRoom = 15;   // room kept for the sort arrow, and the column width it needs
+inline constexpr int kSortArrowGap = 4;     // between the title and the sort arrow
+inline constexpr int kSortArrowLift = 3;    // the arrow sits this far above the vertical middle
+inline constexpr int kHeaderLineInset = 4;  // divider lines: from this below the top to this above the bottom
+inline constexpr int kFitPadding = 20;      // a fitted column: its widest text plus this
+inline constexpr int kDividerZoneLeft = 5;  // a divider is grabbed from this left of a column's edge...
+inline constexpr int kDividerZoneRight = 4; // ...to this right of it
+inline constexpr int kTitleTipTextInset = 4;      // the title tip starts this far left of the text...
+inline constexpr int kTitleTipExtraWidth = 11;    // ...and is the text width plus this wide
+inline constexpr int kPlaceholderColumnWidth = 1; // such a column's cells are not drawn
+
 // A length of the 96-DPI layout at another DPI, rounded to the nearest pixel.
 int ScaleForDpi(int value, int dpi);
 
-// Rows and header are as tall as the text "Height" in the list font plus 6 pixels (at 96 DPI;
-// the padding grows with the DPI as the font does).
+// Rows and header are as tall as the text "Height" in the list font plus kRowTextPadding (the
+// padding grows with the DPI as the font does).
 int RowHeightForTextHeight(int textHeight, int dpi = kBaseDpi);
 
 // The row on top of the row area: the list shows whole rows only.
 int FirstVisibleRow(int verticalPosition, int rowHeight);
+
+// The rows as they lie in the client area: below the header, from the first visible row on.
+struct RowGrid {
+    int headerHeight = 0;
+    int rowHeight = 0;
+    int verticalPosition = 0;   // pixels
+    int horizontalPosition = 0; // pixels
+    int totalWidth = 0;         // of all columns
+    int rowCount = 0;
+};
 
 // Rows (inclusive) that touch the client band [areaTop, areaBottom); first > last when none.
 struct RowSpan {
@@ -41,21 +71,19 @@ struct RowSpan {
     int last = -1;
     friend bool operator==(const RowSpan&, const RowSpan&) = default;
 };
-RowSpan RowsInBand(int areaTop, int areaBottom, int headerHeight, int rowHeight, int verticalPosition,
-                   int rowCount);
+RowSpan RowsInBand(const RowGrid& grid, int areaTop, int areaBottom);
 
 // The whole row's rectangle: from minus the horizontal position to the end of the last column.
-ListRect RowRect(int row, int headerHeight, int rowHeight, int verticalPosition, int horizontalPosition,
-                 int totalWidth);
+ListRect RowRect(const RowGrid& grid, int row);
 // Index of the row under a client y, -1 on the header or below the last row.
-int RowAtY(int y, int headerHeight, int rowHeight, int verticalPosition, int rowCount);
+int RowAtY(const RowGrid& grid, int y);
 
 // A column's span in client x (the band's top and bottom are the caller's).
 ListRect ColumnSpan(const CListColumns& columns, int column, int horizontalPosition, int top, int bottom);
 
-// A column exactly 1 pixel wide is a placeholder: its cells are not drawn.
+// A column exactly kPlaceholderColumnWidth wide is a placeholder: its cells are not drawn.
 inline bool DrawsCells(int columnWidth) {
-    return columnWidth != 1 && columnWidth > 0;
+    return columnWidth != kPlaceholderColumnWidth && columnWidth > 0;
 }
 
 struct CellLayout {
@@ -65,9 +93,9 @@ struct CellLayout {
     int imageTop = 0;
     friend bool operator==(const CellLayout&, const CellLayout&) = default;
 };
-// The text rectangle is the cell moved 3 pixels right (4 in the first column) and narrowed by
-// 4 pixels on each side; an image sits at its left (centred when there is no text) and pushes
-// the text right by its width plus 4.
+// The text rectangle is the cell moved kCellShift right (kFirstColumnCellShift in the first
+// column) and narrowed by kCellTextInset on each side; an image sits at its left (centred when
+// there is no text) and pushes the text right by its width plus kImageTextGap.
 // imageSize: the images' edge at the window's DPI.
 CellLayout LayOutCell(const ListRect& cell, bool firstColumn, bool hasImage, bool textEmpty,
                       int imageSize = kListImageSize);
@@ -85,11 +113,11 @@ struct HeaderCellLayout {
     int arrowTop = 0;
     int darkLineX = 0;  // right edge - 1
     int lightLineX = 0; // right edge
-    int lineTop = 0;    // both lines run from 4 below the top to 4 above the bottom
+    int lineTop = 0;    // both lines run kHeaderLineInset in from the top and the bottom
     int lineBottom = 0;
     friend bool operator==(const HeaderCellLayout&, const HeaderCellLayout&) = default;
 };
-// The arrow's room (15 pixels at 16-pixel glyphs) and its lift (3) grow with the glyphs.
+// The arrow's room (kSortArrowRoom) and its lift (kSortArrowLift) grow with the glyphs.
 HeaderCellLayout LayOutHeaderCell(const ListRect& column, bool firstColumn, bool hasImage, bool titleEmpty,
                                   bool showsArrow, int imageSize = kListImageSize);
 
@@ -106,7 +134,7 @@ ArrowTriangle SortArrowTriangle(int left, int top, int glyphSize, bool pointsDow
 int FittedCellWidth(int textWidth, bool hasImage, int imageSize = kListImageSize);
 int FittedTitleWidth(int titleWidth);
 
-// Whether x is in the divider zone of a column's right edge: 5 pixels left to 4 pixels right.
+// Whether x is in the divider zone of a column's right edge (kDividerZoneLeft to kDividerZoneRight).
 bool InDividerZone(int x, int columnRight);
 // The column that a content x would resize, -1 when none: the last non-fixed column whose divider
 // zone holds x (so that a column shrunk to 0 pixels can be widened again).
@@ -118,10 +146,12 @@ int ResizedColumnWidth(int startWidth, int startX, int x);
 // vertical position counts in whole rows, as they are drawn.
 int ContentY(int clientY, int verticalPosition, int rowHeight);
 // The rows a rubber band from content y0 to y1 (either order) spans; first > last when none.
-RowSpan RowsUnderBand(int y0, int y1, int headerHeight, int rowHeight, int rowCount);
+// The grid's scroll positions play no part (content coordinates include them).
+RowSpan RowsUnderBand(const RowGrid& grid, int y0, int y1);
 
 // The title tip for a cut cell text: none when the text fits the text rectangle's width - 1;
-// else a window from 4 pixels left of the text, as high as the text rectangle, text width + 11 wide.
+// else a window from kTitleTipTextInset left of the text, as high as the text rectangle and
+// kTitleTipExtraWidth wider than the text.
 bool NeedsTitleTip(int textWidth, const ListRect& textRect);
 ListRect TitleTipRect(int textWidth, const ListRect& textRect);
 // A popup moved (never grown) so that it lies inside an area such as the monitor's work area; one

@@ -68,17 +68,17 @@ int NavigatedRow(NavigationKey key, int startRow, int rowCount, int visibleRows)
     int last = rowCount - 1;
     int page = std::max(visibleRows, 1) - 1;
     switch (key) {
-    case NavigationKey::Up:
+    case NavigationKey::kUp:
         return std::clamp(startRow - 1, 0, last);
-    case NavigationKey::Down:
+    case NavigationKey::kDown:
         return std::clamp(startRow + 1, 0, last);
-    case NavigationKey::PageUp:
+    case NavigationKey::kPageUp:
         return std::clamp(startRow - page, 0, last);
-    case NavigationKey::PageDown:
+    case NavigationKey::kPageDown:
         return std::clamp(startRow + page, 0, last);
-    case NavigationKey::Home:
+    case NavigationKey::kHome:
         return 0;
-    case NavigationKey::End:
+    case NavigationKey::kEnd:
         return last;
     }
     return -1;

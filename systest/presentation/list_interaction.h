@@ -27,7 +27,7 @@ int StartingRow(const CListSelection& selection);
 // from the focus row; otherwise from StartingRow.
 int NavigationStartRow(const CListSelection& selection, Modifiers modifiers);
 
-enum class NavigationKey { Up, Down, PageUp, PageDown, Home, End };
+enum class NavigationKey { kUp, kDown, kPageUp, kPageDown, kHome, kEnd };
 // The new focus row; -1 for an empty list.
 int NavigatedRow(NavigationKey key, int startRow, int rowCount, int visibleRows);
 // The row that shows the keyboard focus while the list has it: the focus row, or the first row

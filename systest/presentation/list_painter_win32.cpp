@@ -11,11 +11,11 @@ constexpr int kGlyphArrowDown = 1;
 
 UINT AlignmentFlag(TextAlignment alignment) {
     switch (alignment) {
-    case TextAlignment::Centre:
+    case TextAlignment::kCentre:
         return DT_CENTER;
-    case TextAlignment::Right:
+    case TextAlignment::kRight:
         return DT_RIGHT;
-    case TextAlignment::Left:
+    case TextAlignment::kLeft:
         break;
     }
     return DT_LEFT;
@@ -43,7 +43,7 @@ void FillSolid(HDC dc, const ListRect& area, COLORREF colour) {
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
-void DrawCellText(HDC dc, const ListRect& area, const std::wstring& text, HFONT font, COLORREF colour,
+void DrawCellText(HDC dc, const ListRect& area, std::wstring_view text, HFONT font, COLORREF colour,
                   TextAlignment alignment) {
     if (text.empty() || area.Width() <= 0)
         return;
@@ -51,19 +51,18 @@ void DrawCellText(HDC dc, const ListRect& area, const std::wstring& text, HFONT 
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
     RECT r = ToRect(area);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | AlignmentFlag(alignment));
 }
 
-void PaintCell(HDC dc, const ListRect& cell, bool firstColumn, const std::wstring& text, int image,
-               HIMAGELIST images, HFONT font, COLORREF textColour, TextAlignment alignment, int imageSize) {
+void PaintCell(HDC dc, const CellPaint& cell) {
     CSavedDc saved(dc);
-    ClipTo(dc, cell);
-    bool hasImage = image >= 0 && images;
-    CellLayout layout = LayOutCell(cell, firstColumn, hasImage, text.empty(), imageSize);
+    ClipTo(dc, cell.cell);
+    bool hasImage = cell.image >= 0 && cell.images;
+    CellLayout layout = LayOutCell(cell.cell, cell.firstColumn, hasImage, cell.text.empty(), cell.imageSize);
     if (layout.hasImage)
-        ImageList_Draw(images, image, dc, layout.imageLeft, layout.imageTop, ILD_TRANSPARENT);
-    DrawCellText(dc, layout.text, text, font, textColour, alignment);
+        ImageList_Draw(cell.images, cell.image, dc, layout.imageLeft, layout.imageTop, ILD_TRANSPARENT);
+    DrawCellText(dc, layout.text, cell.text, cell.font, cell.textColour, cell.alignment);
 }
 
 void PaintHeader(HDC dc, const HeaderPaint& header, const ListRect& area) {

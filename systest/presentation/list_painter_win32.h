@@ -2,7 +2,7 @@
 // Painting of the result list's parts at the places the portable layout gives.
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 
 #include "list_columns.h"
 #include "list_geometry.h"
@@ -20,13 +20,23 @@ inline ListRect ToListRect(const RECT& r) {
 void FillSolid(HDC dc, const ListRect& area, COLORREF colour);
 
 // Single line, vertically centred, no prefix characters, an ellipsis when it does not fit.
-void DrawCellText(HDC dc, const ListRect& area, const std::wstring& text, HFONT font, COLORREF colour,
+void DrawCellText(HDC dc, const ListRect& area, std::wstring_view text, HFONT font, COLORREF colour,
                   TextAlignment alignment);
 
+struct CellPaint {
+    ListRect cell;
+    bool firstColumn = false;
+    std::wstring_view text;
+    int image = -1; // in `images`, -1 none
+    HIMAGELIST images = nullptr;
+    HFONT font = nullptr;
+    COLORREF textColour = 0;
+    TextAlignment alignment = TextAlignment::kLeft;
+    int imageSize = kListImageSize;
+};
+
 // One cell of a row; drawing stays inside the cell.
-void PaintCell(HDC dc, const ListRect& cell, bool firstColumn, const std::wstring& text, int image,
-               HIMAGELIST images, HFONT font, COLORREF textColour, TextAlignment alignment,
-               int imageSize = kListImageSize);
+void PaintCell(HDC dc, const CellPaint& cell);
 
 struct HeaderPaint {
     const CListColumns* columns = nullptr;

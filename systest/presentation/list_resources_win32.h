@@ -24,6 +24,7 @@ struct ListResources {
 };
 
 // Stops at the first strip or cursor that cannot be loaded and answers false.
-bool LoadListResources(HINSTANCE module, ListResources& resources, int imageSize = kListImageSize);
+[[nodiscard]] bool LoadListResources(HINSTANCE module, ListResources& resources,
+                                     int imageSize = kListImageSize);
 
 } // namespace Velkora

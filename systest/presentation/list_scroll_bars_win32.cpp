@@ -18,22 +18,22 @@ void ApplyScrollBar(HWND window, int bar, const ScrollBarLayout& layout) {
 ScrollRequest RequestFromScrollCode(WORD code) {
     switch (code) {
     case SB_LINEUP:
-        return ScrollRequest::LineBack;
+        return ScrollRequest::kLineBack;
     case SB_LINEDOWN:
-        return ScrollRequest::LineForward;
+        return ScrollRequest::kLineForward;
     case SB_PAGEUP:
-        return ScrollRequest::PageBack;
+        return ScrollRequest::kPageBack;
     case SB_PAGEDOWN:
-        return ScrollRequest::PageForward;
+        return ScrollRequest::kPageForward;
     case SB_TOP:
-        return ScrollRequest::ToStart;
+        return ScrollRequest::kToStart;
     case SB_BOTTOM:
-        return ScrollRequest::ToEnd;
+        return ScrollRequest::kToEnd;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-        return ScrollRequest::Track;
+        return ScrollRequest::kTrack;
     default:
-        return ScrollRequest::Stay;
+        return ScrollRequest::kStay;
     }
 }
 

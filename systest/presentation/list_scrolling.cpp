@@ -45,32 +45,32 @@ ScrollBarLayout HorizontalScrollBar(int clientWidth, int totalWidth, int positio
     return MakeBar(totalWidth, clientWidth, position);
 }
 
-int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition, int line, int page,
-                          int maxPosition) {
-    long long target = position;
+int ScrollRequestPosition(ScrollRequest request, const ScrollMotion& motion) {
+    const int line = motion.line, page = motion.page, maxPosition = motion.maxPosition;
+    long long target = motion.position;
     switch (request) {
-    case ScrollRequest::LineBack:
+    case ScrollRequest::kLineBack:
         target -= line;
         break;
-    case ScrollRequest::LineForward:
+    case ScrollRequest::kLineForward:
         target += line;
         break;
-    case ScrollRequest::PageBack:
+    case ScrollRequest::kPageBack:
         target -= page;
         break;
-    case ScrollRequest::PageForward:
+    case ScrollRequest::kPageForward:
         target += page;
         break;
-    case ScrollRequest::ToStart:
+    case ScrollRequest::kToStart:
         target = 0;
         break;
-    case ScrollRequest::ToEnd:
+    case ScrollRequest::kToEnd:
         target = maxPosition;
         break;
-    case ScrollRequest::Track:
-        target = trackPosition;
+    case ScrollRequest::kTrack:
+        target = motion.trackPosition;
         break;
-    case ScrollRequest::Stay:
+    case ScrollRequest::kStay:
         break;
     }
     return static_cast<int>(std::clamp<long long>(target, 0, std::max(maxPosition, 0)));

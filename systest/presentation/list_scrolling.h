@@ -23,11 +23,28 @@ ScrollBarLayout VerticalScrollBar(int clientHeight, int headerHeight, int rowCou
 // Shown when the columns are wider than the client area; the page is the client width.
 ScrollBarLayout HorizontalScrollBar(int clientWidth, int totalWidth, int position);
 
-enum class ScrollRequest { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd, Track, Stay };
+enum class ScrollRequest {
+    kLineBack,
+    kLineForward,
+    kPageBack,
+    kPageForward,
+    kToStart,
+    kToEnd,
+    kTrack,
+    kStay
+};
 
-// Line is a row (5 pixels sideways), page the visible part; track follows the thumb.
-int ScrollRequestPosition(ScrollRequest request, int position, int trackPosition, int line, int page,
-                          int maxPosition);
+// Where one scroll bar stands and how far its requests go.
+struct ScrollMotion {
+    int position = 0;
+    int trackPosition = 0; // the thumb while it is dragged
+    int line = 0;          // a row (kHorizontalScrollLine sideways)
+    int page = 0;          // the visible part
+    int maxPosition = 0;
+};
+
+// Line and page go by the motion's steps; track follows the thumb.
+int ScrollRequestPosition(ScrollRequest request, const ScrollMotion& motion);
 
 inline constexpr int kHorizontalScrollLine = 5;
 // The system's "one screen per notch" wheel setting.

@@ -8,19 +8,19 @@ namespace Velkora {
 namespace {
 int SystemColourIndex(SystemColour colour) {
     switch (colour) {
-    case SystemColour::Window:
+    case SystemColour::kWindow:
         return COLOR_WINDOW;
-    case SystemColour::WindowText:
+    case SystemColour::kWindowText:
         return COLOR_WINDOWTEXT;
-    case SystemColour::ButtonFace:
+    case SystemColour::kButtonFace:
         return COLOR_BTNFACE;
-    case SystemColour::ButtonHighlight:
+    case SystemColour::kButtonHighlight:
         return COLOR_BTNHIGHLIGHT;
-    case SystemColour::ButtonShadow:
+    case SystemColour::kButtonShadow:
         return COLOR_BTNSHADOW;
-    case SystemColour::Highlight:
+    case SystemColour::kHighlight:
         return COLOR_HIGHLIGHT;
-    case SystemColour::HighlightText:
+    case SystemColour::kHighlightText:
         return COLOR_HIGHLIGHTTEXT;
     }
     return COLOR_WINDOW;

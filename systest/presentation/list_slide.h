@@ -1,6 +1,6 @@
 #pragma once
 // The sliding animation of a vertical line or page scroll: the rows between the old and the new
-// position are rendered once; each 20 ms frame copies them offset by the remaining distance.
+// position are rendered once; each frame (every kSlideFrameMs) copies them offset by the remaining distance.
 namespace Velkora {
 
 inline constexpr unsigned kSlideFrameMs = 20;

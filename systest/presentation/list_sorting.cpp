@@ -5,11 +5,11 @@ namespace Velkora {
 SortStep NextSortStep(SortState& state, int column) {
     if (column == state.column) {
         state.directionFlag = !state.directionFlag;
-        return SortStep::Reverse;
+        return SortStep::kReverse;
     }
     state.column = column;
     state.directionFlag = true;
-    return SortStep::SortAscending;
+    return SortStep::kSortAscending;
 }
 
 } // namespace Velkora

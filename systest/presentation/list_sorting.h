@@ -4,7 +4,7 @@
 // the flag is set.
 namespace Velkora {
 
-enum class SortStep { SortAscending, Reverse };
+enum class SortStep { kSortAscending, kReverse };
 
 struct SortState {
     int column = -1;

@@ -1,8 +1,17 @@
 #include "message_window_win32.h"
 
+#include <commctrl.h>
+
+#include "window_exception_policy_win32.h"
+
 namespace Velkora {
 
 namespace {
+// The one subclass this base installs on a window.
+constexpr UINT_PTR kSubclassId = 1;
+// Marks a window subclassed by an object (GetWindowSubclass is exported by ordinal only).
+constexpr wchar_t kSubclassedProperty[] = L"Velkora.Subclassed";
+
 CMessageWindow* BoundObject(HWND window) {
     return reinterpret_cast<CMessageWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
@@ -23,17 +32,23 @@ HWND CMessageWindow::CreateBoundWindow(DWORD exStyle, const wchar_t* className, 
 }
 
 bool CMessageWindow::SubclassWindow(HWND existing) {
-    if (window || !existing || !IsWindow(existing) || BoundObject(existing))
+    if (window || !existing || !IsWindow(existing) || BoundObject(existing) ||
+        GetPropW(existing, kSubclassedProperty))
         return false;
-    Bind(existing);
-    previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(existing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetWindowProc())));
+    if (!SetPropW(existing, kSubclassedProperty, reinterpret_cast<HANDLE>(this)))
+        return false;
+    if (!SetWindowSubclass(existing, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        RemovePropW(existing, kSubclassedProperty);
+        return false;
+    }
+    window = existing;
+    subclassed = true;
     return true;
 }
 
 LRESULT CMessageWindow::DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (previousProc)
-        return CallWindowProcW(previousProc, window, message, wParam, lParam);
+    if (subclassed)
+        return DefSubclassProc(window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -43,11 +58,27 @@ void CMessageWindow::Bind(HWND target) {
 }
 
 void CMessageWindow::Unbind() {
-    if (previousProc)
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc));
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    previousProc = nullptr;
+    if (subclassed) {
+        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+        RemovePropW(window, kSubclassedProperty);
+    } else {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    }
+    subclassed = false;
     window = nullptr;
+}
+
+LRESULT CMessageWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        LRESULT result = ProcessWindowMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            Unbind();
+            OnFinalMessage();
+        }
+        return result;
+    } catch (...) {
+        EndProgramOnEscapedException();
+    }
 }
 
 LRESULT CALLBACK CMessageWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -59,18 +90,12 @@ LRESULT CALLBACK CMessageWindow::WindowProc(HWND window, UINT message, WPARAM wP
     }
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    LRESULT result = 0;
-    try {
-        result = self->ProcessWindowMessage(message, wParam, lParam);
-    } catch (...) {
-        // Out of memory inside a handler: the message is left to the default handling.
-        result = self->DefaultWindowProc(message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        self->Unbind();
-        self->OnFinalMessage();
-    }
-    return result;
+    return self->Dispatch(message, wParam, lParam);
+}
+
+LRESULT CALLBACK CMessageWindow::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR object) {
+    return reinterpret_cast<CMessageWindow*>(object)->Dispatch(message, wParam, lParam);
 }
 
 } // namespace Velkora

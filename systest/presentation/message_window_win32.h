@@ -2,7 +2,8 @@
 // Base of the list's window classes: one static window procedure finds the C++ object of a
 // window and hands every message to its one dispatch member. The object is bound either at
 // creation (our own classes get `this` as the creation parameter) or by subclassing a window
-// that a dialog created. Nothing thrown inside a dispatch crosses into Win32.
+// that a dialog created (SetWindowSubclass). Nothing thrown inside a dispatch crosses into
+// Win32: it ends the program (window_exception_policy_win32.h).
 #include <windows.h>
 
 namespace Velkora {
@@ -16,7 +17,7 @@ class CMessageWindow {
     // The one dispatch of the window class: tests the messages in a fixed order and answers
     // DefaultWindowProc for everything it leaves alone.
     virtual LRESULT ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
-    // Unbinds a window that still exists (it goes back to its previous procedure).
+    // Unbinds a window that still exists (its subclass is removed).
     virtual ~CMessageWindow();
     // The procedure that a class registered for this kind of window uses.
     virtual WNDPROC GetWindowProc() { return WindowProc; }
@@ -27,10 +28,12 @@ class CMessageWindow {
 
   protected:
     // Creates a window of a class whose procedure is GetWindowProc(); binds it at WM_NCCREATE.
-    HWND CreateBoundWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
-                           const RECT& rect, HWND parent, HMENU menuOrId, HINSTANCE instance);
-    // Takes over an existing window; false when it is already bound to an object.
-    bool SubclassWindow(HWND existing);
+    [[nodiscard]] HWND CreateBoundWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title,
+                                         DWORD style, const RECT& rect, HWND parent, HMENU menuOrId,
+                                         HINSTANCE instance);
+    // Takes over an existing window; false when it is already bound to an object or cannot be
+    // subclassed.
+    [[nodiscard]] bool SubclassWindow(HWND existing);
     LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
   public:
@@ -38,11 +41,15 @@ class CMessageWindow {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR object);
+    // The dispatch with the exception policy, and the unbinding after the last message.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Bind(HWND target);
     void Unbind();
 
     HWND window = nullptr;
-    WNDPROC previousProc = nullptr; // set when subclassed
+    bool subclassed = false;
 };
 
 } // namespace Velkora

@@ -34,7 +34,9 @@ void WriteAndOpenReport(HWND owner, const std::wstring& reportText) {
     std::wstring path = ReportFilePath();
     if (path.empty())
         return;
-    WriteReportFile(path, reportText);
+    // Opened also when the write failed: the user then sees what the file holds, or the system's
+    // own message that it is missing.
+    static_cast<void>(WriteReportFile(path, reportText));
     ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

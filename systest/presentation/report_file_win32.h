@@ -10,7 +10,7 @@ namespace Velkora {
 std::wstring ReportFilePath();
 
 // Writes the text as UTF-8 with a byte-order mark; false when the file could not be written.
-bool WriteReportFile(const std::wstring& path, const std::wstring& reportText);
+[[nodiscard]] bool WriteReportFile(const std::wstring& path, const std::wstring& reportText);
 
 // The report button: write, then have the shell open the path whether or not writing worked.
 // Silent on every failure.

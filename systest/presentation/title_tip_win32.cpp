@@ -1,6 +1,6 @@
 #include "title_tip_win32.h"
 
-#include "double_buffer_win32.h"
+#include "list_geometry.h"
 #include "list_settings_win32.h"
 
 namespace Velkora {
@@ -47,6 +47,10 @@ bool CTitleTip::IsShown() const {
     return Handle() && IsWindowVisible(Handle());
 }
 
+void CTitleTip::DoPaint(HDC dc, const RECT&) {
+    Paint(dc, ClientArea(Handle()));
+}
+
 void CTitleTip::Paint(HDC dc, const RECT& client) {
     COLORREF back = GetSysColor(COLOR_INFOBK), fore = GetSysColor(COLOR_INFOTEXT);
     SetBkColor(dc, back);
@@ -56,7 +60,7 @@ void CTitleTip::Paint(HDC dc, const RECT& client) {
     CSelection selected(dc, font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
     SetTextColor(dc, fore);
     SetBkMode(dc, TRANSPARENT);
-    RECT textRect{client.left + 4, client.top, client.right, client.bottom};
+    RECT textRect{client.left + kTitleTipTextInset, client.top, client.right, client.bottom};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
@@ -107,23 +111,9 @@ LRESULT CTitleTip::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_MBUTTONDBLCLK:
         PassButtonToList(message, wParam, lParam);
         return 0;
-    case WM_ERASEBKGND:
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        LRESULT result = 0;
-        if (HandleBufferedPaint(
-                Handle(), message, wParam,
-                [this](HDC dc, const RECT& area) {
-                    RECT client{};
-                    GetClientRect(Handle(), &client);
-                    (void)area;
-                    Paint(dc, client);
-                },
-                result))
-            return result;
-        break;
-    }
     default:
+        if (LRESULT result = 0; HandleDoubleBufferMessage(Handle(), message, wParam, result))
+            return result;
         break;
     }
     return DefaultWindowProc(message, wParam, lParam);

@@ -4,6 +4,7 @@
 // capture: leaving it hides it, and button presses on it go on to the list beneath.
 #include <string>
 
+#include "double_buffer_win32.h"
 #include "gdi_objects_win32.h"
 #include "message_window_win32.h"
 
@@ -11,12 +12,12 @@ namespace Velkora {
 
 inline constexpr wchar_t kTitleTipClass[] = L"TitleTip";
 
-class CTitleTip : public CMessageWindow {
+class CTitleTip : public CMessageWindow, public CDoubleBufferImpl<CTitleTip> {
   public:
     ~CTitleTip() override;
 
     // Creates the hidden popup for a list window; false when the window cannot be made.
-    bool Create(HWND list, int dpi = 0);
+    [[nodiscard]] bool Create(HWND list, int dpi = 0);
     void Destroy();
 
     HFONT Font() const { return font.Get(); }
@@ -28,6 +29,8 @@ class CTitleTip : public CMessageWindow {
     const std::wstring& Text() const { return text; }
 
     LRESULT ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The whole tip, whatever part of it the system asks for.
+    void DoPaint(HDC dc, const RECT& area);
 
   private:
     void Paint(HDC dc, const RECT& client);

@@ -8,6 +8,6 @@ namespace Velkora {
 inline constexpr wchar_t kUserListClass[] = L"UserList";
 
 // Registers "UserList" and the title tip's class; true also when they are registered already.
-bool RegisterUserListClass(HINSTANCE instance);
+[[nodiscard]] bool RegisterUserListClass(HINSTANCE instance);
 
 } // namespace Velkora

@@ -1,5 +1,7 @@
 #include "dialog_base_win32.h"
 
+#include "window_exception_policy_win32.h"
+
 namespace Velkora {
 
 CDialogBase::~CDialogBase() {
@@ -30,14 +32,19 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND dialog, UINT message, WPARAM wPara
     }
     if (self == nullptr)
         return FALSE;
-    INT_PTR result = FALSE;
-    bool handled = self->ProcessMessage(message, wParam, lParam, result);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(dialog, DWLP_USER, 0);
-        self->window = nullptr;
-        self->OnFinalMessage();
+    // Nothing thrown in a dispatch may unwind through the dialog manager: it ends the program.
+    try {
+        INT_PTR result = FALSE;
+        bool handled = self->ProcessMessage(message, wParam, lParam, result);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(dialog, DWLP_USER, 0);
+            self->window = nullptr;
+            self->OnFinalMessage();
+        }
+        return handled ? result : FALSE;
+    } catch (...) {
+        EndProgramOnEscapedException();
     }
-    return handled ? result : FALSE;
 }
 
 } // namespace Velkora

@@ -1,6 +1,7 @@
 #pragma once
 // Base of the program's dialogs: one dialog procedure per class that stores `this` at
-// creation and forwards every message to the class's own dispatch.
+// creation and forwards every message to the class's own dispatch. An exception thrown in a
+// dispatch ends the program there (window_exception_policy_win32.h).
 #include <windows.h>
 
 namespace Velkora {
@@ -13,9 +14,9 @@ class CDialogBase {
     CDialogBase& operator=(const CDialogBase&) = delete;
 
     // Modeless, hidden until shown; null when the window could not be created.
-    HWND Create(HINSTANCE resources, int templateId, HWND owner);
+    [[nodiscard]] HWND Create(HINSTANCE resources, int templateId, HWND owner);
     // Modal; gives the value passed to EndDialog, or -1 when the window could not be created.
-    INT_PTR DoModal(HINSTANCE resources, int templateId, HWND owner);
+    [[nodiscard]] INT_PTR DoModal(HINSTANCE resources, int templateId, HWND owner);
 
     HWND Handle() const { return window; }
 

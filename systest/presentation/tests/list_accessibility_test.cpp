@@ -23,11 +23,11 @@ TEST_P(ChildIdTest, Resolves) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChildIdTest,
-    testing::Values(ChildCase{0, AccessibleKind::List, -1}, ChildCase{1, AccessibleKind::Row, 0},
-                    ChildCase{3, AccessibleKind::Row, 2}, ChildCase{4, AccessibleKind::ColumnHeader, 0},
-                    ChildCase{5, AccessibleKind::ColumnHeader, 1}, ChildCase{6, AccessibleKind::Invalid, -1},
-                    ChildCase{-4, AccessibleKind::Invalid, -1},
-                    ChildCase{0x7FFFFFFF, AccessibleKind::Invalid, -1}));
+    testing::Values(ChildCase{0, AccessibleKind::kList, -1}, ChildCase{1, AccessibleKind::kRow, 0},
+                    ChildCase{3, AccessibleKind::kRow, 2}, ChildCase{4, AccessibleKind::kColumnHeader, 0},
+                    ChildCase{5, AccessibleKind::kColumnHeader, 1},
+                    ChildCase{6, AccessibleKind::kInvalid, -1}, ChildCase{-4, AccessibleKind::kInvalid, -1},
+                    ChildCase{0x7FFFFFFF, AccessibleKind::kInvalid, -1}));
 
 TEST(ListAccessibility, ChildIdsRoundTrip) {
     EXPECT_EQ(AccessibleChildCount(3, 2), 5);
@@ -36,17 +36,17 @@ TEST(ListAccessibility, ChildIdsRoundTrip) {
         EXPECT_EQ(ResolveChildId(ChildIdOfRow(row), 3, 2).index, row);
     for (int column = 0; column < 2; ++column) {
         AccessibleChild child = ResolveChildId(ChildIdOfColumn(column, 3), 3, 2);
-        EXPECT_EQ(child.kind, AccessibleKind::ColumnHeader);
+        EXPECT_EQ(child.kind, AccessibleKind::kColumnHeader);
         EXPECT_EQ(child.index, column);
     }
     EXPECT_EQ(ChildIdOfRow(-1), kChildSelf) << "no row: the list itself";
 }
 
 TEST(ListAccessibility, RolesAndStates) {
-    EXPECT_EQ(RoleOf(AccessibleKind::List), 0x21);         // ROLE_SYSTEM_LIST
-    EXPECT_EQ(RoleOf(AccessibleKind::Row), 0x22);          // ROLE_SYSTEM_LISTITEM
-    EXPECT_EQ(RoleOf(AccessibleKind::ColumnHeader), 0x19); // ROLE_SYSTEM_COLUMNHEADER
-    const std::uint32_t always = 0x100000 | 0x200000;      // focusable, selectable
+    EXPECT_EQ(RoleOf(AccessibleKind::kList), 0x21);         // ROLE_SYSTEM_LIST
+    EXPECT_EQ(RoleOf(AccessibleKind::kRow), 0x22);          // ROLE_SYSTEM_LISTITEM
+    EXPECT_EQ(RoleOf(AccessibleKind::kColumnHeader), 0x19); // ROLE_SYSTEM_COLUMNHEADER
+    const std::uint32_t always = 0x100000 | 0x200000;       // focusable, selectable
     EXPECT_EQ(RowStates(false, false, true), always);
     EXPECT_EQ(RowStates(true, false, true), always | 0x2);
     EXPECT_EQ(RowStates(true, true, true), always | 0x2 | 0x4);

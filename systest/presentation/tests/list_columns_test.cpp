@@ -34,17 +34,17 @@ TEST_P(ColumnAppendTest, WidthFlagsAndAlignment) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ColumnAppendTest,
-    testing::Values(AppendCase{L"Status", 1, -1, 0, 1, 0, TextAlignment::Left},
+    testing::Values(AppendCase{L"Status", 1, -1, 0, 1, 0, TextAlignment::kLeft},
                     // an image without a title: glyph width + 5, centred
-                    AppendCase{L"", 80, 3, 0, 21, kColumnAlignCentre, TextAlignment::Centre},
+                    AppendCase{L"", 80, 3, 0, 21, kColumnAlignCentre, TextAlignment::kCentre},
                     // an empty title without an image keeps its width
-                    AppendCase{L"", 80, -1, 0, 80, 0, TextAlignment::Left},
+                    AppendCase{L"", 80, -1, 0, 80, 0, TextAlignment::kLeft},
                     AppendCase{L"x", 50, -1, kColumnAlignLeft | kColumnAlignRight, 50, kColumnAlignRight,
-                               TextAlignment::Right},
+                               TextAlignment::kRight},
                     AppendCase{L"x", 50, -1, kColumnAlignRight | kColumnAlignCentre | kColumnReadOnly, 50,
-                               kColumnAlignCentre | kColumnReadOnly, TextAlignment::Centre},
-                    AppendCase{L"x", -7, -1, 0, 0, 0, TextAlignment::Left},
-                    AppendCase{L"x", 0x7FFFFFFF, -1, 0, 1 << 20, 0, TextAlignment::Left}));
+                               kColumnAlignCentre | kColumnReadOnly, TextAlignment::kCentre},
+                    AppendCase{L"x", -7, -1, 0, 0, 0, TextAlignment::kLeft},
+                    AppendCase{L"x", 0x7FFFFFFF, -1, 0, 1 << 20, 0, TextAlignment::kLeft}));
 
 TEST(ListColumns, EdgesHitsAndWidthChanges) {
     CListColumns columns;

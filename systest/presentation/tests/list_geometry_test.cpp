@@ -21,7 +21,8 @@ class RowsInBandTest : public testing::TestWithParam<BandCase> {};
 // Header 20, rows 19 pixels high.
 TEST_P(RowsInBandTest, Span) {
     const BandCase& c = GetParam();
-    EXPECT_EQ(RowsInBand(c.top, c.bottom, 20, 19, c.position, c.rows), c.expected);
+    RowGrid grid{.headerHeight = 20, .rowHeight = 19, .verticalPosition = c.position, .rowCount = c.rows};
+    EXPECT_EQ(RowsInBand(grid, c.top, c.bottom), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RowsInBandTest,
@@ -37,13 +38,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, RowsInBandTest,
                                          BandCase{150, 200, 19 * 25, 30, {0, -1}})); // below the last row
 
 TEST(ListGeometry, RowRectAndHits) {
-    // header 20, rows 19, scrolled one row down and 7 pixels right, columns 300 wide in all
-    EXPECT_EQ(RowRect(1, 20, 19, 19, 7, 300), (ListRect{-7, 20, 293, 39}));
-    EXPECT_EQ(RowRect(3, 20, 19, 25, 0, 300), (ListRect{0, 58, 300, 77}));
-    EXPECT_EQ(RowAtY(19, 20, 19, 0, 5), -1);
-    EXPECT_EQ(RowAtY(20, 20, 19, 0, 5), 0);
-    EXPECT_EQ(RowAtY(58, 20, 19, 19, 5), 3);
-    EXPECT_EQ(RowAtY(20 + 19 * 5, 20, 19, 0, 5), -1);
+    EXPECT_EQ(RowRect({.headerHeight = 20,
+                       .rowHeight = 19,
+                       .verticalPosition = 19, // one row down
+                       .horizontalPosition = 7,
+                       .totalWidth = 300},
+                      1),
+              (ListRect{-7, 20, 293, 39}));
+    EXPECT_EQ(RowRect({.headerHeight = 20, .rowHeight = 19, .verticalPosition = 25, .totalWidth = 300}, 3),
+              (ListRect{0, 58, 300, 77}));
+    const RowGrid top{.headerHeight = 20, .rowHeight = 19, .rowCount = 5};
+    EXPECT_EQ(RowAtY(top, 19), -1);
+    EXPECT_EQ(RowAtY(top, 20), 0);
+    EXPECT_EQ(RowAtY({.headerHeight = 20, .rowHeight = 19, .verticalPosition = 19, .rowCount = 5}, 58), 3);
+    EXPECT_EQ(RowAtY(top, 20 + 19 * 5), -1);
 }
 
 struct CellCase {
@@ -206,7 +214,7 @@ class BandRowsTest : public testing::TestWithParam<BandRowsCase> {};
 // Header 20, rows 10, 5 rows: content y 20..69.
 TEST_P(BandRowsTest, Span) {
     const BandRowsCase& c = GetParam();
-    EXPECT_EQ(RowsUnderBand(c.y0, c.y1, 20, 10, 5), c.expected);
+    EXPECT_EQ(RowsUnderBand({.headerHeight = 20, .rowHeight = 10, .rowCount = 5}, c.y0, c.y1), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BandRowsTest,

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "list_user_data_win32.h"
+#include "user_list_class_win32.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ INT_PTR CALLBACK DemoProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<CListUserData*>(lParam)->AttachResultList(dialog, kListId);
+        if (!reinterpret_cast<CListUserData*>(lParam)->AttachResultList(dialog, kListId))
+            std::fprintf(stderr, "the list could not be attached\n");
         return TRUE;
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(Velkora::kListSelectionChanged))
@@ -95,8 +97,8 @@ int main() {
     };
     for (const Velkora::ResultRow& row : rows)
         list.AppendRow(row);
-    list.FitColumnToContent(0);
-    list.FitColumnToContent(1);
+    if (!list.FitColumnToContent(0) || !list.FitColumnToContent(1))
+        std::fprintf(stderr, "the columns could not be fitted\n");
     SetWindowPos(dialog, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
     ShowWindow(dialog, SW_SHOW);
     SetForegroundWindow(dialog);

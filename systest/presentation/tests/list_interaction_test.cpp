@@ -103,34 +103,34 @@ TEST_P(NavigationTest, FocusRow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NavigationTest,
-    testing::Values(KeyCase{NavigationKey::Up, 5, 4}, KeyCase{NavigationKey::Up, 0, 0},
-                    KeyCase{NavigationKey::Up, -1, 0}, KeyCase{NavigationKey::Down, -1, 0},
-                    KeyCase{NavigationKey::Down, 29, 29}, KeyCase{NavigationKey::PageUp, 12, 3},
-                    KeyCase{NavigationKey::PageUp, 5, 0}, KeyCase{NavigationKey::PageDown, 12, 21},
-                    KeyCase{NavigationKey::PageDown, 25, 29}, KeyCase{NavigationKey::Home, 17, 0},
-                    KeyCase{NavigationKey::End, -1, 29}));
+    testing::Values(KeyCase{NavigationKey::kUp, 5, 4}, KeyCase{NavigationKey::kUp, 0, 0},
+                    KeyCase{NavigationKey::kUp, -1, 0}, KeyCase{NavigationKey::kDown, -1, 0},
+                    KeyCase{NavigationKey::kDown, 29, 29}, KeyCase{NavigationKey::kPageUp, 12, 3},
+                    KeyCase{NavigationKey::kPageUp, 5, 0}, KeyCase{NavigationKey::kPageDown, 12, 21},
+                    KeyCase{NavigationKey::kPageDown, 25, 29}, KeyCase{NavigationKey::kHome, 17, 0},
+                    KeyCase{NavigationKey::kEnd, -1, 29}));
 
 TEST(ListInteraction, EmptyListHasNoFocus) {
-    EXPECT_EQ(NavigatedRow(NavigationKey::End, -1, 0, 10), -1);
+    EXPECT_EQ(NavigatedRow(NavigationKey::kEnd, -1, 0, 10), -1);
 }
 
 TEST(ListInteraction, CtrlDownMovesOnlyTheFocusThenDownStartsFromTheSelection) {
     CListSelection s;
     PressRow(s, 2, kPlain);
     for (int i = 0; i < 2; ++i)
-        EXPECT_FALSE(
-            SelectAfterKey(s, NavigatedRow(NavigationKey::Down, NavigationStartRow(s, kCtrl), 10, 5), kCtrl));
+        EXPECT_FALSE(SelectAfterKey(
+            s, NavigatedRow(NavigationKey::kDown, NavigationStartRow(s, kCtrl), 10, 5), kCtrl));
     EXPECT_EQ(s.Focus(), 4);
     EXPECT_EQ(Selected(s), (std::vector<int>{2}));
     EXPECT_EQ(StartingRow(s), 2) << "the focus row is not selected";
     EXPECT_EQ(NavigationStartRow(s, kPlain), 2);
     EXPECT_EQ(NavigationStartRow(s, kShift), 2);
     EXPECT_TRUE(
-        SelectAfterKey(s, NavigatedRow(NavigationKey::Down, NavigationStartRow(s, kPlain), 10, 5), kPlain));
+        SelectAfterKey(s, NavigatedRow(NavigationKey::kDown, NavigationStartRow(s, kPlain), 10, 5), kPlain));
     EXPECT_EQ(Selected(s), (std::vector<int>{3}));
     EXPECT_EQ(s.Focus(), 3);
     // Shift+End: from the anchor to the last row
-    EXPECT_TRUE(SelectAfterKey(s, NavigatedRow(NavigationKey::End, StartingRow(s), 10, 5), kShift));
+    EXPECT_TRUE(SelectAfterKey(s, NavigatedRow(NavigationKey::kEnd, StartingRow(s), 10, 5), kShift));
     EXPECT_EQ(Selected(s), (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(s.Focus(), 9);
     EXPECT_EQ(s.Anchor(), 3);
@@ -151,14 +151,14 @@ TEST(ListSorting, NewColumnSortsAscendingSameColumnReverses) {
     SortState state;
     EXPECT_EQ(state.column, -1);
     EXPECT_TRUE(state.directionFlag);
-    EXPECT_EQ(NextSortStep(state, 0), SortStep::SortAscending);
+    EXPECT_EQ(NextSortStep(state, 0), SortStep::kSortAscending);
     EXPECT_TRUE(state.directionFlag); // down arrow
-    EXPECT_EQ(NextSortStep(state, 0), SortStep::Reverse);
+    EXPECT_EQ(NextSortStep(state, 0), SortStep::kReverse);
     EXPECT_FALSE(state.directionFlag); // up arrow
-    EXPECT_EQ(NextSortStep(state, 0), SortStep::Reverse);
+    EXPECT_EQ(NextSortStep(state, 0), SortStep::kReverse);
     EXPECT_TRUE(state.directionFlag);
-    EXPECT_EQ(NextSortStep(state, 0), SortStep::Reverse);
-    EXPECT_EQ(NextSortStep(state, 1), SortStep::SortAscending);
+    EXPECT_EQ(NextSortStep(state, 0), SortStep::kReverse);
+    EXPECT_EQ(NextSortStep(state, 1), SortStep::kSortAscending);
     EXPECT_EQ(state.column, 1);
     EXPECT_TRUE(state.directionFlag);
 }

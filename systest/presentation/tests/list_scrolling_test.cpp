@@ -46,7 +46,8 @@ TEST(ListScrolling, FurthestPositionShowsTheLastRowWhole) {
                 << "row height " << rowHeight << ", client height " << clientHeight;
             int end = ScrollIntoViewPosition(rows - 1, 0, rowHeight, visible, furthest);
             EXPECT_TRUE(IsRowFullyVisible(rows - 1, end, rowHeight, visible)) << clientHeight;
-            EXPECT_EQ(ScrollRequestPosition(ScrollRequest::ToEnd, 0, 0, rowHeight, bar.page, furthest),
+            EXPECT_EQ(ScrollRequestPosition(ScrollRequest::kToEnd,
+                                            {.line = rowHeight, .page = bar.page, .maxPosition = furthest}),
                       furthest);
         }
     }
@@ -70,20 +71,24 @@ class ScrollRequestTest : public testing::TestWithParam<RequestCase> {};
 // Line 19, page 190, at most 380.
 TEST_P(ScrollRequestTest, Position) {
     const RequestCase& c = GetParam();
-    EXPECT_EQ(ScrollRequestPosition(c.request, c.position, c.track, 19, 190, 380), c.expected);
+    EXPECT_EQ(
+        ScrollRequestPosition(
+            c.request,
+            {.position = c.position, .trackPosition = c.track, .line = 19, .page = 190, .maxPosition = 380}),
+        c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScrollRequestTest,
-                         testing::Values(RequestCase{ScrollRequest::LineForward, 0, 0, 19},
-                                         RequestCase{ScrollRequest::LineBack, 10, 0, 0},
-                                         RequestCase{ScrollRequest::PageForward, 100, 0, 290},
-                                         RequestCase{ScrollRequest::PageForward, 300, 0, 380},
-                                         RequestCase{ScrollRequest::PageBack, 300, 0, 110},
-                                         RequestCase{ScrollRequest::ToEnd, 3, 0, 380},
-                                         RequestCase{ScrollRequest::ToStart, 300, 0, 0},
-                                         RequestCase{ScrollRequest::Track, 0, 123, 123},
-                                         RequestCase{ScrollRequest::Track, 0, 9999, 380},
-                                         RequestCase{ScrollRequest::Stay, 42, 0, 42}));
+                         testing::Values(RequestCase{ScrollRequest::kLineForward, 0, 0, 19},
+                                         RequestCase{ScrollRequest::kLineBack, 10, 0, 0},
+                                         RequestCase{ScrollRequest::kPageForward, 100, 0, 290},
+                                         RequestCase{ScrollRequest::kPageForward, 300, 0, 380},
+                                         RequestCase{ScrollRequest::kPageBack, 300, 0, 110},
+                                         RequestCase{ScrollRequest::kToEnd, 3, 0, 380},
+                                         RequestCase{ScrollRequest::kToStart, 300, 0, 0},
+                                         RequestCase{ScrollRequest::kTrack, 0, 123, 123},
+                                         RequestCase{ScrollRequest::kTrack, 0, 9999, 380},
+                                         RequestCase{ScrollRequest::kStay, 42, 0, 42}));
 
 struct WheelCase {
     int position;

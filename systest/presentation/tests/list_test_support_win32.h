@@ -2,6 +2,7 @@
 // Helpers of the result list's Wine tests: a host window that records the list's notifications,
 // rendering through WM_PRINTCLIENT, pixel counting, text measuring.
 #include "list_user_data_win32.h"
+#include "user_list_class_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -235,14 +236,18 @@ class CListTestBase : public testing::Test {
         SizeForRows(10, 600);
         for (int i = 0; i < 30; ++i)
             list.AppendRow({i % 3, L"Row " + std::to_wstring(i), L"Check " + std::to_wstring(i)});
-        list.FitColumnToContent(0);
-        list.FitColumnToContent(1);
+        EXPECT_TRUE(list.FitColumnToContent(0));
+        EXPECT_TRUE(list.FitColumnToContent(1));
         Pump();
     }
 
     ListRect CellRect(int row, int column) const {
-        ListRect r = RowRect(row, list.HeaderHeight(), list.RowHeight(), list.VerticalPosition(),
-                             list.HorizontalPosition(), list.Columns().TotalWidth());
+        ListRect r = RowRect({.headerHeight = list.HeaderHeight(),
+                              .rowHeight = list.RowHeight(),
+                              .verticalPosition = list.VerticalPosition(),
+                              .horizontalPosition = list.HorizontalPosition(),
+                              .totalWidth = list.Columns().TotalWidth()},
+                             row);
         return ColumnSpan(list.Columns(), column, list.HorizontalPosition(), r.top, r.bottom);
     }
 

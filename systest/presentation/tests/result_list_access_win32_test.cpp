@@ -37,8 +37,8 @@ class ResultListAccessTest : public CListTestBase {
         list.AppendRow({kImageRedCross, L"Not met", L"Memory: 2 GB installed"});
         list.AppendRow({kImageWarning, L"Warning", L"Disk: 20 GB free"});
         list.AppendRow({kImageGreenTick, L"Met", L"Processor with SSE2"});
-        list.FitColumnToContent(0);
-        list.FitColumnToContent(1);
+        EXPECT_TRUE(list.FitColumnToContent(0));
+        EXPECT_TRUE(list.FitColumnToContent(1));
         Pump();
     }
 
@@ -93,7 +93,10 @@ TEST_F(ResultListAccessTest, FocusRectangleOnTheFocusRowOrTheFirstRowWhileFocuse
     COLORREF background = GetSysColor(COLOR_WINDOW);
     auto dotsOnTopEdge = [&](int row) {
         Picture picture = Render(list.Handle());
-        ListRect r = RowRect(row, list.HeaderHeight(), list.RowHeight(), 0, 0, list.Columns().TotalWidth());
+        ListRect r = RowRect({.headerHeight = list.HeaderHeight(),
+                              .rowHeight = list.RowHeight(),
+                              .totalWidth = list.Columns().TotalWidth()},
+                             row);
         return picture.CountOther({r.left, r.top, r.right, r.top + 1}, background);
     };
     SetFocus(host);

@@ -98,8 +98,8 @@ TEST_F(ResultListTest, OnePixelColumnsDrawOnlyTheirDividers) {
 
 TEST_F(ResultListTest, EmptyListShowsHeaderAndBackgroundWithoutBars) {
     AddColumns();
-    list.FitColumnToContent(0);
-    list.FitColumnToContent(1);
+    EXPECT_TRUE(list.FitColumnToContent(0));
+    EXPECT_TRUE(list.FitColumnToContent(1));
     EXPECT_FALSE(HasStyle(list.Handle(), WS_VSCROLL));
     EXPECT_FALSE(HasStyle(list.Handle(), WS_HSCROLL));
     Picture picture = Render(list.Handle());
@@ -120,8 +120,8 @@ TEST_F(ResultListTest, SystemColourChangeRepaintsInTheNewColours) {
     AddColumns();
     ASSERT_EQ(list.AppendRow({kImageGreenTick, L"Met", L"Processor: 8 cores"}), 0);
     ASSERT_EQ(list.AppendRow({kImageWarning, L"Warning", L"Screen: 1280 x 720"}), 1);
-    list.FitColumnToContent(0);
-    list.FitColumnToContent(1);
+    EXPECT_TRUE(list.FitColumnToContent(0));
+    EXPECT_TRUE(list.FitColumnToContent(1));
     Render(list.Handle()); // painted once in the old colours
 
     ASSERT_TRUE(colours.Set(contrast));
@@ -188,8 +188,8 @@ TEST_F(ResultListTest, WheelAndScrollBarMoveWholeRows) {
 TEST_F(ResultListTest, NarrowWindowScrollsSideways) {
     AddColumns();
     list.AppendRow({kImageWarning, L"Warning", kLongDescription + kLongDescription});
-    list.FitColumnToContent(0);
-    list.FitColumnToContent(1);
+    EXPECT_TRUE(list.FitColumnToContent(0));
+    EXPECT_TRUE(list.FitColumnToContent(1));
     Pump();
     ASSERT_TRUE(HasStyle(list.Handle(), WS_HSCROLL));
     EXPECT_FALSE(HasStyle(list.Handle(), WS_VSCROLL));
@@ -245,8 +245,8 @@ TEST(ResultListDialog, AttachesToTheDialogPlaceholder) {
     list.AppendColumn(L"Status", 1);
     list.AppendColumn(L"Description", 1);
     list.AppendRow({kImageGreenTick, L"Met", L"Screen: 1920 x 1080"});
-    list.FitColumnToContent(0);
-    list.FitColumnToContent(1);
+    EXPECT_TRUE(list.FitColumnToContent(0));
+    EXPECT_TRUE(list.FitColumnToContent(1));
     ShowWindow(dialog, SW_SHOWNOACTIVATE);
     UpdateWindow(dialog);
     Pump();

@@ -1,7 +1,13 @@
-#pragma once
 // Smooth scrolling of the result list: a line or page request moves the position at once, then
 // the rows between the old and the new first row, rendered once into a bitmap, slide into place
-// in 20 ms frames (CSlide says how far each frame is). Included at the end of list_impl_win32.h.
+// in frames of kSlideFrameMs (CSlide says how far each frame is).
+#include <algorithm>
+#include <cstdlib>
+
+#include "gdi_objects_win32.h"
+#include "list_impl_win32.h"
+#include "list_painter_win32.h"
+#include "list_user_data_win32.h"
 
 namespace Velkora {
 
@@ -67,5 +73,10 @@ template <typename T> void CListImpl<T>::EndSlide(bool repaintNow) {
         UpdateWindow(Handle());
     }
 }
+
+// The list's one use.
+template void CListImpl<CListUserData>::StartSlide(int);
+template void CListImpl<CListUserData>::DrawSlideFrame();
+template void CListImpl<CListUserData>::EndSlide(bool);
 
 } // namespace Velkora

@@ -1,6 +1,10 @@
-#pragma once
 // Copying what the result list shows: Ctrl+A and Ctrl+C, and the context menu that offers the
-// same. The text is the portable list_row_text.h's. Included at the end of list_impl_win32.h.
+// same. The text is the portable list_row_text.h's.
+#include <algorithm>
+
+#include "list_impl_win32.h"
+#include "list_row_text.h"
+#include "list_user_data_win32.h"
 
 namespace Velkora {
 
@@ -45,7 +49,7 @@ template <typename T> void CListImpl<T>::OnContextMenu(LPARAM lParam) {
     if (lParam == -1) {
         int row = VisibleFocusRow(selection, Derived().CountRows(), true);
         RECT r = row >= 0 && IsRowFullyVisible(row, verticalPosition, RowHeight(), VisibleRows())
-                     ? AccessItemRect({AccessibleKind::Row, row})
+                     ? AccessItemRect({AccessibleKind::kRow, row})
                      : RECT{0, HeaderHeight(), 0, HeaderHeight()};
         at = {std::max<LONG>(r.left, 0) + RowHeight(), r.bottom};
         ClientToScreen(Handle(), &at);
@@ -61,9 +65,15 @@ template <typename T> void CListImpl<T>::OnContextMenu(LPARAM lParam) {
                                          at.x, at.y, 0, Handle(), nullptr));
     DestroyMenu(menu);
     if (command == kListCommandCopy)
-        CopyRowsToClipboard();
+        // Nobody to tell when the clipboard is busy: it keeps what it had, and Copy can be chosen again.
+        static_cast<void>(CopyRowsToClipboard());
     else if (command == kListCommandSelectAll)
         SelectAllRows();
 }
+
+// The list's one use.
+template bool CListImpl<CListUserData>::CopyRowsToClipboard();
+template void CListImpl<CListUserData>::SelectAllRows();
+template void CListImpl<CListUserData>::OnContextMenu(LPARAM);
 
 } // namespace Velkora
