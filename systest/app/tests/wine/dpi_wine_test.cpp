@@ -1,7 +1,10 @@
-// Both windows at the DPI the test bed's prefix reports (set with its LogPixels value by
-// dpi_screenshots.sh): screenshots to look at, and what can be measured of them: the logo in
-// proportion, list rows that hold their images, captions that fit their controls, licence lines
-// that fit their list.
+// The windows at the DPI the test bed's prefix reports (set with its LogPixels value by
+// dpi_screenshots.sh): screenshots to look at, and what can be measured of them: the logo and the
+// about box's icon in proportion, list rows that hold their images, captions that fit their
+// controls, licence lines that fit their list, and the screen check met with the real resolution.
+// This program declares itself aware of each monitor's DPI, as the program under test does:
+// where Windows scales programs that are not (Wine 10 does, Wine 8 does not), it would otherwise
+// read the DPI and the window sizes scaled back to 96.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -18,6 +21,17 @@
 namespace {
 
 using namespace DialogTest;
+
+const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
+
+// Before any window or DPI is read (SetProcessDpiAwarenessContext is missing before Windows 10
+// 1703 and in Wine 8, which scales nothing).
+const bool kAwareOfEachMonitor = [] {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    return set && set(reinterpret_cast<HANDLE>(-4)); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+}();
 
 int ScreenDpi() {
     Velkora::CWindowDc screen(nullptr);
@@ -69,6 +83,35 @@ void ExpectCaptionsFit(HWND dialog, int dpi, const char* window) {
             EXPECT_GE(client.bottom, size.cy) << Utf8Of(text);
         }
     }
+}
+
+// Centred text that may wrap (the about box's): every line of it within the control.
+void ExpectWrappedTextFits(HWND control, int dpi, const char* window) {
+    Velkora::CFontHandle font = DialogFont(dpi);
+    Velkora::CWindowDc screen(nullptr);
+    Velkora::CSelection selected(screen.Get(), font.Get());
+    std::wstring text = TextOf(control);
+    RECT client{};
+    GetClientRect(control, &client);
+    RECT needed{0, 0, client.right, 0};
+    DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+    EXPECT_LE(needed.right, client.right) << window << ": " << Utf8Of(text) << " at " << dpi << " DPI";
+    EXPECT_LE(needed.bottom, client.bottom)
+        << window << ": " << Utf8Of(text) << " is cut at " << dpi << " DPI";
+}
+
+// The verdict of a check in a result document ("met", "notMet", ...), empty when it has none.
+std::string VerdictOf(const std::string& document, const std::string& id) {
+    std::size_t at = document.find("\"id\": \"" + id + "\"");
+    if (at == std::string::npos)
+        return {};
+    const std::string key = "\"verdict\": \"";
+    at = document.find(key, at);
+    if (at == std::string::npos)
+        return {};
+    at += key.size();
+    return document.substr(at, document.find('"', at) - at);
 }
 
 // The text without its white space: what must survive any wrapping, in order.
@@ -137,10 +180,44 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     }
     std::wstring suffix = L"-" + std::to_wstring(dpi) + L"dpi.bmp";
     WriteFileBytes(licencePath, "Licence text line one\r\nLine two\r\n");
-    Start();
+    const std::wstring document = folder.Path() + L"result.json";
+    Launch(L"-json \"" + document + L"\"");
+    licence = program.WaitForWindow(L"#32770", L"Velkora 2018 Licence Agreement", kWait);
+    ASSERT_NE(licence, nullptr);
     Sleep(300);
     SaveWindowScreenshot(licence, kScreenshots + L"licence" + suffix);
     ExpectCaptionsFit(licence, dpi, "licence");
+
+    // The about box, from the licence window.
+    PostCommand(licence, 57664); // IDC_APP_ABOUT
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindowsOf(program.ProcessId()))
+                if (window != licence && GetWindow(window, GW_OWNER) == licence)
+                    about = window;
+            return about != nullptr;
+        },
+        kWait));
+    Sleep(300);
+    SaveWindowScreenshot(about, kScreenshots + L"about" + suffix);
+    ExpectCaptionsFit(about, dpi, "about box");
+    for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG type = GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK;
+        if (ClassNameOf(child) != L"Static")
+            continue;
+        if (type == SS_CENTER)
+            ExpectWrappedTextFits(child, dpi, "about box");
+        if (type == SS_ICON) {
+            RECT icon{};
+            GetClientRect(child, &icon);
+            EXPECT_GE(icon.right, Scaled(32, dpi)) << "the icon at " << dpi << " DPI";
+            EXPECT_GE(icon.bottom, Scaled(32, dpi));
+        }
+    }
+    PostCommand(about, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kWait));
+
     HWND main = AcceptLicence();
     ASSERT_NE(main, nullptr);
     Sleep(500);
@@ -171,6 +248,32 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     CoUninitialize();
     PostCommand(main, IDOK);
     EXPECT_EQ(ExitCode(), 1u);
+
+    // On a 1920 x 1080 display the screen check is met only with the real resolution: scaled for
+    // a program unaware of the DPI it would read 1280 x 720 at 144 DPI.
+    EXPECT_EQ(VerdictOf(ReadFileBytes(document).value_or(""), "screen"), "met") << "at " << dpi << " DPI";
+}
+
+// The progress window, held open by a diagnostics program that never ends, then cancelled.
+TEST_F(DialogProgram, ProgressWindowIsLaidOutForTheDpi) {
+    const int dpi = ScreenDpi();
+    ASSERT_TRUE(CopyFileW(kNeverEnding.c_str(), (folder.Path() + L"Zentoli.exe").c_str(), FALSE));
+    Launch(L"-accepteula");
+    HWND progress = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            progress = WindowHoldingControlOf(program.ProcessId(), L"msctls_progress32");
+            return progress && IsWindowVisible(progress);
+        },
+        kWait));
+    Sleep(500);
+    SaveWindowScreenshot(progress, kScreenshots + L"progress-" + std::to_wstring(dpi) + L"dpi.bmp");
+    ExpectCaptionsFit(progress, dpi, "progress");
+    RECT bar{};
+    GetClientRect(FindWindowExW(progress, nullptr, L"msctls_progress32", nullptr), &bar);
+    EXPECT_GE(bar.bottom, Scaled(8, dpi)) << "the bar at " << dpi << " DPI";
+    PostCommand(progress, IDCANCEL);
+    EXPECT_EQ(ExitCode(), 2u) << "cancelled";
 }
 
 } // namespace
