@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb openbox x11-utils xdotool imagemagick procps
   libgl1-mesa-dri libglx-mesa0 python3-jsonschema clang-format-14 git
+  debootstrap # makes the Debian 13 root with Wine 10 (testbed/wine10-root)
 )
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "file_contents_win32.h"
+#include "matched_display_double_win32.h"
 #include "scoped_handle_win32.h"
 
 namespace Zentoli {
@@ -19,6 +20,15 @@ CZentoliFolder::CZentoliFolder() : folder(L"zentoli-run") {
     for (const wchar_t* name :
          {L"Zentoli.exe", L"Lines.vert", L"Lines.frag", L"HiddenEdges.vert", L"HiddenEdges.frag"})
         valid = valid && VelkoraTest::CopyInto(DeliverablePath() + name, folder.Path(), name);
+}
+
+bool CZentoliFolder::RunInThisProgram(const std::wstring& displayDeviceId) {
+    wchar_t self[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return false;
+    extraEnvironment = {std::wstring(kMatchedDeviceIdVariable) + L"=" + displayDeviceId};
+    return CopyFileW(self, (folder.Path() + L"Zentoli.exe").c_str(), FALSE) != 0;
 }
 
 namespace {
@@ -77,7 +87,9 @@ ZentoliRun CZentoliFolder::Run(const std::wstring& arguments, const std::wstring
         L"\"" + folder.Path() + L"Zentoli.exe\"" + (arguments.empty() ? L"" : L" " + arguments);
     PROCESS_INFORMATION info{};
     {
-        CEnvironmentOverride overrides(environment);
+        std::vector<std::wstring> entries = extraEnvironment;
+        entries.insert(entries.end(), environment.begin(), environment.end());
+        CEnvironmentOverride overrides(entries);
         if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                             directory.c_str(), &startup, &info))
             return run;

@@ -27,9 +27,14 @@ class CZentoliFolder {
     ZentoliRun Run(const std::wstring& arguments = L"", const std::wstring& workingDirectory = L"",
                    const std::vector<std::wstring>& environment = {});
 
+    // From now on "Zentoli.exe" in the folder is a copy of this test program that runs the
+    // diagnostics with its primary display device given this id (matched_display_double_win32.h).
+    bool RunInThisProgram(const std::wstring& displayDeviceId);
+
   private:
     VelkoraTest::CTempFolder folder;
     bool valid = false;
+    std::vector<std::wstring> extraEnvironment;
 };
 
 std::wstring DeliverablePath();

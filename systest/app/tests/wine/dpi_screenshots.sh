@@ -9,6 +9,8 @@ copy="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../.." && pwd)"
 eval "$("$here/testbed/wine-testbed" start)"
 base="$WINEPREFIX"
+# A copy per Wine version: a prefix once opened by Wine 10 is no longer one for Wine 8.
+[ "${VELKORA_WINE:-8}" = 8 ] || copy="$copy-wine$VELKORA_WINE"
 if [ ! -f "$copy/system.reg" ]; then
   rm -rf "$copy"
   mkdir -p "$(dirname "$copy")"

@@ -1,7 +1,10 @@
-// Both windows at the DPI the test bed's prefix reports (set with its LogPixels value by
-// dpi_screenshots.sh): screenshots to look at, and what can be measured of them: the logo in
-// proportion, list rows that hold their images, captions that fit their controls, licence lines
-// that fit their list.
+// The windows at the DPI the test bed's prefix reports (set with its LogPixels value by
+// dpi_screenshots.sh): screenshots to look at, and what can be measured of them: the logo and the
+// about box's icon in proportion, list rows that hold their images, captions that fit their
+// controls, licence lines that fit their list, and the screen check met with the real resolution.
+// This program declares itself aware of each monitor's DPI, as the program under test does:
+// where Windows scales programs that are not (Wine 10 does, Wine 8 does not), it would otherwise
+// read the DPI and the window sizes scaled back to 96.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -22,6 +25,15 @@ namespace {
 using namespace DialogTest;
 
 const std::wstring kNeverEnding = WinePathOf(VELKORA_NEVER_ENDING);
+
+// Before any window or DPI is read (SetProcessDpiAwarenessContext is missing before Windows 10
+// 1703 and in Wine 8, which scales nothing).
+const bool kAwareOfEachMonitor = [] {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    return set && set(reinterpret_cast<HANDLE>(-4)); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+}();
 
 int ScreenDpi() {
     Velkora::CWindowDc screen(nullptr);
@@ -130,6 +142,19 @@ void ExpectColumnTitlesFit(HWND list, int dpi, const std::string& name) {
     CoUninitialize();
 }
 
+// The verdict of a check in a result document ("met", "notMet", ...), empty when it has none.
+std::string VerdictOf(const std::string& document, const std::string& id) {
+    std::size_t at = document.find("\"id\": \"" + id + "\"");
+    if (at == std::string::npos)
+        return {};
+    const std::string key = "\"verdict\": \"";
+    at = document.find(key, at);
+    if (at == std::string::npos)
+        return {};
+    at += key.size();
+    return document.substr(at, document.find('"', at) - at);
+}
+
 // The text without its white space: what must survive any wrapping, in order.
 std::wstring Letters(const std::wstring& text) {
     std::wstring letters;
@@ -205,6 +230,9 @@ TEST_F(DialogProgram, ProgressWindowIsLaidOutForTheDpi) {
     SaveWindowScreenshot(progress, kScreenshots + L"progress-" + UserLanguageCode() + L"-" +
                                        std::to_wstring(dpi) + L"dpi.bmp");
     ExpectTextsFit(progress, dpi, "progress window");
+    RECT bar{};
+    GetClientRect(ControlOf(progress, IDC_PROGRESS_BAR), &bar);
+    EXPECT_GE(bar.bottom, Scaled(8, dpi)) << "the bar at " << dpi << " DPI";
     PostCommand(progress, IDCANCEL);
     EXPECT_EQ(ExitCode(), 2u);
 }
@@ -218,7 +246,11 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     }
     std::wstring suffix = L"-" + UserLanguageCode() + L"-" + std::to_wstring(dpi) + L"dpi.bmp";
     WriteFileBytes(licencePath, "Licence text line one\r\nLine two\r\n");
-    Start();
+    const std::wstring document = folder.Path() + L"result.json";
+    Launch(L"-json \"" + document + L"\"");
+    WaitUntil([&] { return (licence = WindowHoldingControlOf(program.ProcessId(), L"ListBox")) != nullptr; },
+              kWait);
+    ASSERT_NE(licence, nullptr);
     Sleep(300);
     SaveWindowScreenshot(licence, kScreenshots + L"licence" + suffix);
     ExpectTextsFit(licence, dpi, "licence");
@@ -243,6 +275,14 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     Sleep(300);
     SaveWindowScreenshot(about, kScreenshots + L"about" + suffix);
     ExpectTextsFit(about, dpi, "about box");
+    for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassNameOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            RECT icon{};
+            GetClientRect(child, &icon);
+            EXPECT_GE(icon.right, Scaled(32, dpi)) << "the icon at " << dpi << " DPI";
+            EXPECT_GE(icon.bottom, Scaled(32, dpi));
+        }
+    }
     PostCommand(about, IDOK);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kWait));
 
@@ -270,6 +310,10 @@ TEST_F(DialogProgram, WindowsAreLaidOutForTheDpi) {
     CoUninitialize();
     PostCommand(main, IDOK);
     EXPECT_EQ(ExitCode(), 1u);
+
+    // On a 1920 x 1080 display the screen check is met only with the real resolution: scaled for
+    // a program unaware of the DPI it would read 1280 x 720 at 144 DPI.
+    EXPECT_EQ(VerdictOf(ReadFileBytes(document).value_or(""), "screen"), "met") << "at " << dpi << " DPI";
 }
 
 } // namespace

@@ -10,9 +10,12 @@ standin="$3"
 
 source "$(dirname "${BASH_SOURCE[0]}")/graphics_script_helpers.sh"
 
-original=$(w winecfg /v | tail -n1 | tr -d ' ')
-[ -n "$original" ] || fail "cannot read Wine's Windows version"
 work=$(mktemp -d)
+# Into a file, from both streams: Wine 10's winecfg writes the version to the terminal, or to
+# standard error without one, never to a pipe.
+"$wine_exec" winecfg /v >"$work/version" 2>&1 </dev/null || true
+original=$(tr -d ' \r' <"$work/version" | grep -E '^[a-z0-9]+$' | tail -n1 || true)
+[ -n "$original" ] || { rm -rf "$work"; fail "cannot read Wine's Windows version"; }
 restore() {
   w winecfg /v "$original" >/dev/null || true
   rm -rf "$work"

@@ -4,6 +4,8 @@
 //   graphics_probe checks      diagnostics, the three checks and the list replacement, in the
 //                              current directory
 //   graphics_probe timing <n>  milliseconds per inventory and per start of the stand-in (n times)
+// With VELKORA_PROBE_DISPLAY_DEVICE_ID set, the primary display device carries that id (where the
+// runtime's display device cannot be given WMI's id; see graphics_script_helpers.sh).
 #include <windows.h>
 
 #include <algorithm>
@@ -87,8 +89,37 @@ void PrintResult(const std::string& name, const CheckResult& result) {
                     (result.reportText != result.text ? L" / " + result.reportText : L""));
 }
 
+// Windows' facts, except the primary display device's id when the environment names one.
+class CProbeFacts : public IGraphicsFacts {
+  public:
+    explicit CProbeFacts(IGraphicsFacts& windows) : windows(windows) {
+        wchar_t id[512];
+        const DWORD length = GetEnvironmentVariableW(L"VELKORA_PROBE_DISPLAY_DEVICE_ID", id, 512);
+        if (length > 0 && length < 512)
+            deviceId.assign(id, length);
+    }
+    VideoControllerQuery QueryVideoControllers() override { return windows.QueryVideoControllers(); }
+    std::vector<DisplayDeviceFacts> EnumerateDisplayDevices() override {
+        std::vector<DisplayDeviceFacts> devices = windows.EnumerateDisplayDevices();
+        if (deviceId.empty())
+            return devices;
+        for (DisplayDeviceFacts& device : devices) {
+            if ((device.stateFlags & kDisplayPrimaryDevice) != 0) {
+                device.deviceId = deviceId;
+                break;
+            }
+        }
+        return devices;
+    }
+
+  private:
+    IGraphicsFacts& windows;
+    std::wstring deviceId;
+};
+
 int Inventory() {
-    CGraphicsFacts facts;
+    CGraphicsFacts windows;
+    CProbeFacts facts(windows);
     VideoControllerQuery query = facts.QueryVideoControllers();
     Print("wmi", query.succeeded ? 1 : 0);
     for (std::size_t i = 0; i < query.controllers.size(); ++i) {
@@ -120,7 +151,10 @@ int Inventory() {
 int Checks() {
     CPrintedBoxes boxes;
     CGraphicsPlatform platform(&boxes);
-    GraphicsServices services = platform.Services();
+    GraphicsServices windows = platform.Services();
+    CProbeFacts facts(windows.facts);
+    GraphicsServices services{windows.boxes, windows.launcher, facts,
+                              windows.files, windows.version,  windows.verbose};
     CNumberTexts texts;
     GraphicsCheckState state;
     CGraphicsChecks checks(state, services, texts, L"Velkora 2018");

@@ -30,12 +30,22 @@ find_primary_display_device() {
 
 # Wine's display device does not carry the PCI ID that WMI reports: give it WMI's ID up to the
 # instance part, so that the device ID is the start of the PNP device ID and the adapter matches.
+# Wine 10 takes the id from its own GPU list and ignores the registry: there the probe's primary
+# display device is given the id instead (VELKORA_PROBE_DISPLAY_DEVICE_ID, a test double inside the
+# probe), and the rest of the inventory (WMI, the display driver's registry key) stays Windows'.
 match_display_device_to() { # <WMI PNPDeviceID>
   w reg add "$enum_key" /v HardwareID /t REG_MULTI_SZ /d "${1%\\*}" /f >/dev/null
+  local after
+  after=$(w "$probe" inventory)
+  if [ -z "$(value caption "$after")" ]; then
+    echo "Wine's display device does not take WMI's id from the registry: the probe's primary display device carries ${1%\\*}"
+    export VELKORA_PROBE_DISPLAY_DEVICE_ID="${1%\\*}"
+  fi
 }
 
 # Puts back what find_primary_display_device found and removes driver versions set by a test.
 restore_display_device() {
+  unset VELKORA_PROBE_DISPLAY_DEVICE_ID
   w reg add "$enum_key" /v HardwareID /t REG_MULTI_SZ /d "$hardware_id" /f >/dev/null || true
   w reg delete "$video_key" /v DriverVersion /f >/dev/null || true
   w reg delete "$video_key" /v ReleaseVersion /f >/dev/null || true
