@@ -66,8 +66,9 @@ TEST(DiagnosticsContract, TheCheckerJudgesNoCodeTheRunNeverGives) {
     for (std::int32_t c : codes) {
         const bool verdict = ClassifyDiagnosticsEnd(LaunchOutcome::kEnded, c) == DiagnosticsEnd::kVerdict;
         EXPECT_EQ(verdict, given.count(c) == 1) << c;
-        if (!verdict)
+        if (!verdict) {
             EXPECT_EQ(DiagnosticsCodeOf(LaunchOutcome::kEnded, c), kDiagnosticsNoVerdict) << c;
+        }
     }
 }
 

@@ -56,8 +56,9 @@ class CMachineCheckSuite : public CSystemCheckSuite {
     void CancelGraphicsDiagnostics() override { platform.StopDiagnostics(); }
     void PrepareFacts() override {
         platform.PrefetchFacts();
+        // Only a head start: without a thread for it, the operating system check asks itself.
         if (!osQuery.Started())
-            osQuery.Start([] {
+            (void)osQuery.Start([] {
                 Utilities::WindowsOSVersionInfo info;
                 return Utilities::QueryOSVersionInfo(info);
             });

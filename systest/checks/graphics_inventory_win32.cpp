@@ -134,7 +134,8 @@ std::vector<DisplayDeviceFacts> CGraphicsFacts::EnumerateDisplayDevices() {
 
 void CBackgroundGraphicsFacts::Prefetch() {
     std::shared_ptr<CGraphicsFacts> shared = facts;
-    query.Start([shared] {
+    // Without a thread, Wait gives no answer: the inventory then fails as one not answered in time.
+    (void)query.Start([shared] {
         CComInitializer com(COINIT_MULTITHREADED);
         return shared->QueryVideoControllers();
     });

@@ -106,8 +106,9 @@ class ZentoliMatched : public testing::Test {
         // Wine sets up its display devices again whenever its desktop process starts, which
         // undoes the patch; a window of ours keeps that process alive while the suite runs.
         desktopHolder = new CHiddenWindow;
-        if (!desktopHolder->Create())
+        if (!desktopHolder->Create()) {
             ADD_FAILURE() << "no window to keep Wine's desktop process alive";
+        }
         patch = new CMatchedAdapterPatch;
         std::wstring reason;
         applied = patch->Apply(L"31.0.15.1659", reason);
@@ -256,8 +257,9 @@ TEST_F(ZentoliMatched, FollowsWhatMesaIsTold) {
     for (const MesaCase& c : kMesaCases)
         if (Environment(c.variable) == c.value)
             found = &c;
-    if (!found)
+    if (!found) {
         GTEST_SKIP() << "no Mesa override of this table is set";
+    }
     ZentoliRun run = folder.Run();
     ASSERT_TRUE(run.exitCode);
     EXPECT_EQ(*run.exitCode, found->exitCode) << run.log;

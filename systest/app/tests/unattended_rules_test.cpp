@@ -89,8 +89,9 @@ TEST(CommandLine, TwoSpellingsOfOneOutputFileAreRefusedOnceResolved) {
         ASSERT_TRUE(parse.ok) << "the words alone differ";
         std::optional<std::wstring> refused = ResolveOutputPaths(parse.options, resolve);
         EXPECT_EQ(refused.has_value(), c.refused) << c.report << L" / " << c.json;
-        if (refused)
+        if (refused) {
             EXPECT_EQ(*refused, L"-report and -json name the same file");
+        }
     }
 }
 

@@ -397,8 +397,9 @@ TEST_F(TextFileReadTest, ReadFailureThrowsTheSystemCode) {
 #endif
     try {
         CTextFileRead reader(path);
-        if (!reader.IsFileOpen())
+        if (!reader.IsFileOpen()) {
             GTEST_SKIP() << "no process memory file here";
+        }
         FAIL() << "reading did not fail";
     } catch (const CTextFileException& e) {
         EXPECT_NE(e.errorCode, 0u);

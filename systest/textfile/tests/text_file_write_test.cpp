@@ -214,8 +214,9 @@ TEST_F(TextFileWriteTest, WriterWithoutFileThrowsWhenTheBufferIsFull) {
 TEST_F(TextFileWriteTest, FailedWriteOutThrowsTheSystemCode) {
     {
         CTextFileWrite probe(kFullDevice, TextEncoding::Ansi);
-        if (!probe.IsFileOpen())
+        if (!probe.IsFileOpen()) {
             GTEST_SKIP() << "no full device here";
+        }
     }
     CTextFileWrite writer(kFullDevice, TextEncoding::Utf8);
     writer << L"report";
@@ -237,8 +238,9 @@ TEST_F(TextFileWriteTest, FailedWriteOutThrowsTheSystemCode) {
 TEST_F(TextFileWriteTest, DestructorSwallowsAFailedWriteOut) {
     {
         CTextFileWrite probe(kFullDevice, TextEncoding::Ansi);
-        if (!probe.IsFileOpen())
+        if (!probe.IsFileOpen()) {
             GTEST_SKIP() << "no full device here";
+        }
     }
     {
         CTextFileWrite writer(kFullDevice, TextEncoding::Utf8);

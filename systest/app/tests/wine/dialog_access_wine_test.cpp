@@ -238,8 +238,9 @@ TEST_F(DialogAccess, HelpWithoutStandardOutputShowsTheUsageInABox) {
         }
         EXPECT_EQ(TextOf(box), L"VelkoraSysTest");
         EXPECT_NE(shownText.find(L"-accepteula"), std::wstring::npos) << Utf8Of(shownText);
-        if (UserLanguageCode() != L"de")
+        if (UserLanguageCode() != L"de") {
             EXPECT_EQ(shownText.size(), Velkora::HelpText().size()) << Utf8Of(shownText);
+        }
         PostCommand(box, IDOK);
     }
     EXPECT_TRUE(shown) << "no message box";

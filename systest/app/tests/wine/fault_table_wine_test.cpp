@@ -166,8 +166,9 @@ TEST_F(FaultTable, BrokenLanguageModuleCountsAsMissing) {
 // A broken module of the user's language beside a sound English one: the English texts are used,
 // as when the user's module is missing.
 TEST_F(FaultTable, BrokenLocaleModuleFallsBackToEnglish) {
-    if (UserLanguageCode() == L"en")
+    if (UserLanguageCode() == L"en") {
         GTEST_SKIP() << "the user's module is the English one here";
+    }
     ASSERT_TRUE(
         WriteFileBytes(folder.Path() + L"VelkoraSystest_" + UserLanguageCode() + L".Dll", Garbage(40000)));
     RunOutcome run;

@@ -69,8 +69,9 @@ std::string Utf8(const std::wstring& text) {
 }
 
 TEST_F(LanguageLayout, GermanLocaleUsesTheGermanModuleBesideTheProgram) {
-    if (LanguageCode() != L"de")
+    if (LanguageCode() != L"de") {
         GTEST_SKIP() << "runs in a German locale";
+    }
     Ship(L"VelkoraSystest_De.Dll", program);
     Ship(L"VelkoraSystest_En.Dll", work);
     DWORD code = 0;
@@ -84,8 +85,9 @@ TEST_F(LanguageLayout, GermanLocaleUsesTheGermanModuleBesideTheProgram) {
 }
 
 TEST_F(LanguageLayout, MissingLocaleModuleFallsBackToEnglishBesideTheProgram) {
-    if (LanguageCode() == L"en")
+    if (LanguageCode() == L"en") {
         GTEST_SKIP() << "runs in a locale other than English";
+    }
     Ship(L"VelkoraSystest_En.Dll", program);
     // One in the working folder is not the program's and is not taken.
     ASSERT_TRUE(
