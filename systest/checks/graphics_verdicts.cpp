@@ -98,7 +98,7 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
         return false;
 
     // Read (and shown in verbose mode) whatever the diagnostics said.
-    std::unique_ptr<ICardListLines> lines = services.files.Open(kCardListFileName);
+    std::unique_ptr<ICardListLines> lines = services.files.Open(cardListInUse);
     bool listUsable = false;
     CardListMatch m = ScanCardList(state.info, lines.get(), VerboseBoxes(), &listUsable);
     lines.reset();
@@ -174,8 +174,7 @@ bool CGraphicsChecks::ReplaceCardListForOlderWindows() {
     // follows a true result says that the list was replaced).
     if (!services.files.Exists(kOlderWindowsCardListFileName))
         return false;
-    if (!services.files.Replace(kOlderWindowsCardListFileName, kCardListFileName))
-        return false;
+    cardListInUse = kOlderWindowsCardListFileName;
     RunGraphicsDiagnostics();
     return state.diagnosticsCode < 2;
 }
