@@ -111,6 +111,20 @@ if(WIN32)
       VELKORA_NEVER_ENDING=L"$<TARGET_FILE:never_ending_program>"
       VELKORA_STANDIN=L"$<TARGET_FILE:diagnostics_standin>")
 
+    # Runs with and without a user's desktop (a window station of the test's own), and the
+    # version information of everything shipped.
+    velkora_add_test(NAME app_wine_session_tests
+      SOURCES "${CMAKE_CURRENT_LIST_DIR}/tests/wine/desktop_session_wine_test.cpp"
+        "${CMAKE_CURRENT_LIST_DIR}/tests/wine/version_info_wine_test.cpp"
+      LIBS velkora_test_driver velkora_json version
+      RESOURCE_LOCK "report-file;wine-global")
+    add_dependencies(app_wine_session_tests VelkoraSysTest Zentoli lang_En lang_De)
+    set_tests_properties(app_wine_session_tests PROPERTIES
+      FIXTURES_REQUIRED json_documents_cleared FIXTURES_SETUP json_documents)
+    target_compile_definitions(app_wine_session_tests PRIVATE
+      VELKORA_JSON_DOCUMENT_DIR=L"${VELKORA_JSON_DOCUMENT_DIR}"
+      VELKORA_DELIVERABLE_DIR=L"${VELKORA_DELIVERABLE_DIR}")
+
     # The progress window of a dialog run: Cancel while the diagnostics never end, and a declined
     # licence. Windows and focus: wine-global.
     velkora_add_test(NAME app_wine_progress_tests

@@ -99,6 +99,8 @@ std::string_view CheckIdName(CheckId id) {
         return "operatingSystemNotIdentified";
     case CheckId::CardListNotRead:
         return "cardListNotRead";
+    case CheckId::GraphicsWithoutDesktop:
+        return "graphicsWithoutDesktop";
     }
     return "unknown";
 }
@@ -135,7 +137,10 @@ std::string BuildResultJson(const ResultDocument& d) {
         {"schema", kResultSchemaName},
         {"schemaVersion", kResultSchemaVersion},
         {"product",
-         {{"name", Utf8(d.productName)}, {"year", Utf8(d.productYear)}, {"buildDate", Utf8(d.buildDate)}}},
+         {{"name", Utf8(d.productName)},
+          {"year", Utf8(d.productYear)},
+          {"version", d.checkerVersion},
+          {"buildDate", Utf8(d.buildDate)}}},
         {"computerName", Utf8(d.computerName)},
         {"checkedAt", FormatIsoDateTime(d.checkedAt)},
         {"language", Utf8(d.languageCode)},

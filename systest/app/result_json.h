@@ -9,6 +9,7 @@
 
 #include "check_run.h"
 #include "graphics_adapter_info.h"
+#include "product_version.h"
 
 namespace Velkora {
 
@@ -16,7 +17,8 @@ inline constexpr std::string_view kResultSchemaName = "velkora-systest-result";
 // Raise on any change that a reader could notice; adding a field counts.
 // 2: checks that could not be done have rows of their own; an abnormal end of the diagnostics
 // program is code 7.
-inline constexpr int kResultSchemaVersion = 3;
+// 4: the checker's version; the row for graphics that could not be checked without a desktop.
+inline constexpr int kResultSchemaVersion = 4;
 
 // A local time and its distance from UTC, as the run saw the clock.
 struct LocalDateTime {
@@ -35,6 +37,7 @@ struct DiagnosticsFacts {
 struct ResultDocument {
     std::wstring productName;
     std::wstring productYear;
+    std::string checkerVersion = VELKORA_VERSION_TEXT; // the version information's "1.0.0.0"
     std::wstring buildDate;
     std::wstring computerName;
     LocalDateTime checkedAt;

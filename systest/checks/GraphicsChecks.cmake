@@ -10,6 +10,7 @@ target_sources(velkora_checks PRIVATE
   diagnostics_code.cpp
   program_search.cpp
   graphics_verdicts.cpp
+  desktop_session.cpp
 )
 target_link_libraries(velkora_checks PUBLIC velkora_textfile)
 
@@ -27,6 +28,7 @@ velkora_add_test(NAME graphics_checks_tests
     tests/diagnostics_code_test.cpp
     tests/program_search_test.cpp
     tests/time_limited_call_test.cpp
+    tests/desktop_session_test.cpp
   LIBS velkora_checks velkora_test_support)
 
 if(WIN32)
@@ -39,6 +41,7 @@ if(WIN32)
     graphics_inventory_win32.cpp
     card_list_file_win32.cpp
     graphics_platform_win32.cpp
+    desktop_session_win32.cpp
   )
   target_link_libraries(velkora_graphics_win32 PUBLIC velkora_checks ole32 oleaut32 uuid)
 

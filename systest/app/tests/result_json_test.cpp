@@ -68,8 +68,11 @@ TEST(ResultJson, HoldsEveryFactUnderItsDocumentedName) {
     ASSERT_EQ(text.back(), '\n');
     json j = json::parse(text);
     EXPECT_EQ(j["schema"], "velkora-systest-result");
-    EXPECT_EQ(j["schemaVersion"], 3);
-    EXPECT_EQ(j["product"], (json{{"name", "Velkora 2018"}, {"year", "2018"}, {"buildDate", "27.06.17"}}));
+    EXPECT_EQ(j["schemaVersion"], 4);
+    EXPECT_EQ(j["product"], (json{{"name", "Velkora 2018"},
+                                  {"year", "2018"},
+                                  {"version", VELKORA_VERSION_TEXT},
+                                  {"buildDate", "27.06.17"}}));
     EXPECT_EQ(j["computerName"], "WS-042");
     EXPECT_EQ(j["checkedAt"], "2018-03-05T14:07:09+01:00");
     EXPECT_EQ(j["language"], "de");
@@ -138,6 +141,25 @@ TEST(ResultJson, UnknownFactsAreNull) {
     EXPECT_TRUE(j["checks"].is_array() && j["checks"].empty());
 }
 
+// A run without a user's desktop: the graphics row instead of any verdict, the diagnostics
+// never started (kept for the schema check, whose id list must hold the row's id).
+TEST(ResultJson, GraphicsWithoutDesktop) {
+    RunSummary run = TwoRowRun();
+    run.entries[1] = {CheckId::GraphicsWithoutDesktop,
+                      {2, L"no desktop", L"no desktop"},
+                      {1, L"Warnung", L"no desktop"},
+                      L"Warnung",
+                      true};
+    ResultDocument d = Document(run);
+    d.diagnostics = {0, 7, false, false, std::nullopt};
+    d.adapter = GraphicsAdapterInfo{};
+    json j = json::parse(KeptResultJson(d, "without-desktop"));
+    EXPECT_EQ(j["checks"][1]["id"], "graphicsWithoutDesktop");
+    EXPECT_EQ(j["checks"][1]["countsForSummary"], true);
+    EXPECT_EQ(j["diagnostics"]["started"], false);
+    EXPECT_TRUE(j["diagnostics"]["exitCode"].is_null());
+}
+
 TEST(ResultJson, HostileTextStaysValidJson) {
     RunSummary run;
     run.label = std::wstring(L"bad \xD800 surrogate \"quoted\"\r\n\t") + wchar_t(1);
@@ -173,6 +195,8 @@ TEST(ResultJson, CheckIdentifiersAreStableAndDistinct) {
         {CheckId::DiagnosticsEndedAbnormally, "diagnosticsEndedAbnormally"},
         {CheckId::AdapterNotIdentified, "adapterNotIdentified"},
         {CheckId::OperatingSystemNotIdentified, "operatingSystemNotIdentified"},
+        {CheckId::CardListNotRead, "cardListNotRead"},
+        {CheckId::GraphicsWithoutDesktop, "graphicsWithoutDesktop"},
     };
     std::set<std::string_view> seen;
     for (const auto& [id, name] : names) {

@@ -112,7 +112,7 @@ TEST_F(UnattendedProgram, SilentRunShowsNoWindowAndItsExitCodeIsTheSummary) {
     EXPECT_EQ(*run.exitCode, 10u + document["summary"]["severity"].get<unsigned>());
     EXPECT_GE(*run.exitCode, 11u);
     EXPECT_LE(*run.exitCode, 16u);
-    EXPECT_EQ(document["schemaVersion"], 3);
+    EXPECT_EQ(document["schemaVersion"], 4);
     EXPECT_EQ(document["product"]["name"], "Velkora 2018");
     EXPECT_EQ(document["language"], Utf8Of(UserLanguageCode()));
     // The real diagnostics program ran to its end under the default limit of a silent run.
