@@ -62,6 +62,16 @@ struct RegistryKeyTraits {
     static void Close(HKEY h) { RegCloseKey(h); }
 };
 
+// Window stations and desktops that a program made itself (the process's own are never closed).
+struct WindowStationTraits {
+    static HWINSTA Invalid() { return nullptr; }
+    static void Close(HWINSTA h) { CloseWindowStation(h); }
+};
+struct DesktopTraits {
+    static HDESK Invalid() { return nullptr; }
+    static void Close(HDESK h) { CloseDesktop(h); }
+};
+
 // Processes, threads, events, job objects.
 using CHandle = CScopedHandle<HANDLE, KernelHandleTraits>;
 // Files opened with CreateFileW.
@@ -70,5 +80,7 @@ using CFile = CScopedHandle<HANDLE, FileHandleTraits>;
 using CFindHandle = CScopedHandle<HANDLE, FindHandleTraits>;
 using CModule = CScopedHandle<HMODULE, ModuleTraits>;
 using CRegKey = CScopedHandle<HKEY, RegistryKeyTraits>;
+using CWindowStation = CScopedHandle<HWINSTA, WindowStationTraits>;
+using CDesktop = CScopedHandle<HDESK, DesktopTraits>;
 
 } // namespace Velkora

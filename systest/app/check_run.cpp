@@ -74,6 +74,16 @@ class CRunRecorder {
     RunSummary& summary;
 };
 
+void Summarise(const ITextSource& texts, const std::wstring& productName, std::wstring& reportText,
+               RunSummary& summary) {
+    SummaryEntry entry = LookUpSummary(summary.level);
+    summary.icon = entry.icon;
+    const std::wstring label = texts.Text(entry.labelId);
+    summary.label = BareLabel(label);
+    summary.text = FormatTextById(texts, entry.textId, {productName});
+    reportText += label + summary.text + L"\r\n";
+}
+
 } // namespace
 
 RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
@@ -90,7 +100,9 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
             summary.cancelled = true;
         return summary.cancelled;
     };
-    checks.StartGraphicsDiagnostics();
+    const bool desktop = checks.HasUserDesktop();
+    if (desktop)
+        checks.StartGraphicsDiagnostics();
 
     using Check = void (ICheckSuite::*)(CheckResult&);
     const std::tuple<RunStep, CheckId, Check> hardwareChecks[] = {
@@ -117,6 +129,13 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
     if (stopped())
         return summary;
     begin(RunStep::kGraphics);
+    if (!desktop) {
+        // Not a verdict on the hardware: the same machine may well pass in its user's session.
+        run.NotChecked(CheckId::kGraphicsWithoutDesktop, texts.Text(kTextGraphicsWithoutDesktop));
+        run.Note(CheckId::kClosingNote, kTextClosingNote);
+        Summarise(texts, productName, reportText, summary);
+        return summary;
+    }
     bool graphicsJudged = checks.RunGraphicsDiagnostics();
     // A cancel while the diagnostics ran stopped them: what they left is no result.
     if (stopped())
@@ -149,13 +168,7 @@ RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std
     if (listReplaced)
         run.Note(CheckId::kListReplaced, kTextListReplacedNote);
     run.Note(CheckId::kClosingNote, kTextClosingNote);
-
-    SummaryEntry entry = LookUpSummary(summary.level);
-    summary.icon = entry.icon;
-    const std::wstring label = texts.Text(entry.labelId);
-    summary.label = BareLabel(label);
-    summary.text = FormatTextById(texts, entry.textId, {productName});
-    reportText += label + summary.text + L"\r\n";
+    Summarise(texts, productName, reportText, summary);
     return summary;
 }
 

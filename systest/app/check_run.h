@@ -29,6 +29,7 @@ enum class CheckId {
     kAdapterNotIdentified,
     kOperatingSystemNotIdentified,
     kCardListNotRead,
+    kGraphicsWithoutDesktop,
 };
 
 // Every check id, in the order the shared results table gives them columns.
@@ -50,6 +51,7 @@ inline constexpr CheckId kAllCheckIds[] = {
     CheckId::kAdapterNotIdentified,
     CheckId::kOperatingSystemNotIdentified,
     CheckId::kCardListNotRead,
+    CheckId::kGraphicsWithoutDesktop,
 };
 
 struct RunEntry {
@@ -81,8 +83,9 @@ using RunCancelledFn = std::function<bool()>;
 
 // reportText arrives holding the header line; on return it holds every result line and the
 // summary line. The diagnostics program is started first, so that it runs while the other checks
-// do; the rows are those of a run that waits for it at once. Once cancelled answers true, no
-// further check, list swap or repeat of the diagnostics happens.
+// do; the rows are those of a run that waits for it at once. Without a user's desktop the
+// graphics checks give one counted warning instead, and the diagnostics program is not started. Once
+// cancelled answers true, no further check, list swap or repeat of the diagnostics happens.
 RunSummary RunAllChecks(ICheckSuite& checks, const ITextSource& texts, const std::wstring& productName,
                         const AppendRowFn& appendRow, std::wstring& reportText,
                         const RunStepFn& stepBegins = {}, const RunCancelledFn& cancelled = {});

@@ -23,6 +23,9 @@ class ICheckSuite {
     virtual void CheckMemory(CheckResult& result) = 0;
     virtual void CheckDiskSpace(CheckResult& result) = 0;
     virtual void CheckScreen(CheckResult& result) = 0;
+    // False without a user's desktop (a service session): the graphics checks are not made, and
+    // the diagnostics program is never started, since OpenGL there is software only.
+    virtual bool HasUserDesktop() = 0;
     // Starts the diagnostics program, to run while the checks above do; RunGraphicsDiagnostics
     // waits for it. Nothing happens when it has been started already.
     virtual void StartGraphicsDiagnostics() = 0;

@@ -39,6 +39,8 @@ constexpr BuiltInText kBuiltIn[] = {
      L"The video memory of the graphics card could not be determined and was not checked."},
     {kTextCardListNotRead, L"The list of certified graphics cards could not be read; the graphics card was "
                            L"not checked against it."},
+    {kTextGraphicsWithoutDesktop, L"The graphics hardware could not be checked without a user's desktop (the "
+                                  L"check ran in a service session); run the check in the user's session."},
 };
 
 } // namespace

@@ -130,7 +130,8 @@ bool WriteTableRowOutput(const std::wstring& target, const TableRecord& record, 
     if (IsStandardOutputTarget(target)) {
         const std::string bytes = PlanTableAppend({}, 0, '\n', record, separator).bytes;
         std::wstring text;
-        MultiByteToWide(kCodePageUtf8, bytes.substr(3), text);
+        // Our own UTF-8 (after its byte-order mark), and the text is only the console's view of it.
+        (void)MultiByteToWide(kCodePageUtf8, bytes.substr(3), text);
         if (WriteStandardOutput(bytes, text))
             return true;
         return Refused(L"results table row", target, GetLastError());

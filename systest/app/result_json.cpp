@@ -110,6 +110,8 @@ std::string_view CheckIdName(CheckId id) {
         return "operatingSystemNotIdentified";
     case CheckId::kCardListNotRead:
         return "cardListNotRead";
+    case CheckId::kGraphicsWithoutDesktop:
+        return "graphicsWithoutDesktop";
     }
     return "unknown";
 }

@@ -8,15 +8,16 @@
 #include <string_view>
 
 #include "check_run.h"
-#include "checker_version.h"
 #include "graphics_adapter_info.h"
+#include "product_version.h"
 
 namespace Velkora {
 
 inline constexpr std::string_view kResultSchemaName = "velkora-systest-result";
 // Raise on any change that a reader could notice; adding a field counts.
 // 2: checks that could not be done have rows of their own; an abnormal end of the diagnostics
-// program is code 7. 3: the card list that could not be read. 4: the checker's version.
+// program is code 7. 3: the card list that could not be read. 4: the checker's version; the row
+// for graphics that could not be checked without a desktop.
 inline constexpr int kResultSchemaVersion = 4;
 
 // A local time and its distance from UTC, as the run saw the clock.

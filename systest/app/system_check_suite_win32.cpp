@@ -1,5 +1,6 @@
 #include "system_check_suite_win32.h"
 
+#include "desktop_session_win32.h"
 #include "graphics_platform_win32.h"
 #include "hardware_checks_win32.h"
 #include "os_display_string_win32.h"
@@ -25,6 +26,12 @@ class CMachineCheckSuite : public CSystemCheckSuite {
         // diagnostics program.
         if (timeLimit)
             Utilities::SetOSQueryTimeLimit(WaitLimitOf(timeLimit));
+        if (!userDesktop) {
+            // Never started: the result document says so, and the checks judge by 7.
+            graphicsState.diagnosticsOutcome = LaunchOutcome::kNotStarted;
+            graphicsState.diagnosticsExitCode = kLaunchFailed;
+            graphicsState.diagnosticsCode = 7;
+        }
     }
 
     void CheckOperatingSystem(CheckResult& result) override {
@@ -37,7 +44,11 @@ class CMachineCheckSuite : public CSystemCheckSuite {
     void CheckMemory(CheckResult& result) override { Velkora::CheckMemory(texts, result); }
     void CheckDiskSpace(CheckResult& result) override { Velkora::CheckDiskSpace(texts, result); }
     void CheckScreen(CheckResult& result) override { Velkora::CheckScreen(texts, result); }
-    void StartGraphicsDiagnostics() override { graphics.StartGraphicsDiagnostics(); }
+    bool HasUserDesktop() override { return userDesktop; }
+    void StartGraphicsDiagnostics() override {
+        if (userDesktop)
+            graphics.StartGraphicsDiagnostics();
+    }
     bool RunGraphicsDiagnostics() override { return graphics.RunGraphicsDiagnostics(); }
     void CheckVideoMemory(CheckResult& result) override { graphics.CheckVideoMemory(result); }
     bool CheckCardListVerdict(CheckResult& card, CheckResult& driver) override {
@@ -67,6 +78,8 @@ class CMachineCheckSuite : public CSystemCheckSuite {
   private:
     const ITextSource& texts;
     std::optional<std::int32_t> timeLimit;
+    // Decided once, before anything is started.
+    const bool userDesktop = Velkora::HasUserDesktop(ReadDesktopSessionFacts());
     GraphicsCheckState graphicsState;
     CGraphicsPlatform platform;
     CGraphicsChecks graphics;

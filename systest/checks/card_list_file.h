@@ -1,5 +1,6 @@
 #pragma once
-// The list files on disk: read through the text file reader, and swapped by name.
+// The list files on disk, read through the text file reader. Nothing here writes: the program's
+// folder may be a share that other machines read at the same time, or read-only.
 #include <memory>
 #include <string>
 
@@ -13,8 +14,6 @@ class ICardListFiles {
     // The file's lines; nullptr when it cannot be opened.
     virtual std::unique_ptr<ICardListLines> Open(const std::wstring& name) = 0;
     virtual bool Exists(const std::wstring& name) = 0;
-    // Puts from in the place of to in one step: either to is replaced, or both stay as they were.
-    [[nodiscard]] virtual bool Replace(const std::wstring& from, const std::wstring& to) = 0;
 };
 
 // The lines of a text file in any encoding the text file reader knows; nullptr when it does not open.

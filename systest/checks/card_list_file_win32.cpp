@@ -25,11 +25,4 @@ bool CCardListFiles::Exists(const std::wstring& name) {
     return IsFilePath(BesideProgram(name));
 }
 
-// One rename that replaces the target: deleting first and then renaming would lose the list in
-// use whenever the rename fails.
-bool CCardListFiles::Replace(const std::wstring& from, const std::wstring& to) {
-    return MoveFileExW(BesideProgram(from).c_str(), BesideProgram(to).c_str(), MOVEFILE_REPLACE_EXISTING) !=
-           FALSE;
-}
-
 } // namespace Velkora

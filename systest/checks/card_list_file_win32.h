@@ -8,7 +8,6 @@ class CCardListFiles : public ICardListFiles {
   public:
     std::unique_ptr<ICardListLines> Open(const std::wstring& name) override;
     bool Exists(const std::wstring& name) override;
-    [[nodiscard]] bool Replace(const std::wstring& from, const std::wstring& to) override;
 };
 
 } // namespace Velkora

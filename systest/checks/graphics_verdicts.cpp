@@ -99,7 +99,7 @@ bool CGraphicsChecks::CheckCardListVerdict(CheckResult& cardResult, CheckResult&
         return false;
 
     // Read (and shown in verbose mode) whatever the diagnostics said.
-    std::unique_ptr<ICardListLines> lines = services.files.Open(kCardListFileName);
+    std::unique_ptr<ICardListLines> lines = services.files.Open(cardListInUse);
     bool listUsable = false;
     CardListMatch m = ScanCardList(state.info, lines.get(), VerboseBoxes(), &listUsable);
     lines.reset();
@@ -175,8 +175,7 @@ bool CGraphicsChecks::ReplaceCardListForOlderWindows() {
     // follows a true result says that the list was replaced).
     if (!services.files.Exists(kOlderWindowsCardListFileName))
         return false;
-    if (!services.files.Replace(kOlderWindowsCardListFileName, kCardListFileName))
-        return false;
+    cardListInUse = kOlderWindowsCardListFileName;
     // Only the second run's code counts: the inventory was taken (and judged) with the first, and
     // a second one that fails leaves the rows of the first as they are.
     (void)RunGraphicsDiagnostics();

@@ -56,10 +56,15 @@ class CGraphicsChecks {
     // unreadable, or without any entry line) where the list would have confirmed the card.
     bool CheckCardListVerdict(CheckResult& cardResult, CheckResult& driverResult) const;
     void CheckAdaptersIdentical(CheckResult& result) const;
-    // On Windows before 6.2 with a diagnostics code of kOldDriver or more: put the list for older Windows in
-    // place and run the diagnostics again. True when that second run gave kNotSupported or kNotExamined.
-    // Nothing is done after a run that was stopped at its time limit.
+    // On Windows before 6.2 with a diagnostics code of kOldDriver or more: take the list for older
+    // Windows for the card verdicts from now on and run the diagnostics again. True when that second
+    // run gave kNotSupported or kNotExamined. Nothing is done after a run that was stopped at its
+    // time limit. The list is read where it lies: renaming it in the program's folder would change
+    // the list of every machine that runs the program from the same share, and fails in a
+    // read-only folder.
     [[nodiscard]] bool ReplaceCardListForOlderWindows();
+    // The list the card verdict reads: the list for older Windows once it has replaced the other.
+    const wchar_t* CardListInUse() const { return cardListInUse; }
 
   private:
     IMessageBoxes* VerboseBoxes() const { return services.verbose ? &services.boxes : nullptr; }
@@ -68,6 +73,7 @@ class CGraphicsChecks {
     GraphicsServices services;
     const ITextSource& texts;
     std::wstring productName;
+    const wchar_t* cardListInUse = kCardListFileName;
 };
 
 } // namespace Velkora

@@ -67,16 +67,17 @@ int SystemDpi() {
 int WindowDpi(HWND window) {
     // Windows 10 (1607) and later; the program also runs where these do not exist.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    // Through the generic function pointer type: the cast that says the signature is known.
     static auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow"));
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     UINT dpi = window && getDpiForWindow ? getDpiForWindow(window) : 0;
     return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
 }
 
 CFontHandle CreateMessageFont(bool underline, int dpi) {
     using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-    static auto forDpi = reinterpret_cast<ForDpiFn>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi"));
+    static auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     int systemDpi = SystemDpi();

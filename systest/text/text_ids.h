@@ -114,6 +114,10 @@ inline constexpr TextId kTextVideoMemoryUnknownUnnamed = 1112;
 // The card list is missing, unreadable or holds no entry: the card was checked against nothing.
 inline constexpr TextId kTextCardListNotRead = 1113;
 
+// The run has no user's desktop (session 0, a station that is not visible): the graphics
+// hardware was not checked and the diagnostics program not started.
+inline constexpr TextId kTextGraphicsWithoutDesktop = 1114;
+
 // What "-?" shows: the usage line, the options and exit codes, lines ended by CR LF.
 inline constexpr TextId kTextHelp = 1120;
 

@@ -78,7 +78,7 @@ CDrivenProcess::~CDrivenProcess() {
     JoinReaders(); // the readers use the process handle, so it is closed after them
 }
 
-bool CDrivenProcess::Start(const LaunchOptions& options) {
+bool CDrivenProcess::Start(const LaunchOptions& options, const std::wstring& desktop) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     CHandle outRead, outWrite, errRead, errWrite;
     if (!CreatePipe(outRead.Receive(), outWrite.Receive(), &inherit, 0))
@@ -91,6 +91,9 @@ bool CDrivenProcess::Start(const LaunchOptions& options) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
+    std::wstring desktopName = desktop;
+    if (!desktopName.empty())
+        startup.lpDesktop = desktopName.data();
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = outWrite.Get();
     startup.hStdError = errWrite.Get();

@@ -29,7 +29,8 @@ class CDrivenProcess {
     CDrivenProcess(const CDrivenProcess&) = delete;
     CDrivenProcess& operator=(const CDrivenProcess&) = delete;
 
-    bool Start(const LaunchOptions& options);
+    // desktop: "station\\desktop" to start it in; empty: the driver's own.
+    bool Start(const LaunchOptions& options, const std::wstring& desktop = {});
     DWORD ProcessId() const { return processId; }
 
     // The first visible top-level window of the process with this class (and title, if given).

@@ -14,6 +14,7 @@ class FakeCheckSuite : public ICheckSuite {
     bool cardListNotRead = false;
     bool graphicsRuns = true;
     bool listReplaced = false;
+    bool desktop = true;
     std::vector<std::string> calls;
 
     void CheckOperatingSystem(CheckResult& r) override { Give("os", os, r); }
@@ -21,6 +22,7 @@ class FakeCheckSuite : public ICheckSuite {
     void CheckMemory(CheckResult& r) override { Give("memory", memory, r); }
     void CheckDiskSpace(CheckResult& r) override { Give("disk", disk, r); }
     void CheckScreen(CheckResult& r) override { Give("screen", screen, r); }
+    bool HasUserDesktop() override { return desktop; }
     void StartGraphicsDiagnostics() override { calls.push_back("start"); }
     bool RunGraphicsDiagnostics() override {
         calls.push_back("graphics");
@@ -61,7 +63,8 @@ FakeTextSource Texts() {
                           {972, L"%s ready"},     {990, L"list replaced"},
                           {991, L"closing note"}, {994, L"stopped after %d s"},
                           {995, L"not started"},  {996, L"ended with 0x%s"},
-                          {997, L"no adapter"},   {998, L"no system"}};
+                          {997, L"no adapter"},   {998, L"no system"},
+                          {1114, L"no desktop"}};
 }
 
 CheckResult Met(const wchar_t* text) {
@@ -102,6 +105,37 @@ TEST(CheckRun, SkipsTheGraphicsChecksButNotTheReplacement) {
     RunChecks(checks);
     EXPECT_EQ(checks.calls, (std::vector<std::string>{"start", "os", "processor", "memory", "disk", "screen",
                                                       "graphics", "replace"}));
+}
+
+// In a service session the diagnostics program is never started and the graphics give one
+// counted warning of their own instead of any verdict, whatever they would have said.
+TEST(CheckRun, WithoutADesktopTheGraphicsGiveOneCountedWarning) {
+    FakeCheckSuite checks;
+    checks.desktop = false;
+    checks.os = Met(L"os ok");
+    checks.card = {4, L"card ok", L""};
+    checks.listReplaced = true;
+    checks.diagnostics = {DiagnosticsEnd::kNotStarted, -1, std::nullopt};
+    std::vector<std::string> steps;
+    FakeTextSource texts = Texts();
+    Outcome out;
+    out.summary = RunAllChecks(
+        checks, texts, L"Velkora 2018", [&](const ResultRow& row) { out.rows.push_back(row); }, out.report,
+        [&](RunStep step) { steps.push_back(std::to_string(static_cast<int>(step))); });
+    EXPECT_EQ(checks.calls, (std::vector<std::string>{"os", "processor", "memory", "disk", "screen"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"0", "1", "2", "3", "4", "5"}));
+    std::vector<CheckId> ids;
+    for (const RunEntry& entry : out.summary.entries)
+        ids.push_back(entry.id);
+    EXPECT_EQ(ids, (std::vector<CheckId>{CheckId::kOperatingSystem, CheckId::kGraphicsWithoutDesktop,
+                                         CheckId::kClosingNote}));
+    ASSERT_EQ(out.summary.entries.size(), 3u);
+    EXPECT_EQ(out.summary.entries[1].result.severity, kSeverityWarning);
+    EXPECT_EQ(out.summary.entries[1].result.text, L"no desktop");
+    EXPECT_TRUE(out.summary.entries[1].counts);
+    EXPECT_EQ(out.summary.level, kSeverityWarning);
+    EXPECT_EQ(out.summary.text, L"Velkora 2018 usable");
+    EXPECT_EQ(out.report, L"[+] os ok\r\n[!] no desktop\r\n[!] closing note\r\n[!] Velkora 2018 usable\r\n");
 }
 
 // A progress display hears of each step just before its check, the graphics step once.

@@ -1,6 +1,10 @@
 #include "product_identity.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
+
+#include "product_version.h"
 
 namespace Velkora {
 namespace {
@@ -17,6 +21,14 @@ TEST(ProductIdentity, YearIsTheFirstRunOfDigits) {
     EXPECT_EQ(ExtractProductYear(L"A1B22"), L"1");
     EXPECT_EQ(ExtractProductYear(L"no digits"), L"");
     EXPECT_EQ(SettleProductIdentity(L"x").name, L"Velkora ");
+}
+
+// The version information carries the number twice, as four numbers and as text: both must
+// say the same.
+TEST(ProductVersion, TextIsTheFourNumbers) {
+    EXPECT_EQ(std::string(VELKORA_VERSION_TEXT),
+              std::to_string(VELKORA_VERSION_MAJOR) + "." + std::to_string(VELKORA_VERSION_MINOR) + "." +
+                  std::to_string(VELKORA_VERSION_PATCH) + "." + std::to_string(VELKORA_VERSION_BUILD));
 }
 
 } // namespace

@@ -151,6 +151,25 @@ TEST(ResultJson, UnknownFactsAreNull) {
     EXPECT_TRUE(j["checks"].is_array() && j["checks"].empty());
 }
 
+// A run without a user's desktop: the graphics row instead of any verdict, the diagnostics
+// never started (kept for the schema check, whose id list must hold the row's id).
+TEST(ResultJson, GraphicsWithoutDesktop) {
+    RunSummary run = TwoRowRun();
+    run.entries[1] = {CheckId::kGraphicsWithoutDesktop,
+                      {2, L"no desktop", L"no desktop"},
+                      {1, L"Warnung", L"no desktop"},
+                      L"Warnung",
+                      true};
+    ResultDocument d = Document(run);
+    d.diagnostics = {0, 7, false, false, std::nullopt};
+    d.adapter = GraphicsAdapterInfo{};
+    json j = json::parse(KeptResultJson(d, "without-desktop"));
+    EXPECT_EQ(j["checks"][1]["id"], "graphicsWithoutDesktop");
+    EXPECT_EQ(j["checks"][1]["countsForSummary"], true);
+    EXPECT_EQ(j["diagnostics"]["started"], false);
+    EXPECT_TRUE(j["diagnostics"]["exitCode"].is_null());
+}
+
 TEST(ResultJson, HostileTextStaysValidJson) {
     RunSummary run;
     run.label = std::wstring(L"bad \xD800 surrogate \"quoted\"\r\n\t") + wchar_t(1);
@@ -186,6 +205,8 @@ TEST(ResultJson, CheckIdentifiersAreStableAndDistinct) {
         {CheckId::kDiagnosticsEndedAbnormally, "diagnosticsEndedAbnormally"},
         {CheckId::kAdapterNotIdentified, "adapterNotIdentified"},
         {CheckId::kOperatingSystemNotIdentified, "operatingSystemNotIdentified"},
+        {CheckId::kCardListNotRead, "cardListNotRead"},
+        {CheckId::kGraphicsWithoutDesktop, "graphicsWithoutDesktop"},
     };
     std::set<std::string_view> seen;
     for (const auto& [id, name] : names) {

@@ -108,16 +108,8 @@ class FakeCardListFiles : public ICardListFiles {
         return std::make_unique<FakeCardListLines>(it->second, failRead);
     }
     bool Exists(const std::wstring& name) override { return files.count(name) != 0; }
-    [[nodiscard]] bool Replace(const std::wstring& from, const std::wstring& to) override {
-        if (failReplace || !files.count(from))
-            return false;
-        files[to] = files[from];
-        files.erase(from);
-        return true;
-    }
     std::map<std::wstring, std::vector<std::wstring>> files;
     std::vector<std::wstring> opened;
-    bool failReplace = false;
     bool failRead = false; // the files fail to read at their end
 };
 

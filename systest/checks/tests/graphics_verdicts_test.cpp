@@ -455,7 +455,6 @@ struct ReplaceCase {
     std::vector<std::int32_t> exitCodes; // first run, second run
     std::optional<WindowsVersionNumber> version;
     bool olderListExists;
-    bool replaceFails;
     bool result;
     bool swapped;
     std::size_t runs;
@@ -472,80 +471,85 @@ TEST_P(ReplaceCardListTest, SwapsAndRepeatsOnlyOnOlderWindows) {
     f.files.files[L"GraphicsCardGBList.txt"] = {L"in use"};
     if (c.olderListExists)
         f.files.files[L"GraphicsCardGBList_62.txt"] = {L"for older Windows"};
-    f.files.failReplace = c.replaceFails;
+    const auto filesBefore = f.files.files;
     CGraphicsChecks checks = f.Checks();
     ASSERT_TRUE(checks.RunGraphicsDiagnostics());
     EXPECT_EQ(checks.ReplaceCardListForOlderWindows(), c.result);
     EXPECT_EQ(f.launcher.calls.size(), c.runs);
     EXPECT_EQ(f.state.diagnosticsCode, c.finalCode);
-    // The list in use is never lost: either the old one is still there or the new one took its place.
-    ASSERT_EQ(f.files.files.count(L"GraphicsCardGBList.txt"), 1u);
-    EXPECT_EQ(f.files.files[L"GraphicsCardGBList.txt"],
-              std::vector<std::wstring>{c.swapped ? L"for older Windows" : L"in use"});
-    EXPECT_EQ(f.files.files.count(L"GraphicsCardGBList_62.txt"), c.olderListExists && !c.swapped ? 1u : 0u);
+    EXPECT_EQ(std::wstring(checks.CardListInUse()),
+              c.swapped ? L"GraphicsCardGBList_62.txt" : L"GraphicsCardGBList.txt");
+    // Both lists stay as they were: other machines may read them from the same folder.
+    EXPECT_EQ(f.files.files, filesBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceCardListTest,
     testing::Values(
-        ReplaceCase{
-            "Win7SecondRunSupported", {2, 3}, WindowsVersionNumber{6, 1}, true, false, false, true, 2, 3},
-        ReplaceCase{
-            "Win7SecondRunNotSupported", {2, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
-        ReplaceCase{
-            "Win7SecondRunNotExamined", {7, 1}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 1},
-        ReplaceCase{"VistaFailedStart", {-1, 2}, WindowsVersionNumber{6, 0}, true, false, false, true, 2, 2},
-        ReplaceCase{"XpSupported", {3, 3}, WindowsVersionNumber{5, 2}, true, false, false, true, 2, 3},
-        ReplaceCase{"Win8NoSwap", {2, 0}, WindowsVersionNumber{6, 2}, true, false, false, false, 1, 2},
-        ReplaceCase{"Win81NoSwap", {2, 0}, WindowsVersionNumber{6, 3}, true, false, false, false, 1, 2},
-        ReplaceCase{"Win10NoSwap", {3, 0}, WindowsVersionNumber{10, 0}, true, false, false, false, 1, 3},
-        ReplaceCase{
-            "NotSupportedNoSwap", {0, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 0},
-        ReplaceCase{"NotExaminedNoSwap", {1, 3}, WindowsVersionNumber{6, 1}, true, false, false, false, 1, 1},
+        ReplaceCase{"Win7SecondRunSupported", {2, 3}, WindowsVersionNumber{6, 1}, true, false, true, 2, 3},
+        ReplaceCase{"Win7SecondRunNotSupported", {2, 0}, WindowsVersionNumber{6, 1}, true, true, true, 2, 0},
+        ReplaceCase{"Win7SecondRunNotExamined", {7, 1}, WindowsVersionNumber{6, 1}, true, true, true, 2, 1},
+        ReplaceCase{"VistaFailedStart", {-1, 2}, WindowsVersionNumber{6, 0}, true, false, true, 2, 2},
+        ReplaceCase{"XpSupported", {3, 3}, WindowsVersionNumber{5, 2}, true, false, true, 2, 3},
+        ReplaceCase{"Win8NoSwap", {2, 0}, WindowsVersionNumber{6, 2}, true, false, false, 1, 2},
+        ReplaceCase{"Win81NoSwap", {2, 0}, WindowsVersionNumber{6, 3}, true, false, false, 1, 2},
+        ReplaceCase{"Win10NoSwap", {3, 0}, WindowsVersionNumber{10, 0}, true, false, false, 1, 3},
+        ReplaceCase{"NotSupportedNoSwap", {0, 3}, WindowsVersionNumber{6, 1}, true, false, false, 1, 0},
+        ReplaceCase{"NotExaminedNoSwap", {1, 3}, WindowsVersionNumber{6, 1}, true, false, false, 1, 1},
         // A crash is no verdict: it is treated as a program that could not be started.
-        ReplaceCase{
-            "CrashedFirstRunSwaps", {9, 0}, WindowsVersionNumber{6, 1}, true, false, true, true, 2, 0},
+        ReplaceCase{"CrashedFirstRunSwaps", {9, 0}, WindowsVersionNumber{6, 1}, true, true, true, 2, 0},
         ReplaceCase{"CrashedRepeatGivesNoNote",
                     {2, static_cast<std::int32_t>(0xC0000409)},
                     WindowsVersionNumber{6, 1},
                     true,
                     false,
-                    false,
                     true,
                     2,
                     7},
-        ReplaceCase{"VersionUnknownNoSwap", {2, 0}, std::nullopt, true, false, false, false, 1, 2},
+        ReplaceCase{"VersionUnknownNoSwap", {2, 0}, std::nullopt, true, false, false, 1, 2},
         ReplaceCase{"NoOlderListKeepsTheListAndDoesNotRepeat",
                     {2, 0},
                     WindowsVersionNumber{6, 1},
                     false,
                     false,
                     false,
-                    false,
-                    1,
-                    2},
-        ReplaceCase{"FailedSwapKeepsTheListAndDoesNotRepeat",
-                    {2, 0},
-                    WindowsVersionNumber{6, 1},
-                    true,
-                    true,
-                    false,
-                    false,
                     1,
                     2}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReplaceCardListForOlderWindows, LaterChecksReadTheReplacedList) {
-    GraphicsChecksFixture f;
-    f.launcher.exitCodes = {2};
-    f.files.files[L"GraphicsCardGBList.txt"] = {L"radeon,1.0,20170101,NG"};
-    f.files.files[L"GraphicsCardGBList_62.txt"] = {L"radeon,1.0,20170101,GL"};
-    CGraphicsChecks checks = f.Checks();
-    ASSERT_TRUE(checks.RunGraphicsDiagnostics());
-    EXPECT_FALSE(checks.ReplaceCardListForOlderWindows());
-    CheckResult card, driver;
-    checks.CheckCardListVerdict(card, driver);
-    EXPECT_EQ(card.text, L"984 27.20 1.0");
+// The card verdict reads the list in use where it lies: the list for older Windows once it
+// has replaced the other, else the usual list; the same verdict as the list would give under the
+// usual name.
+TEST(ReplaceCardListForOlderWindows, LaterChecksReadTheListInUse) {
+    struct Case {
+        const char* name;
+        WindowsVersionNumber version;
+        bool olderListExists;
+        const wchar_t* cardText;
+        const wchar_t* read;
+    };
+    const Case cases[] = {
+        {"Win7ReadsTheOlderList", {6, 1}, true, L"984 27.20 1.0", L"GraphicsCardGBList_62.txt"},
+        {"Win7WithoutOlderList", {6, 1}, false, L"980 AMD Radeon RX 580", L"GraphicsCardGBList.txt"},
+        {"Win10ReadsTheUsualList", {10, 0}, true, L"980 AMD Radeon RX 580", L"GraphicsCardGBList.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GraphicsChecksFixture f;
+        f.launcher.exitCodes = {2};
+        f.version.version = c.version;
+        f.files.files[L"GraphicsCardGBList.txt"] = {L"radeon,1.0,20170101,NG"};
+        if (c.olderListExists)
+            f.files.files[L"GraphicsCardGBList_62.txt"] = {L"radeon,1.0,20170101,GL"};
+        CGraphicsChecks checks = f.Checks();
+        EXPECT_TRUE(checks.RunGraphicsDiagnostics());
+        EXPECT_FALSE(checks.ReplaceCardListForOlderWindows());
+        f.files.opened.clear();
+        CheckResult card, driver;
+        checks.CheckCardListVerdict(card, driver);
+        EXPECT_EQ(card.text, c.cardText);
+        EXPECT_EQ(f.files.opened, std::vector<std::wstring>{c.read});
+    }
 }
 
 } // namespace

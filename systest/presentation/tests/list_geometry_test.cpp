@@ -91,9 +91,10 @@ TEST(ListGeometry, FittedWidthLeavesTheTextUncut) {
                         LayOutCell({0, 0, width, 2 * imageSize}, first, image, textWidth == 0, imageSize);
                     EXPECT_GE(layout.text.Width(), textWidth) << textWidth << first << image << imageSize;
                     EXPECT_LE(layout.text.right, width) << "text must stay inside its cell";
-                    if (textWidth > 0)
+                    if (textWidth > 0) {
                         EXPECT_LE(layout.imageLeft + (image ? imageSize : 0), layout.text.left)
                             << "image before text";
+                    }
                 }
             }
         }

@@ -87,8 +87,9 @@ class DialogProgram : public testing::Test {
     void Start() {
         ASSERT_TRUE(program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\"", folder.Path(), {}}));
         // the window with the licence list, whatever the language
-        WaitUntil([&] { return (licence = WindowHoldingControlOf(program.ProcessId(), L"ListBox")) != nullptr; },
-                  kWait);
+        WaitUntil(
+            [&] { return (licence = WindowHoldingControlOf(program.ProcessId(), L"ListBox")) != nullptr; },
+            kWait);
         ASSERT_NE(licence, nullptr);
     }
 

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "resource.h" // the program's control IDs
+
 namespace {
 
 using namespace VelkoraTest;
@@ -118,8 +120,9 @@ TEST_F(EarlierLanguageModule, TheRowsBoxAndMainWindowHaveNoBlankText) {
     ASSERT_TRUE(report);
     for (const std::string& line : ReportLines(*report)) {
         const std::size_t separator = line.find(": ");
-        if (separator != std::string::npos)
+        if (separator != std::string::npos) {
             EXPECT_LT(separator + 2, line.size()) << "a line with nothing after its label: " << line;
+        }
     }
     PostCommand(main, IDOK);
     std::optional<DWORD> code = program.WaitForExit(kWait);

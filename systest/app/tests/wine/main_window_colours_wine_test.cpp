@@ -36,6 +36,7 @@ class CFixedChecks : public ICheckSuite {
     }
     void CheckDiskSpace(CheckResult& r) override { r = {kSeverityMet, L"Enough disk space.", L""}; }
     void CheckScreen(CheckResult& r) override { r = {kSeverityMet, L"A large enough screen.", L""}; }
+    bool HasUserDesktop() override { return true; }
     void StartGraphicsDiagnostics() override {}
     bool RunGraphicsDiagnostics() override { return false; }
     void CheckVideoMemory(CheckResult&) override {}

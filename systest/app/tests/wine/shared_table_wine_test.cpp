@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "checker_version.h"
+#include "product_version.h"
 
 namespace {
 
@@ -137,8 +137,9 @@ TEST_F(SharedTable, AHeldFileGetsItsRowWhenFreed) {
         Sleep(3000);
         EXPECT_FALSE(run.WaitForExit(0)) << "it did not wait";
         std::optional<std::string> whileHeld = ReadFileBytes(table);
-        if (holderSharing != 0)
+        if (holderSharing != 0) {
             EXPECT_EQ(whileHeld, std::string()) << "written while held";
+        }
         held.Reset();
         std::optional<DWORD> code = run.WaitForExit(kWait);
         ASSERT_TRUE(code);

@@ -81,7 +81,8 @@ class UnattendedProgram : public testing::Test {
         CDrivenProcess program;
         DWORD start = GetTickCount();
         if (!program.Start({L"\"" + folder.Path() + L"VelkoraSysTest.exe\" " + arguments, folder.Path(),
-                            std::move(environment)})) {
+                            std::move(environment)},
+                           desktop)) {
             ADD_FAILURE() << "the program did not start";
             return outcome;
         }
@@ -118,6 +119,7 @@ class UnattendedProgram : public testing::Test {
 
     CTempFolder folder{L"velkora-unattended"};
     std::wstring out;
+    std::wstring desktop; // "station\\desktop" for the runs; empty: the test's own
 };
 
 } // namespace VelkoraTest

@@ -3,7 +3,7 @@
 #include "resource.h" // the program's control IDs
 #include "unattended_program_win32.h"
 
-#include "checker_version.h"
+#include "product_version.h"
 
 namespace {
 

@@ -105,7 +105,8 @@ TEST(LaunchProcess, WaitLimitEndsAProgramThatDoesNotFinish) {
     // A program that ends with -1 by itself is told apart from one that was stopped (with room to
     // start: on a busy machine a start under Wine alone can take longer than 300 ms).
     CProcessLauncher roomy(boxes, kTestWaitLimit);
-    EXPECT_EQ(roomy.LaunchProcess(L"diagnostics_standin.exe -1", kHideWindow, kInheritConsole, kWaitForExit), -1);
+    EXPECT_EQ(roomy.LaunchProcess(L"diagnostics_standin.exe -1", kHideWindow, kInheritConsole, kWaitForExit),
+              -1);
     EXPECT_EQ(roomy.LastOutcome(), LaunchOutcome::kEnded);
 }
 

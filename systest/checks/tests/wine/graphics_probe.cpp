@@ -178,6 +178,13 @@ int Checks() {
     }
     Print("replaced", checks.ReplaceCardListForOlderWindows() ? 1 : 0);
     Print("finalDiagnosticsCode", state.diagnosticsCode);
+    Print("listInUse", checks.CardListInUse());
+    if (run) {
+        // The card verdict once more, by the list now in use.
+        CheckResult card, driver;
+        checks.CheckCardListVerdict(card, driver);
+        PrintResult("laterCard", card);
+    }
     return 0;
 }
 
