@@ -45,6 +45,16 @@ function(velkora_deliver target)
   add_dependencies(deliverable ${target})
 endfunction()
 
+# velkora_add_language_module(target rc-file output-name): a resource-only DLL of texts by number,
+# with no code at all (no entry point, no runtime) and the version information.
+function(velkora_add_language_module target rc outputName)
+  add_library(${target} SHARED "${rc}")
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME ${outputName} PREFIX "" SUFFIX ".Dll" LINKER_LANGUAGE C)
+  target_link_options(${target} PRIVATE -nostdlib -nostartfiles -Wl,-e,0 -Wl,--no-insert-timestamp)
+  target_link_libraries(${target} PRIVATE velkora_common)
+endfunction()
+
 # velkora_deliver_files(file...): copy data files into the deliverable folder at build time.
 function(velkora_deliver_files)
   foreach(f ${ARGN})
