@@ -48,7 +48,7 @@ template <typename T> void CListImpl<T>::OnContextMenu(LPARAM lParam) {
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     if (lParam == -1) {
         int row = VisibleFocusRow(selection, Derived().CountRows(), true);
-        RECT r = row >= 0 && IsRowFullyVisible(row, verticalPosition, RowHeight(), VisibleRows())
+        RECT r = row >= 0 && IsRowFullyVisible(row, CurrentRowView())
                      ? AccessItemRect({AccessibleKind::kRow, row})
                      : RECT{0, HeaderHeight(), 0, HeaderHeight()};
         at = {std::max<LONG>(r.left, 0) + RowHeight(), r.bottom};

@@ -53,7 +53,7 @@ template <typename T> void CListImpl<T>::SelectionChangedByClick() {
     Repaint();
     Notify(kListSelectionChanged, selection.Focus(), -1);
     int focus = selection.Focus();
-    if (focus >= 0 && !IsRowFullyVisible(focus, verticalPosition, RowHeight(), VisibleRows()))
+    if (focus >= 0 && !IsRowFullyVisible(focus, CurrentRowView()))
         SetTimer(Handle(), kTimerScrollInto, kScrollIntoViewDelayMs, nullptr);
 }
 

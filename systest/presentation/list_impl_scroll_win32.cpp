@@ -15,7 +15,10 @@ template <typename T> RECT CListImpl<T>::ClientRect() const {
 
 template <typename T> ScrollBarLayout CListImpl<T>::CurrentVerticalBar() const {
     RECT client = ClientRect();
-    return VerticalScrollBar(client.bottom, HeaderHeight(), Derived().CountRows(), RowHeight(),
+    return VerticalScrollBar({.clientHeight = client.bottom,
+                              .headerHeight = HeaderHeight(),
+                              .rowCount = Derived().CountRows(),
+                              .rowHeight = RowHeight()},
                              verticalPosition);
 }
 
@@ -103,8 +106,8 @@ template <typename T> void CListImpl<T>::OnMouseWheel(int delta) {
     HideTitleTip();
     // A slide still running would paint its old bitmap over the new position.
     EndSlide();
-    SetVerticalPosition(WheelScrollPosition(verticalPosition, RowHeight(), settings.wheelLines, delta,
-                                            VisibleRows(), MaxScrollPosition(CurrentVerticalBar())));
+    SetVerticalPosition(
+        WheelScrollPosition(CurrentRowView(), {.lines = settings.wheelLines, .delta = delta}));
 }
 
 template <typename T> int CListImpl<T>::VisibleRows() const {
@@ -112,8 +115,14 @@ template <typename T> int CListImpl<T>::VisibleRows() const {
 }
 
 template <typename T> void CListImpl<T>::ScrollRowIntoView(int row) {
-    SetVerticalPosition(ScrollIntoViewPosition(row, verticalPosition, RowHeight(), VisibleRows(),
-                                               MaxScrollPosition(CurrentVerticalBar())));
+    SetVerticalPosition(ScrollIntoViewPosition(row, CurrentRowView()));
+}
+
+template <typename T> RowView CListImpl<T>::CurrentRowView() const {
+    return {.position = verticalPosition,
+            .rowHeight = RowHeight(),
+            .visibleRows = VisibleRows(),
+            .maxPosition = MaxScrollPosition(CurrentVerticalBar())};
 }
 
 template <typename T> void CListImpl<T>::ScrollBandTowards(POINT client) {

@@ -158,6 +158,8 @@ class CListImpl : public CMessageWindow, public CDoubleBufferImpl<CListImpl<T>>,
     void OnHorizontalScroll(WORD code);
     void OnMouseWheel(int delta);
     int VisibleRows() const;
+    // Where the rows stand now, for the scrolling rules.
+    RowView CurrentRowView() const;
     void ScrollRowIntoView(int row);
     // Above the rows, below the client area or beyond a side, the list moves one line towards the mouse.
     void ScrollBandTowards(POINT client);

@@ -25,8 +25,9 @@ ScrollBarLayout MakeBar(long long content, int page, int position) {
 }
 } // namespace
 
-ScrollBarLayout VerticalScrollBar(int clientHeight, int headerHeight, int rowCount, int rowHeight,
-                                  int position) {
+ScrollBarLayout VerticalScrollBar(const VerticalContent& c, int position) {
+    const int clientHeight = c.clientHeight, headerHeight = c.headerHeight, rowHeight = c.rowHeight;
+    const int rowCount = c.rowCount;
     long long rowsHeight = static_cast<long long>(std::max(rowCount, 0)) * std::max(rowHeight, 0);
     long long content = std::max(headerHeight, 0) + rowsHeight;
     if (content <= clientHeight)
@@ -76,14 +77,13 @@ int ScrollRequestPosition(ScrollRequest request, const ScrollMotion& motion) {
     return static_cast<int>(std::clamp<long long>(target, 0, std::max(maxPosition, 0)));
 }
 
-int WheelScrollPosition(int position, int rowHeight, std::uint32_t wheelLines, int wheelDelta,
-                        int visibleRows, int maxPosition) {
-    if (rowHeight <= 0)
-        return position;
-    long long lines = wheelLines == kWheelPageScroll ? visibleRows : static_cast<long long>(wheelLines);
-    long long rows = lines * wheelDelta / 120;
-    long long first = FirstVisibleRow(position, rowHeight) - rows;
-    return static_cast<int>(std::clamp<long long>(first * rowHeight, 0, std::max(maxPosition, 0)));
+int WheelScrollPosition(const RowView& view, const WheelTurn& turn) {
+    if (view.rowHeight <= 0)
+        return view.position;
+    long long lines = turn.lines == kWheelPageScroll ? view.visibleRows : static_cast<long long>(turn.lines);
+    long long rows = lines * turn.delta / 120;
+    long long first = FirstVisibleRow(view.position, view.rowHeight) - rows;
+    return static_cast<int>(std::clamp<long long>(first * view.rowHeight, 0, std::max(view.maxPosition, 0)));
 }
 
 int VisibleRowCount(int clientHeight, int headerHeight, int rowHeight) {
@@ -92,17 +92,17 @@ int VisibleRowCount(int clientHeight, int headerHeight, int rowHeight) {
     return std::max((clientHeight - headerHeight) / rowHeight, 1);
 }
 
-bool IsRowFullyVisible(int row, int position, int rowHeight, int visibleRows) {
-    int first = FirstVisibleRow(position, rowHeight);
-    return row >= first && row < first + std::max(visibleRows, 1);
+bool IsRowFullyVisible(int row, const RowView& view) {
+    int first = FirstVisibleRow(view.position, view.rowHeight);
+    return row >= first && row < first + std::max(view.visibleRows, 1);
 }
 
-int ScrollIntoViewPosition(int row, int position, int rowHeight, int visibleRows, int maxPosition) {
-    if (row < 0 || IsRowFullyVisible(row, position, rowHeight, visibleRows))
-        return position;
-    int first = FirstVisibleRow(position, rowHeight);
-    long long top = row < first ? row : row + 1 - std::max(visibleRows, 1);
-    return static_cast<int>(std::clamp<long long>(top * rowHeight, 0, std::max(maxPosition, 0)));
+int ScrollIntoViewPosition(int row, const RowView& view) {
+    if (row < 0 || IsRowFullyVisible(row, view))
+        return view.position;
+    int first = FirstVisibleRow(view.position, view.rowHeight);
+    long long top = row < first ? row : row + 1 - std::max(view.visibleRows, 1);
+    return static_cast<int>(std::clamp<long long>(top * view.rowHeight, 0, std::max(view.maxPosition, 0)));
 }
 
 } // namespace Velkora

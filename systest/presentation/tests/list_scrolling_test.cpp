@@ -16,7 +16,9 @@ class VerticalBarTest : public testing::TestWithParam<VerticalCase> {};
 // Header and rows 19 pixels high.
 TEST_P(VerticalBarTest, Layout) {
     const VerticalCase& c = GetParam();
-    ScrollBarLayout bar = VerticalScrollBar(c.clientHeight, 19, c.rows, 19, c.position);
+    ScrollBarLayout bar = VerticalScrollBar(
+        {.clientHeight = c.clientHeight, .headerHeight = 19, .rowCount = c.rows, .rowHeight = 19},
+        c.position);
     EXPECT_EQ(bar, c.expected);
     EXPECT_EQ(MaxScrollPosition(bar), c.maxPosition);
 }
@@ -38,14 +40,23 @@ TEST(ListScrolling, FurthestPositionShowsTheLastRowWhole) {
     for (int rowHeight : {18, 19, 27, 36}) {
         for (int clientHeight = 2 * rowHeight + 1; clientHeight < 12 * rowHeight; ++clientHeight) {
             const int rows = 30;
-            ScrollBarLayout bar = VerticalScrollBar(clientHeight, rowHeight, rows, rowHeight, 0);
+            ScrollBarLayout bar = VerticalScrollBar({.clientHeight = clientHeight,
+                                                     .headerHeight = rowHeight,
+                                                     .rowCount = rows,
+                                                     .rowHeight = rowHeight},
+                                                    0);
             ASSERT_TRUE(bar.visible);
             int visible = VisibleRowCount(clientHeight, rowHeight, rowHeight);
             int furthest = MaxScrollPosition(bar);
-            EXPECT_TRUE(IsRowFullyVisible(rows - 1, furthest, rowHeight, visible))
+            EXPECT_TRUE(IsRowFullyVisible(
+                rows - 1, {.position = furthest, .rowHeight = rowHeight, .visibleRows = visible}))
                 << "row height " << rowHeight << ", client height " << clientHeight;
-            int end = ScrollIntoViewPosition(rows - 1, 0, rowHeight, visible, furthest);
-            EXPECT_TRUE(IsRowFullyVisible(rows - 1, end, rowHeight, visible)) << clientHeight;
+            int end = ScrollIntoViewPosition(
+                rows - 1,
+                {.position = 0, .rowHeight = rowHeight, .visibleRows = visible, .maxPosition = furthest});
+            EXPECT_TRUE(IsRowFullyVisible(rows - 1,
+                                          {.position = end, .rowHeight = rowHeight, .visibleRows = visible}))
+                << clientHeight;
             EXPECT_EQ(ScrollRequestPosition(ScrollRequest::kToEnd,
                                             {.line = rowHeight, .page = bar.page, .maxPosition = furthest}),
                       furthest);
@@ -102,7 +113,10 @@ class WheelTest : public testing::TestWithParam<WheelCase> {};
 // Rows 19 pixels, 10 visible rows, 30 rows: at most 380.
 TEST_P(WheelTest, Position) {
     const WheelCase& c = GetParam();
-    EXPECT_EQ(WheelScrollPosition(c.position, 19, c.lines, c.delta, 10, 380), c.expected);
+    EXPECT_EQ(
+        WheelScrollPosition({.position = c.position, .rowHeight = 19, .visibleRows = 10, .maxPosition = 380},
+                            {.lines = c.lines, .delta = c.delta}),
+        c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, WheelTest,
@@ -139,7 +153,9 @@ class IntoViewTest : public testing::TestWithParam<IntoViewCase> {};
 // Rows 19 pixels, 10 whole rows visible, at most 380.
 TEST_P(IntoViewTest, Position) {
     const IntoViewCase& c = GetParam();
-    EXPECT_EQ(ScrollIntoViewPosition(c.row, c.position, 19, 10, 380), c.expected);
+    EXPECT_EQ(ScrollIntoViewPosition(
+                  c.row, {.position = c.position, .rowHeight = 19, .visibleRows = 10, .maxPosition = 380}),
+              c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, IntoViewTest,
@@ -150,10 +166,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, IntoViewTest,
                                          IntoViewCase{29, 0, 380}, IntoViewCase{-1, 57, 57}));
 
 TEST(ListScrolling, FullyVisibleRows) {
-    EXPECT_TRUE(IsRowFullyVisible(3, 57, 19, 10));
-    EXPECT_TRUE(IsRowFullyVisible(12, 57, 19, 10));
-    EXPECT_FALSE(IsRowFullyVisible(13, 57, 19, 10));
-    EXPECT_FALSE(IsRowFullyVisible(2, 57, 19, 10));
+    const RowView view{.position = 57, .rowHeight = 19, .visibleRows = 10};
+    EXPECT_TRUE(IsRowFullyVisible(3, view));
+    EXPECT_TRUE(IsRowFullyVisible(12, view));
+    EXPECT_FALSE(IsRowFullyVisible(13, view));
+    EXPECT_FALSE(IsRowFullyVisible(2, view));
 }
 
 } // namespace
