@@ -11,7 +11,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # The programs write beside themselves (the diagnostics' settings and log): run a fresh copy, so
 # that the build's deliverable folder stays as the build made it.
 run="$root/build/windows/checker-run"
-rm -rf "$run"
+# shellcheck source=testbed/remove-tree.sh
+. "$root/testbed/remove-tree.sh"
+# An earlier copy goes, unless something is mounted inside it (then nothing is deleted).
+[ ! -e "$run" ] || remove_tree "$run"
 cp -r "$root/build/windows/deliverable" "$run"
 cd "$run"
 echo "Running a copy of the deliverable in $run (the diagnostics' log and settings stay there)." >&2

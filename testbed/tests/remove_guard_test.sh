@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The Wine 10 scripts never delete a folder while anything is mounted inside it, in this mount
+# The test bed's scripts never delete a folder while anything is mounted inside it, in this mount
 # namespace or another one (a recursive delete through a bind mount deletes the tree mounted there).
 # Needs root and unshare, as the test bed does.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# shellcheck source=testbed/wine10-common.sh
-. "$here/wine10-common.sh"
+# shellcheck source=testbed/remove-tree.sh
+. "$here/remove-tree.sh"
 fail() {
   echo "FAIL: $*"
   exit 1
@@ -23,7 +23,7 @@ echo keep >"$work/precious/file"
 
 # Mounted in this namespace: refused, from inside.
 unshare --mount -- bash -c '
-  . "$1/wine10-common.sh"
+  . "$1/remove-tree.sh"
   mount --bind "$2/precious" "$2/tree/mnt/deep"
   if remove_tree "$2/tree" 2>/dev/null; then echo "removed while mounted"; exit 1; fi
   [ -f "$2/tree/mnt/deep/file" ] || { echo "the mounted tree lost its file"; exit 1; }

@@ -11,8 +11,11 @@ eval "$("$here/testbed/wine-testbed" start)"
 base="$WINEPREFIX"
 # A copy per Wine version: a prefix once opened by Wine 10 is no longer one for Wine 8.
 [ "${VELKORA_WINE:-8}" = 8 ] || copy="$copy-wine$VELKORA_WINE"
+# shellcheck source=testbed/remove-tree.sh
+. "$here/testbed/remove-tree.sh"
 if [ ! -f "$copy/system.reg" ]; then
-  rm -rf "$copy"
+  # A copy left half made goes, unless something is mounted inside it.
+  [ ! -e "$copy" ] || remove_tree "$copy"
   mkdir -p "$(dirname "$copy")"
   cp -a "$base" "$copy"
 fi
