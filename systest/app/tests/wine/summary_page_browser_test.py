@@ -57,7 +57,7 @@ class Result:
         self.checked_at = checked_at
         self.instant = Instant(checked_at)
         self.severity = severity
-        self.checks = checks  # [(id, verdict)]
+        self.checks = checks  # [(id, verdict, counts for the summary)]
         self.caption = caption
         self.driver = driver
 
@@ -65,7 +65,9 @@ class Result:
         return CLASS_OF_SEVERITY.get(self.severity, "notJudged") if self.severity is not None else "notJudged"
 
     def Ids(self, verdict):
-        return {cid for cid, v in self.checks if v == verdict}
+        # A row that does not count for the summary (the closing note every run carries) is no
+        # failure or warning of the machine.
+        return {cid for cid, v, counts in self.checks if v == verdict and counts}
 
     def FailedIds(self):
         return self.Ids("notMet")
@@ -74,7 +76,7 @@ class Result:
         return self.Ids("warning") - self.FailedIds()
 
     def GraphicsVerdict(self):
-        verdicts = [v for cid, v in self.checks if cid in ("graphicsCard", "graphicsDriver")]
+        verdicts = [v for cid, v, _ in self.checks if cid in ("graphicsCard", "graphicsDriver")]
         return min(verdicts, key=GRAPHICS_RANK.__getitem__) if verdicts else "unknown"
 
 
@@ -111,7 +113,7 @@ def ReadDocument(path, order, unread):
         return None
     summary = doc.get("summary")
     severity = summary.get("severity") if isinstance(summary, dict) else None
-    checks = [(c["id"], c["verdict"]) for c in doc.get("checks") or []]
+    checks = [(c["id"], c["verdict"], c["countsForSummary"]) for c in doc.get("checks") or []]
     adapter = doc.get("graphicsAdapter") or {}
     return Result(path, order, name, checked_at, severity, checks, adapter.get("caption", ""),
                   adapter.get("driverVersion", ""))
@@ -130,14 +132,14 @@ def ReadTableText(text):
     return header, [dict(zip(header, (TableCellText(c) for c in row))) for row in rows[1:] if row]
 
 
-def ReadTable(path, first_order):
+def ReadTable(path, first_order, not_counting):
     with open(path, encoding="utf-8-sig", newline="") as f:
         header, rows = ReadTableText(f.read())
     check_ids = [c for c in header if c not in TABLE_FIELDS]
     results = []
     for i, row in enumerate(rows):
         severity = int(row["summarySeverity"]) if row.get("summarySeverity") else None
-        checks = [(cid, row[cid]) for cid in check_ids if row.get(cid)]
+        checks = [(cid, row[cid], cid not in not_counting) for cid in check_ids if row.get(cid)]
         results.append(Result(f"{path}:{i + 2}", first_order + i, row["computerName"], row["checkedAt"], severity,
                               checks, row.get("graphicsAdapter", ""), row.get("driverVersion", "")))
     return results
@@ -151,7 +153,9 @@ def Expected(folder, table):
         r = ReadDocument(os.path.join(folder, name), order, unread)
         if r:
             results.append(r)
-    results += ReadTable(table, len(names))
+    # A table has no countsForSummary: which checks do not count, the documents tell.
+    not_counting = {cid for r in results for cid, _, counts in r.checks if not counts}
+    results += ReadTable(table, len(names), not_counting)
     latest = {}
     for r in results:
         key = MachineKey(r.name)
