@@ -155,6 +155,7 @@ template void CListImpl<CListUserData>::OnHorizontalScroll(WORD);
 template void CListImpl<CListUserData>::OnMouseWheel(int);
 template int CListImpl<CListUserData>::VisibleRows() const;
 template void CListImpl<CListUserData>::ScrollRowIntoView(int);
+template RowView CListImpl<CListUserData>::CurrentRowView() const;
 template void CListImpl<CListUserData>::ScrollBandTowards(POINT);
 
 } // namespace Velkora

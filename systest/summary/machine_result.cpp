@@ -40,6 +40,14 @@ std::string_view NameOfVerdict(Verdict verdict) {
     return VerdictName(kSeverityNoVerdict);
 }
 
+std::string MachineKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return key;
+}
+
 std::size_t TableColumn(std::string_view name) {
     static const std::vector<std::string> columns = SharedTableColumns();
     return static_cast<std::size_t>(std::find(columns.begin(), columns.end(), name) - columns.begin());

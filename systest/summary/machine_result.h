@@ -38,6 +38,10 @@ MachineState StateOfSeverity(int severity);
 Verdict VerdictOfName(std::string_view name);
 std::string_view NameOfVerdict(Verdict verdict);
 
+// A computer name as machines are told apart: the same in any letter case (Windows keeps them in
+// capitals).
+std::string MachineKey(std::string_view name);
+
 // The column of the shared table of that name.
 std::size_t TableColumn(std::string_view name);
 

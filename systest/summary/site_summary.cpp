@@ -7,15 +7,6 @@
 namespace Velkora {
 namespace {
 
-// Computer names are the same in any letter case (Windows keeps them in capitals).
-std::string MachineKey(const std::string& name) {
-    std::string key = name;
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return key;
-}
-
 int CountVerdict(const MachineResult& machine, Verdict verdict) {
     return static_cast<int>(std::count_if(machine.checks.begin(), machine.checks.end(),
                                           [&](const CheckOutcome& c) { return c.verdict == verdict; }));

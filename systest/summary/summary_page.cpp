@@ -25,7 +25,7 @@ th, td { text-align: left; vertical-align: top; padding: .3em .6em; border-botto
 .bars th { width: 30%; font-weight: normal; } .bars td.chart { width: 45%; } .bars svg { width: 100%; height: 1.2em; }
 .failed { fill: #c62828; } .warned { fill: #e0a100; }
 .checks ul { margin: 0; padding-left: 1.1em; } .label { font-weight: bold; }
-.count { text-align: right; }
+.count { text-align: right; } .time { white-space: nowrap; }
 @media print { body { margin: 0; } h2 { break-after: avoid; } tr { break-inside: avoid; } }
 @media (forced-colors: active) { .failed, .warned { fill: CanvasText; } }
 )";

@@ -11,7 +11,7 @@ std::string BuildSummaryTable(const CSiteSummary& site, char separator) {
     for (const MachineResult& machine : site.Machines())
         rows.push_back(&machine);
     std::stable_sort(rows.begin(), rows.end(), [&](const MachineResult* a, const MachineResult* b) {
-        return a->Cell(name) < b->Cell(name);
+        return MachineKey(a->Cell(name)) < MachineKey(b->Cell(name));
     });
     // The header alone first, then each row as a table of ours would get it appended.
     std::string table = PlanTableAppend({}, 0, '\n', TableRecord{}, separator).bytes;

@@ -7,8 +7,8 @@
 
 namespace Velkora {
 
-// The whole file: byte-order mark, header and the rows by computer name; text that a spreadsheet
-// would take as a formula is guarded as in the shared table.
+// The whole file: byte-order mark, header and the rows by computer name (in any letter case); text that a
+// spreadsheet would take as a formula is guarded as in the shared table.
 std::string BuildSummaryTable(const CSiteSummary& site, char separator);
 
 } // namespace Velkora

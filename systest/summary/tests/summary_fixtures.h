@@ -19,7 +19,13 @@ inline RunSummary RunOf(std::initializer_list<Row> rows) {
     run.level = kSeverityMet;
     bool any = false;
     for (const Row& row : rows) {
-        run.entries.push_back({row.id, {row.severity, row.text, row.text}, {}, L"label", row.counts});
+        // Field by field: MinGW's GCC 12 takes a braced ResultRow{} temporary as "maybe uninitialized".
+        RunEntry entry{};
+        entry.id = row.id;
+        entry.result = {row.severity, row.text, row.text};
+        entry.label = L"label";
+        entry.counts = row.counts;
+        run.entries.push_back(std::move(entry));
         if (row.counts && (!any || row.severity < run.level))
             run.level = row.severity;
         any = any || row.counts;

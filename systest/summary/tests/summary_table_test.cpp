@@ -17,7 +17,8 @@ TEST(SummaryTable, TheLatestRunOfEveryMachineByNameAsOurTable) {
     CSiteSummary site;
     for (auto [name, at, run] : {std::tuple{L"WS-B", LocalDateTime{2026, 12, 2}, &newer},
                                  std::tuple{L"=WS-A", LocalDateTime{2026, 12, 1}, &older},
-                                 std::tuple{L"WS-B", LocalDateTime{2026, 12, 1}, &older}})
+                                 std::tuple{L"WS-B", LocalDateTime{2026, 12, 1}, &older},
+                                 std::tuple{L"ws-a0", LocalDateTime{2026, 12, 1}, &older}})
         site.Add(std::get<MachineResult>(ReadResultDocument(Document(name, at, *run), "x.json")));
     for (char separator : {',', ';'}) {
         const std::string table = BuildSummaryTable(site, separator);
@@ -28,18 +29,19 @@ TEST(SummaryTable, TheLatestRunOfEveryMachineByNameAsOurTable) {
                   0u);
         EXPECT_NE(table.find("\r\n'=WS-A" + std::string(1, separator)), std::string::npos)
             << "guarded as a formula";
-        // Read back as the shared table is: two rows, the newer run of WS-B.
+        // Read back as the shared table is: a row per machine, the newer run of WS-B.
         std::vector<MachineResult> rows;
         ReadResultTable(
             table, "t.csv", [&](MachineResult r) { rows.push_back(std::move(r)); },
             [](SkippedInput s) { ADD_FAILURE() << s.source; });
-        ASSERT_EQ(rows.size(), 2u);
+        ASSERT_EQ(rows.size(), 3u);
         EXPECT_EQ(rows[0].Cell(0), "=WS-A");
-        EXPECT_EQ(rows[1].Cell(0), "WS-B");
-        EXPECT_EQ(rows[1].Cell(TableColumn("checkedAt")), "2026-12-02T00:00:00Z");
-        EXPECT_EQ(rows[1].state, MachineState::kReady);
-        for (std::size_t column = 0; column < rows[1].cells.size(); ++column)
-            EXPECT_EQ(rows[1].cells[column].text, site.Machines()[0].cells[column].text) << column;
+        EXPECT_EQ(rows[1].Cell(0), "ws-a0") << "names in any letter case";
+        EXPECT_EQ(rows[2].Cell(0), "WS-B");
+        EXPECT_EQ(rows[2].Cell(TableColumn("checkedAt")), "2026-12-02T00:00:00Z");
+        EXPECT_EQ(rows[2].state, MachineState::kReady);
+        for (std::size_t column = 0; column < rows[2].cells.size(); ++column)
+            EXPECT_EQ(rows[2].cells[column].text, site.Machines()[0].cells[column].text) << column;
     }
 }
 
