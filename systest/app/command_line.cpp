@@ -83,6 +83,19 @@ std::optional<std::wstring> SummaryRefusal(const CommandLineOptions& o) {
     return SameFileRefusal(o);
 }
 
+// The option's path, for the options that name a file.
+std::optional<std::wstring>* PathOption(CommandLineOptions& o, const std::wstring& name) {
+    if (name == L"report")
+        return &o.reportPath;
+    if (name == L"json")
+        return &o.jsonPath;
+    if (name == L"csv")
+        return &o.csvPath;
+    if (name == L"html")
+        return &o.htmlPath;
+    return nullptr;
+}
+
 } // namespace
 
 CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
@@ -119,22 +132,10 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
             o.silent = true;
         } else if (name == L"verbosevideo") {
             o.verboseVideo = true;
-        } else if (name == L"report") {
-            if (o.reportPath)
-                return fail(L"-report is given twice");
-            o.reportPath = args[++i];
-        } else if (name == L"json") {
-            if (o.jsonPath)
-                return fail(L"-json is given twice");
-            o.jsonPath = args[++i];
-        } else if (name == L"csv") {
-            if (o.csvPath)
-                return fail(L"-csv is given twice");
-            o.csvPath = args[++i];
-        } else if (name == L"html") {
-            if (o.htmlPath)
-                return fail(L"-html is given twice");
-            o.htmlPath = args[++i];
+        } else if (std::optional<std::wstring>* path = PathOption(o, name)) {
+            if (*path)
+                return fail(L"-" + name + L" is given twice");
+            *path = args[++i];
         } else if (name == L"summary") {
             if (o.summary)
                 return fail(L"-summary is given twice");

@@ -40,8 +40,8 @@ std::string_view NameOfVerdict(Verdict verdict) {
     return VerdictName(kSeverityNoVerdict);
 }
 
-std::string MachineKey(std::string_view name) {
-    std::string key(name);
+std::string UpperAscii(std::string_view text) {
+    std::string key(text);
     for (char& c : key)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');

@@ -38,9 +38,14 @@ MachineState StateOfSeverity(int severity);
 Verdict VerdictOfName(std::string_view name);
 std::string_view NameOfVerdict(Verdict verdict);
 
+// Letters a to z as capitals, other bytes as they are: computer names, file name endings.
+std::string UpperAscii(std::string_view text);
+
 // A computer name as machines are told apart: the same in any letter case (Windows keeps them in
 // capitals).
-std::string MachineKey(std::string_view name);
+inline std::string MachineKey(std::string_view name) {
+    return UpperAscii(name);
+}
 
 // The column of the shared table of that name.
 std::size_t TableColumn(std::string_view name);

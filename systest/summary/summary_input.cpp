@@ -7,13 +7,7 @@ namespace Velkora {
 namespace {
 
 bool EndsWithCsv(const std::string& source) {
-    if (source.size() < 4)
-        return false;
-    std::string end = source.substr(source.size() - 4);
-    for (char& c : end)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return end == ".csv";
+    return source.size() >= 4 && UpperAscii(std::string_view(source).substr(source.size() - 4)) == ".CSV";
 }
 
 } // namespace

@@ -126,6 +126,62 @@ TEST(CommandLine, TheSharedTableIsWaitedForAsLongAsTheRunMayTake) {
     EXPECT_EQ(options.csvPath, L"C:\\work\\t.csv");
 }
 
+TEST(CommandLine, ASummaryTakesItsInputsUpToTheNextOption) {
+    CommandLineParse p =
+        ParseCommandLine({L"/Summary", L"\\\\server\\results", L"fleet.csv", L"a.json", L"-HTML",
+                          L"site.html", L"-accepteula", L"-silent", L"-csv", L"l.csv"});
+    ASSERT_TRUE(p.ok) << std::string(p.error.begin(), p.error.end());
+    EXPECT_TRUE(p.options.summary);
+    EXPECT_EQ(p.options.summaryInputs,
+              (std::vector<std::wstring>{L"\\\\server\\results", L"fleet.csv", L"a.json"}));
+    EXPECT_EQ(p.options.htmlPath, L"site.html");
+    EXPECT_EQ(p.options.csvPath, L"l.csv");
+    EXPECT_TRUE(HasUnattendedOptions(p.options));
+    EXPECT_TRUE(ParseCommandLine({L"-silent", L"-summary", L"a.json", L"-html", L"-"}).ok)
+        << "-silent needs no -accepteula where nothing would be shown";
+
+    // Inputs and outputs are the caller's paths, made full; two spellings of one file show then.
+    CommandLineOptions options = ParseCommandLine({L"-summary", L"site.csv", L"-html", L"s.html"}).options;
+    EXPECT_EQ(ResolveOutputPaths(options, [](const std::wstring& p) { return L"C:\\work\\" + p; }),
+              std::nullopt);
+    EXPECT_EQ(options.summaryInputs, std::vector<std::wstring>{L"C:\\work\\site.csv"});
+    EXPECT_EQ(options.htmlPath, L"C:\\work\\s.html");
+    options =
+        ParseCommandLine({L"-summary", L"site.csv", L"-html", L"s.html", L"-csv", L".\\SITE.CSV"}).options;
+    EXPECT_NE(ResolveOutputPaths(options,
+                                 [](const std::wstring& p) {
+                                     return L"C:\\work\\" + (p.rfind(L".\\", 0) == 0 ? p.substr(2) : p);
+                                 }),
+              std::nullopt)
+        << "the summary's table would replace the site's own";
+}
+
+TEST(CommandLine, RefusesSummaryLinesThatCannotWork) {
+    const std::vector<std::vector<std::wstring>> bad = {
+        {L"-summary", L"-html", L"s.html"},                                  // no input
+        {L"-summary", L"a.json"},                                            // no page
+        {L"-html", L"s.html"},                                               // a page without a summary
+        {L"-summary", L"a.json", L"-html"},                                  // no path for the page
+        {L"-summary", L"a.json", L"-html", L"s.html", L"-report", L"r.txt"}, // no check runs
+        {L"-summary", L"a.json", L"-html", L"s.html", L"-json", L"r.json"},
+        {L"-summary", L"a.json", L"-html", L"s.html", L"-timeout", L"5"},
+        {L"-summary", L"a.json", L"-html", L"s.html", L"-verbosevideo"},
+        {L"-summary", L"a.json", L"-html", L"-", L"-csv", L"-"}, // both on standard output
+        {L"-summary", L"a.json", L"-html", L"s.html", L"-csv", L"S.HTML"},
+        {L"-summary", L"a.json", L"-html", L"A.JSON"}, // an input overwritten
+        {L"-summary", L"fleet.csv", L"-html", L"s.html", L"-csv", L"fleet.csv"},
+        {L"-summary", L"a.json", L"-html", L"s.html", L"-summary", L"b.json"},
+        {L"-summary", L"a.json", L"-html", L"s.html", L"-html", L"t.html"},
+        {L"-summary", L"a.json", L"stray", L"-html", L"s.html", L"-bogus"},
+    };
+    for (const auto& args : bad) {
+        CommandLineParse p = ParseCommandLine(args);
+        EXPECT_FALSE(p.ok) << args.size() << " words, the last "
+                           << std::string(args.back().begin(), args.back().end());
+        EXPECT_FALSE(p.error.empty());
+    }
+}
+
 TEST(CommandLine, TimeoutDefaultsToTwoMinutesOnlyWhenSilent) {
     EXPECT_EQ(EffectiveTimeout(ParseCommandLine({L"-accepteula", L"-silent"}).options), 120);
     EXPECT_EQ(EffectiveTimeout(ParseCommandLine({L"-accepteula"}).options), std::nullopt);
