@@ -33,6 +33,12 @@ std::optional<std::wstring> SameFileRefusal(const CommandLineOptions& o) {
         return L"-report and -json name the same file";
     if (SameFile(o.reportPath, o.csvPath) || SameFile(o.jsonPath, o.csvPath))
         return L"-csv names the same file as -report or -json";
+    if (SameFile(o.htmlPath, o.csvPath))
+        return L"-html and -csv name the same file";
+    // The summary's table must never replace the shared table it was made from.
+    for (const std::wstring& input : o.summaryInputs)
+        if (SameFile(input, o.htmlPath) || SameFile(input, o.csvPath))
+            return L"an output of -summary names one of its inputs: " + input;
     return std::nullopt;
 }
 
@@ -46,7 +52,7 @@ bool IsHelpOption(const std::wstring& name) {
 
 bool IsNewOption(const std::wstring& name) {
     return name == L"accepteula" || name == L"silent" || name == L"report" || name == L"json" ||
-           name == L"csv" || name == L"timeout";
+           name == L"csv" || name == L"timeout" || name == L"summary" || name == L"html";
 }
 
 std::optional<int> ParseSeconds(const std::wstring& text) {
@@ -61,6 +67,20 @@ std::optional<int> ParseSeconds(const std::wstring& text) {
     if (value < 1)
         return std::nullopt;
     return std::min(value, kMaxTimeoutSeconds);
+}
+
+// What a summary's command line cannot hold. No check runs, so the options of a check are refused
+// rather than ignored; -silent and -accepteula are harmless (nothing is shown anyway).
+std::optional<std::wstring> SummaryRefusal(const CommandLineOptions& o) {
+    if (o.summaryInputs.empty())
+        return L"-summary needs at least one result document, folder or results table";
+    if (!o.htmlPath)
+        return L"-summary needs -html PATH for its page";
+    if (o.reportPath || o.jsonPath || o.timeoutSeconds || o.verboseVideo)
+        return L"-summary runs no check: -report, -json, -timeout and -verbosevideo do not go with it";
+    if (ToStandardOutput(o.htmlPath) && ToStandardOutput(o.csvPath))
+        return L"-html and -csv cannot both write to standard output";
+    return SameFileRefusal(o);
 }
 
 } // namespace
@@ -89,7 +109,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
     CommandLineOptions& o = parse.options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::wstring name = OptionName(args[i]);
-        bool takesValue = name == L"report" || name == L"json" || name == L"csv" || name == L"timeout";
+        bool takesValue =
+            name == L"report" || name == L"json" || name == L"csv" || name == L"timeout" || name == L"html";
         if (takesValue && (i + 1 >= args.size() || args[i + 1].empty()))
             return fail(L"the option " + args[i] + L" needs a value");
         if (name == L"accepteula") {
@@ -110,6 +131,17 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
             if (o.csvPath)
                 return fail(L"-csv is given twice");
             o.csvPath = args[++i];
+        } else if (name == L"html") {
+            if (o.htmlPath)
+                return fail(L"-html is given twice");
+            o.htmlPath = args[++i];
+        } else if (name == L"summary") {
+            if (o.summary)
+                return fail(L"-summary is given twice");
+            o.summary = true;
+            // Its inputs are the words up to the next option.
+            while (i + 1 < args.size() && OptionName(args[i + 1]).empty())
+                o.summaryInputs.push_back(args[++i]);
         } else if (name == L"timeout") {
             if (o.timeoutSeconds)
                 return fail(L"-timeout is given twice");
@@ -121,6 +153,10 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
             return fail(L"unknown option " + args[i]);
         }
     }
+    if (o.summary)
+        return SummaryRefusal(o) ? fail(*SummaryRefusal(o)) : parse;
+    if (o.htmlPath)
+        return fail(L"-html belongs to -summary");
     if (o.silent && !o.acceptEula)
         return fail(L"-silent requires -accepteula");
     if (ToStandardOutput(o.reportPath) && ToStandardOutput(o.jsonPath))
@@ -133,17 +169,24 @@ CommandLineParse ParseCommandLine(const std::vector<std::wstring>& args) {
 }
 
 bool HasUnattendedOptions(const CommandLineOptions& o) {
-    return o.acceptEula || o.silent || o.reportPath || o.jsonPath || o.csvPath || o.timeoutSeconds;
+    return o.acceptEula || o.silent || o.reportPath || o.jsonPath || o.csvPath || o.timeoutSeconds ||
+           o.summary || o.htmlPath;
 }
 
 std::optional<std::wstring> ResolveOutputPaths(CommandLineOptions& options, const PathResolver& resolve) {
-    for (std::optional<std::wstring>* path : {&options.reportPath, &options.jsonPath, &options.csvPath}) {
-        if (!*path || IsStandardOutputTarget(**path))
-            continue;
-        std::wstring full = resolve(**path);
+    auto resolveOne = [&](std::wstring& path) {
+        if (IsStandardOutputTarget(path))
+            return;
+        std::wstring full = resolve(path);
         if (!full.empty())
-            **path = std::move(full);
-    }
+            path = std::move(full);
+    };
+    for (std::optional<std::wstring>* path :
+         {&options.reportPath, &options.jsonPath, &options.csvPath, &options.htmlPath})
+        if (*path)
+            resolveOne(**path);
+    for (std::wstring& input : options.summaryInputs)
+        resolveOne(input);
     return SameFileRefusal(options);
 }
 

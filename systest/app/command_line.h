@@ -29,6 +29,11 @@ struct CommandLineOptions {
     std::optional<std::wstring> jsonPath;   // "-" is standard output
     std::optional<std::wstring> csvPath;    // the shared results table a row is appended to; "-" too
     std::optional<int> timeoutSeconds;      // no value: wait without limit
+    // -summary: no check runs; the results given (documents, folders of them, results tables)
+    // become one overview page (-html) and, with -csv, one table of the latest runs.
+    bool summary = false;
+    std::vector<std::wstring> summaryInputs;
+    std::optional<std::wstring> htmlPath;
 };
 
 struct CommandLineParse {
@@ -40,6 +45,8 @@ struct CommandLineParse {
 inline constexpr wchar_t kUsageLine[] =
     L"Usage: VelkoraSysTest [-accepteula] [-silent] [-report PATH|-] [-json PATH|-] [-csv PATH|-] "
     L"[-timeout SECONDS] [-verbosevideo]";
+inline constexpr wchar_t kSummaryUsageLine[] =
+    L"       VelkoraSysTest -summary INPUT... -html PATH [-csv PATH]";
 
 // args: the words after the program name. A request for help wins over everything else on the
 // line, so that "-help" always answers, even beside words that would be refused.

@@ -17,6 +17,10 @@ constexpr wchar_t kBuiltInBody[] =
     L"  -report PATH|-     write the report (UTF-8 with byte-order mark); - is standard output\r\n"
     L"  -json PATH|-       write the result document (UTF-8); - is standard output\r\n"
     L"  -csv PATH|-        add a row to a results table that many machines share; - is standard output\r\n"
+    L"                     (with -summary: write the latest row of every machine as one table)\r\n"
+    L"  -summary INPUT...  no check: one overview page of many results (documents, folders of them, "
+    L"tables)\r\n"
+    L"  -html PATH         with -summary: the page to write\r\n"
     L"  -timeout SECONDS   the longest wait for the graphics test (Zentoli.exe); 120 when silent\r\n"
     L"  -verbosevideo      show the graphics checks' intermediate values\r\n"
     L"  -?, -h, -help      show this text and end with 0\r\n"
@@ -26,6 +30,7 @@ constexpr wchar_t kBuiltInBody[] =
     L"  12        silent run: warnings\r\n"
     L"  13, 14    silent run: requirements met\r\n"
     L"  16        silent run: nothing could be judged\r\n"
+    L"  0         -summary: the page was written\r\n"
     L"  3         bad command line\r\n"
     L"  5         an output could not be written\r\n"
     L"  6         the check failed inside the program\r\n"
@@ -37,7 +42,7 @@ constexpr wchar_t kBuiltInBody[] =
 std::wstring HelpText(const std::wstring& translated) {
     if (!translated.empty())
         return translated;
-    return std::wstring(kUsageLine) + L"\r\n\r\n" + kBuiltInBody;
+    return std::wstring(kUsageLine) + L"\r\n" + kSummaryUsageLine + L"\r\n\r\n" + kBuiltInBody;
 }
 
 } // namespace Velkora

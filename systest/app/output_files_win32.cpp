@@ -79,12 +79,6 @@ std::optional<std::string> ReportBytes(const std::wstring& reportText) {
     return bytes;
 }
 
-char UserListSeparator() {
-    wchar_t separator[8] = {};
-    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SLIST, separator, 8);
-    return TableSeparatorFor(length > 1 ? std::wstring_view(separator, length - 1) : std::wstring_view());
-}
-
 bool Refused(const wchar_t* what, const std::wstring& target, DWORD error) {
     std::wstring where = IsStandardOutputTarget(target) ? L"standard output" : target;
     WriteErrorLine(std::wstring(L"VelkoraSysTest: the ") + what + L" could not be written to " + where +
@@ -93,6 +87,12 @@ bool Refused(const wchar_t* what, const std::wstring& target, DWORD error) {
 }
 
 } // namespace
+
+char UserListSeparator() {
+    wchar_t separator[8] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SLIST, separator, 8);
+    return TableSeparatorFor(length > 1 ? std::wstring_view(separator, length - 1) : std::wstring_view());
+}
 
 bool WriteReportOutput(const std::wstring& target, const std::wstring& reportText) {
     DWORD error = 0;
@@ -109,20 +109,24 @@ bool WriteReportOutput(const std::wstring& target, const std::wstring& reportTex
 }
 
 bool WriteJsonOutput(const std::wstring& target, const std::string& json) {
+    return WriteTextOutput(target, json, L"result document");
+}
+
+bool WriteTextOutput(const std::wstring& target, const std::string& bytes, const wchar_t* what) {
     DWORD error = 0;
     if (IsStandardOutputTarget(target)) {
         std::wstring text;
-        // The document is UTF-8 of our own making, and the text is only the console's view of it:
+        // The text is UTF-8 of our own making, and the wide text is only the console's view of it:
         // the bytes are what a pipe or file gets.
-        (void)MultiByteToWide(kCodePageUtf8, json, text);
-        if (WriteStandardOutput(json, text))
+        (void)MultiByteToWide(kCodePageUtf8, bytes, text);
+        if (WriteStandardOutput(bytes, text))
             return true;
-        return Refused(L"result document", target, GetLastError());
+        return Refused(what, target, GetLastError());
     }
     if (ReplaceWhole(
-            target, [&](const std::wstring& path) { return WriteBytesFile(path, json); }, error))
+            target, [&](const std::wstring& path) { return WriteBytesFile(path, bytes); }, error))
         return true;
-    return Refused(L"result document", target, error);
+    return Refused(what, target, error);
 }
 
 bool WriteTableRowOutput(const std::wstring& target, const TableRecord& record, int waitSeconds) {

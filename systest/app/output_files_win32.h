@@ -15,6 +15,12 @@ namespace Velkora {
 // UTF-8 text as it is. False, after a line on standard error, when it could not be written.
 [[nodiscard]] bool WriteJsonOutput(const std::wstring& target, const std::string& json);
 
+// Bytes of UTF-8 text as they are, whole or not at all; `what` names them on standard error.
+[[nodiscard]] bool WriteTextOutput(const std::wstring& target, const std::string& bytes, const wchar_t* what);
+
+// The separator a new table gets: the user's list separator, where tables can be split at it.
+char UserListSeparator();
+
 // Appends the run's row to the shared results table (made with its header when new or empty);
 // unlike the report and the document, the file is added to, never replaced. Other writers are
 // waited for up to waitSeconds. False, after a line on standard error, when the row was not added.

@@ -20,6 +20,7 @@
 #include "run_exit_code.h"
 #include "run_guard.h"
 #include "run_with_progress_win32.h"
+#include "site_summary_run_win32.h"
 #include "standard_streams_win32.h"
 #include "stderr_message_boxes_win32.h"
 #include "system_check_suite_win32.h"
@@ -195,7 +196,13 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     if (!parse.ok) {
         WriteErrorLine(L"VelkoraSysTest: " + parse.error);
         WriteErrorLine(kUsageLine);
+        WriteErrorLine(kSummaryUsageLine);
         return kExitBadCommandLine;
+    }
+    if (parse.options.summary) {
+        LimitDllSearchToSystemFolder();
+        return RunGuarded([&] { return RunSiteSummary(instance, parse.options); },
+                          [](const std::wstring& message) { WriteErrorLine(message); });
     }
     CComInitializer com(COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};

@@ -121,4 +121,66 @@ inline constexpr TextId kTextGraphicsWithoutDesktop = 1114;
 // What "-?" shows: the usage line, the options and exit codes, lines ended by CR LF.
 inline constexpr TextId kTextHelp = 1120;
 
+// The overview of a site's results (-summary): the name of each check.
+inline constexpr TextId kTextCheckNameOperatingSystem = 1130;
+inline constexpr TextId kTextCheckNameProcessor = 1131;
+inline constexpr TextId kTextCheckNameMemory = 1132;
+inline constexpr TextId kTextCheckNameDiskSpace = 1133;
+inline constexpr TextId kTextCheckNameScreen = 1134;
+inline constexpr TextId kTextCheckNameVideoMemory = 1135;
+inline constexpr TextId kTextCheckNameGraphicsCard = 1136;
+inline constexpr TextId kTextCheckNameGraphicsDriver = 1137;
+inline constexpr TextId kTextCheckNameAdaptersIdentical = 1138;
+inline constexpr TextId kTextCheckNameListReplaced = 1139;
+inline constexpr TextId kTextCheckNameClosingNote = 1140;
+inline constexpr TextId kTextCheckNameDiagnosticsTimeout = 1141;
+inline constexpr TextId kTextCheckNameDiagnosticsNotStarted = 1142;
+inline constexpr TextId kTextCheckNameDiagnosticsEndedAbnormally = 1143;
+inline constexpr TextId kTextCheckNameAdapterNotIdentified = 1144;
+inline constexpr TextId kTextCheckNameOperatingSystemNotIdentified = 1145;
+inline constexpr TextId kTextCheckNameCardListNotRead = 1146;
+inline constexpr TextId kTextCheckNameGraphicsWithoutDesktop = 1147;
+// The page. F: product name.
+inline constexpr TextId kTextSitePageTitle = 1150;
+inline constexpr TextId kTextSiteMachines = 1151; // F: the number of machines
+inline constexpr TextId kTextSiteReady = 1152;
+inline constexpr TextId kTextSiteWarnings = 1153;
+inline constexpr TextId kTextSiteNotReady = 1154;
+inline constexpr TextId kTextSiteNotJudged = 1155;
+inline constexpr TextId kTextSiteChecksHeading = 1156;
+inline constexpr TextId kTextSiteFailed = 1157; // F: a number of machines
+inline constexpr TextId kTextSiteWarned = 1158; // F: a number of machines
+inline constexpr TextId kTextSiteAttentionHeading = 1159;
+inline constexpr TextId kTextSiteComputer = 1160;
+inline constexpr TextId kTextSiteCheckedAt = 1161;
+inline constexpr TextId kTextSiteState = 1162;
+inline constexpr TextId kTextSiteChecks = 1163;
+inline constexpr TextId kTextSiteGraphicsHeading = 1164;
+inline constexpr TextId kTextSiteGraphicsCard = 1165;
+inline constexpr TextId kTextSiteDriverVersion = 1166;
+inline constexpr TextId kTextSiteMachineCount = 1167;
+inline constexpr TextId kTextSiteVerdict = 1168;
+inline constexpr TextId kTextSiteVersionsHeading = 1169;
+inline constexpr TextId kTextSiteCheckerVersion = 1170;
+inline constexpr TextId kTextSiteUnreadMany = 1171; // F: the number of inputs
+inline constexpr TextId kTextSiteUnreadOne = 1172;
+inline constexpr TextId kTextSiteNoResults = 1173;
+inline constexpr TextId kTextSiteNoAttention = 1174;
+inline constexpr TextId kTextSiteNoChecks = 1175;
+inline constexpr TextId kTextSiteUnknown = 1176; // a card, driver or version that was not known
+// Verdict words of a check.
+inline constexpr TextId kTextSiteNotMet = 1177;
+inline constexpr TextId kTextSiteWarning = 1178;
+inline constexpr TextId kTextSiteMet = 1179;
+inline constexpr TextId kTextSiteNoVerdict = 1180;
+// Why an input was skipped.
+inline constexpr TextId kTextSiteNotOpened = 1181;
+inline constexpr TextId kTextSiteNotJson = 1182;
+inline constexpr TextId kTextSiteNotOurs = 1183;
+inline constexpr TextId kTextSiteSchemaVersion = 1184; // F: the version
+inline constexpr TextId kTextSiteIncomplete = 1185;
+inline constexpr TextId kTextSiteNotTable = 1186;
+inline constexpr TextId kTextSiteRowMalformed = 1187;
+inline constexpr TextId kTextSiteTooLarge = 1188;
+
 } // namespace Velkora
