@@ -6,7 +6,9 @@
 # then the two programs alternate for ROUNDS rounds, with the files in the page cache after the
 # first read, so that both ratios compare runs made under the same load.
 #   scripts/bench-summary.sh [ROUNDS] [FILES]    ROUNDS default 7, FILES default 10000
-# Time: wall time of the whole run (Wine's start of the process included), from the shell's side.
+# Time: wall time of the whole run (Wine's start of the process included), from the shell's side;
+# beside it the process's own CPU time, which leaves out the Wine server's work for its calls
+# (opening and listing files go through the server): wall minus CPU is mostly that waiting.
 # Memory: under Wine each Windows process is one Unix process (the wine loader execs into it), so
 # the kernel's accounting of that process is the program's peak working set: the maximum resident
 # set size that wait4() reports for the finished child (the timeout wrapper and the wine process
@@ -36,8 +38,9 @@ html="$(winepath -w "$work/pages/summary.html")"
 csv="$(winepath -w "$work/pages/summary.csv")"
 bytes=$(find "$work/documents" -maxdepth 1 -name '*.json' -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')
 
-# measured_run PROGRAM [ARGS...]: one line "seconds peak-KiB exit-code"; standard output to
-# the file "out" in the current folder.
+# measured_run PROGRAM [ARGS...]: one line "seconds peak-KiB exit-code cpu-seconds" (user and
+# system time of the process; the Wine server's share of its calls is not in it); standard
+# output to the file "out" in the current folder.
 measured_run() {
   python3 - "$@" <<'EOF'
 import os, subprocess, sys, time
@@ -47,7 +50,8 @@ with open("out", "wb") as out:
                              stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
     _, status, usage = os.wait4(child.pid, 0)
     seconds = time.monotonic() - start
-print(f"{seconds:.4f} {usage.ru_maxrss} {os.waitstatus_to_exitcode(status)}")
+cpu = usage.ru_utime + usage.ru_stime
+print(f"{seconds:.4f} {usage.ru_maxrss} {os.waitstatus_to_exitcode(status)} {cpu:.4f}")
 EOF
 }
 floor_run() { (cd "$work" && measured_run "$floor" "$documents"); }
@@ -68,20 +72,21 @@ floor_run >/dev/null
 summary_run >/dev/null
 start_run >/dev/null
 
+load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 floor_times=() floor_peaks=() summary_times=() summary_peaks=() start_times=() start_peaks=()
-floor_codes="" summary_codes="" start_codes=""
+floor_cpu=() summary_cpu=() start_cpu=() floor_codes="" summary_codes="" start_codes=""
 for round in $(seq "$runs"); do
-  read -r t p c < <(floor_run)
-  floor_times+=("$t") floor_peaks+=("$p") floor_codes+=" $c"
-  read -r t p c < <(summary_run)
-  summary_times+=("$t") summary_peaks+=("$p") summary_codes+=" $c"
-  read -r t p c < <(start_run)
-  start_times+=("$t") start_peaks+=("$p") start_codes+=" $c"
+  read -r t p c u < <(floor_run)
+  floor_times+=("$t") floor_peaks+=("$p") floor_cpu+=("$u") floor_codes+=" $c"
+  read -r t p c u < <(summary_run)
+  summary_times+=("$t") summary_peaks+=("$p") summary_cpu+=("$u") summary_codes+=" $c"
+  read -r t p c u < <(start_run)
+  start_times+=("$t") start_peaks+=("$p") start_cpu+=("$u") start_codes+=" $c"
   printf 'round %d of %d done\r' "$round" "$runs" >&2
 done
 echo >&2
 
-echo "== $made ($(date -u '+%F %T') UTC; load average $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "== $made ($(date -u '+%F %T') UTC; load average before $load_before, after $(cut -d' ' -f1-3 /proc/loadavg))"
 echo "floor says: $(tr -d '\r' <"$work/out")"
 echo "== Wall times, medians of $runs alternating rounds"
 echo "$floor_codes" >"$work/code"
@@ -94,6 +99,9 @@ floor_median=$(median "${floor_times[@]}")
 summary_median=$(median "${summary_times[@]}")
 awk -v a="$summary_median" -v b="$floor_median" \
   'BEGIN { r = a / b; printf "%-44s%6.2fx  (target <= 3x: %s)\n", "summary / floor", r, r <= 3 ? "met" : "NOT met" }'
+
+printf '%-44s%s\n' "CPU time of the process, medians" \
+  "floor $(median "${floor_cpu[@]}") s, summary $(median "${summary_cpu[@]}") s, empty folder $(median "${start_cpu[@]}") s"
 
 echo "== Peak resident set (kernel's max RSS of the Wine process), medians"
 floor_peak=$(median "${floor_peaks[@]}")
