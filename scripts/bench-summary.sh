@@ -3,14 +3,17 @@
 # documents (VelkoraSysTest.exe -summary FOLDER -html PATH -csv PATH) beside its floor, a program
 # that only lists the same folder and reads each file whole, as the summary does. The documents
 # are made once (systest/bench/make_result_documents.py, seeded: the same bytes on every run);
-# then the two programs alternate for ROUNDS rounds, with the files in the page cache after the
-# first read, so that both ratios compare runs made under the same load.
+# then the floor, the summary and the summary of an empty folder (the program's start and end)
+# alternate for ROUNDS rounds, with the files in the page cache after the first read, so that
+# the ratios compare runs made under the same load. The page's totals are compared with what
+# the generator made, so that a fast run that skipped work shows.
 #   scripts/bench-summary.sh [ROUNDS] [FILES]    ROUNDS default 7, FILES default 10000
 # Time: wall time of the whole run (Wine's start of the process included), from the shell's side;
 # beside it the process's own CPU time, which leaves out the Wine server's work for its calls
 # (opening and listing files go through the server): wall minus CPU is mostly that waiting.
-# Memory: under Wine each Windows process is one Unix process (the wine loader execs into it), so
-# the kernel's accounting of that process is the program's peak working set: the maximum resident
+# Memory: under Wine each Windows process is one Unix process (the wine loader execs into it; the
+# floor reading one 200 MB file peaks at 204 MiB), so the kernel's accounting of that process is
+# the program's peak working set: the maximum resident
 # set size that wait4() reports for the finished child (the timeout wrapper and the wine process
 # it waited for; the largest of them). The Wine server and the services run on in processes of
 # their own, started before the first measured run, and are not counted. The resident set
