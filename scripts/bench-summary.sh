@@ -13,12 +13,12 @@
 # (opening and listing files go through the server): wall minus CPU is mostly that waiting.
 # Memory: under Wine each Windows process is one Unix process (the wine loader execs into it; the
 # floor reading one 200 MB file peaks at 204 MiB), so the kernel's accounting of that process is
-# the program's peak working set: the maximum resident
-# set size that wait4() reports for the finished child (the timeout wrapper and the wine process
-# it waited for; the largest of them). The Wine server and the services run on in processes of
-# their own, started before the first measured run, and are not counted. The resident set
-# includes what Wine itself maps (its DLLs, the loader, the heap of its start-up); the floor's
-# peak shows that baseline, as the floor holds no more than one file at a time.
+# the program's peak working set: the maximum resident set size that wait4() reports for the
+# finished child (the timeout wrapper and the wine process it waited for; the largest of them).
+# The Wine server and the services run on in processes of their own, started before the first
+# measured run, and are not counted. The resident set includes what Wine itself maps (its DLLs,
+# the loader, the heap of its start-up); the floor's peak shows that baseline, as the floor holds
+# no more than one file at a time, and the empty folder's shows the program's own.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-7}"
