@@ -15,11 +15,6 @@ TableCell Number(std::int64_t value) {
     return {std::to_string(value), true};
 }
 
-// Characters with which a spreadsheet begins a formula (or a cell that runs into the next).
-bool StartsLikeAFormula(std::string_view text) {
-    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
-}
-
 std::string Joined(const std::vector<std::string>& fields, char separator) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -36,6 +31,10 @@ std::string_view FirstLine(std::string_view text) {
 }
 
 } // namespace
+
+bool StartsLikeAFormula(std::string_view text) {
+    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
 
 std::vector<std::string> SharedTableColumns() {
     std::vector<std::string> columns{std::string(kFirstTableColumn),

@@ -26,6 +26,9 @@ std::vector<std::string> SharedTableColumns();
 // The cells of a run; a check without a row has no cell (its column stays empty).
 TableRecord SharedTableRecord(const ResultDocument& document);
 
+// Whether a spreadsheet would begin a formula (or a cell that runs into the next) with this text.
+bool StartsLikeAFormula(std::string_view text);
+
 // A cell as the file holds it: text that a spreadsheet would take as a formula gets a leading
 // apostrophe; a cell holding the separator, a quote or a line break is quoted (RFC 4180).
 std::string TableField(const TableCell& cell, char separator);

@@ -14,8 +14,7 @@ std::string_view WithoutByteOrderMark(std::string_view bytes) {
 
 // The writer guards text that a spreadsheet would take as a formula with an apostrophe.
 std::string Unguarded(std::string text) {
-    if (text.size() >= 2 && text[0] == '\'' &&
-        std::string_view("=+-@\t\r").find(text[1]) != std::string_view::npos)
+    if (text.size() >= 2 && text[0] == '\'' && StartsLikeAFormula(std::string_view(text).substr(1)))
         text.erase(0, 1);
     return text;
 }
