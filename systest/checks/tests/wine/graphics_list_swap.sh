@@ -5,9 +5,7 @@
 # lies: the folder is the same after the run (but for the stand-in's own count of runs). The
 # Windows version is put back at the end.
 #   graphics_list_swap.sh <wine-exec> <graphics_probe.exe> <diagnostics_standin.exe>
-set -Eeuo pipefail
-# A step that fails ends the test with its line, not silently.
-trap 'echo "FAIL: line $LINENO: $BASH_COMMAND (exit $?)"' ERR
+set -euo pipefail
 wine_exec="$1"
 probe="$2"
 standin="$3"

@@ -1,4 +1,7 @@
 # Shared by the graphics scripts under Wine; $wine_exec is the test bed's runner.
+# A step that fails ends the script with its line, not silently (w sends Wine's errors away).
+set -E
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND (exit $?)"' ERR
 # w: a Windows program (or Wine tool) under the test bed, its output without CRs.
 w() { "$wine_exec" "$@" 2>/dev/null | tr -d '\r'; }
 # value <name> <output>: the value of the first name=value line.
