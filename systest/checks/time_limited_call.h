@@ -9,8 +9,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
+
+#include "detached_thread.h"
 
 namespace Velkora {
 
@@ -19,24 +19,21 @@ template <class T> class CBackgroundCall {
     // Starts work; false when no thread could be had (Wait then gives nothing).
     [[nodiscard]] bool Start(std::function<T()> work) {
         shared = std::make_shared<Shared>();
-        try {
-            std::thread([shared = shared, work = std::move(work)] {
-                std::optional<T> answer;
-                try {
-                    answer = work();
-                } catch (...) {
-                    // No answer: the caller sees the same as a call that did not finish.
-                }
-                std::lock_guard<std::mutex> lock(shared->mutex);
-                shared->answer = std::move(answer);
-                shared->done = true;
-                shared->answered.notify_all();
-            }).detach();
-        } catch (const std::system_error&) {
+        const bool started = StartDetachedThread([shared = shared, work = std::move(work)] {
+            std::optional<T> answer;
+            try {
+                answer = work();
+            } catch (...) {
+                // No answer: the caller sees the same as a call that did not finish.
+            }
+            std::lock_guard<std::mutex> lock(shared->mutex);
+            shared->answer = std::move(answer);
+            shared->done = true;
+            shared->answered.notify_all();
+        });
+        if (!started)
             shared.reset();
-            return false;
-        }
-        return true;
+        return started;
     }
 
     // A call was started and its answer not yet taken.

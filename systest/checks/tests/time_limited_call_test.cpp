@@ -1,6 +1,7 @@
 #include "time_limited_call.h"
 
 #include <future>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -54,10 +55,10 @@ TEST(BackgroundCall, StartedEarlyTheAnswerIsTakenLater) {
         released.wait();
         return 8;
     }));
-    std::thread([release] {
+    ASSERT_TRUE(StartDetachedThread([release] {
         std::this_thread::sleep_for(50ms);
         release->set_value();
-    }).detach();
+    }));
     EXPECT_EQ(slow.Wait(std::nullopt), std::optional<int>(8));
 }
 
