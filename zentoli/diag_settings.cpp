@@ -56,14 +56,57 @@ void LoadSettings(DiagSettings& settings, IProfileStore& store, CDiagLog& log) {
     log.LogWide(L"\n");
 }
 
+namespace {
+
+std::wstring SavedText(const DiagSettings& settings, const SettingKey& k) {
+    return k.flag ? std::wstring(settings.*k.flag ? L"1" : L"0") : std::to_wstring(settings.*k.number);
+}
+
+// The key of a "key=value" line as the profile functions match it: blanks around it dropped.
+std::wstring KeyOfLine(const std::wstring& line) {
+    const std::size_t equals = line.find(L'=');
+    if (equals == std::wstring::npos)
+        return {};
+    const std::wstring_view blanks = L" \t";
+    const std::size_t first = line.find_first_not_of(blanks);
+    const std::size_t last = line.find_last_not_of(blanks, equals - 1);
+    if (first >= equals || last == std::wstring::npos || last < first)
+        return {};
+    return line.substr(first, last - first + 1);
+}
+
+} // namespace
+
+std::vector<std::wstring> SettingsSectionWith(const DiagSettings& settings,
+                                              const std::vector<std::wstring>& sectionLines) {
+    std::vector<std::wstring> lines = sectionLines;
+    for (const SettingKey& k : kKeys) {
+        const std::wstring wanted = LowerAscii(std::wstring_view(k.key));
+        bool found = false;
+        for (std::wstring& line : lines) {
+            const std::wstring key = KeyOfLine(line);
+            if (!key.empty() && LowerAscii(key) == wanted) {
+                line = key + L"=" + SavedText(settings, k);
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            lines.push_back(std::wstring(k.key) + L"=" + SavedText(settings, k));
+    }
+    return lines;
+}
+
 void SaveSettings(const DiagSettings& settings, IProfileStore& store) {
     const std::wstring section(kSettingsSection);
-    for (const SettingKey& k : kKeys) {
-        std::wstring value =
-            k.flag ? std::wstring(settings.*k.flag ? L"1" : L"0") : std::to_wstring(settings.*k.number);
-        // A settings file that cannot be written changes nothing about the run.
-        (void)store.WriteString(section, k.key, value, settings.iniPath);
-    }
+    const std::optional<std::vector<std::wstring>> current = store.ReadSection(section, settings.iniPath);
+    if (!current)
+        return; // a section too large to read whole is left as it is
+    const std::vector<std::wstring> wanted = SettingsSectionWith(settings, *current);
+    if (wanted == *current)
+        return;
+    // A settings file that cannot be written changes nothing about the run.
+    (void)store.WriteSection(section, wanted, settings.iniPath);
 }
 
 } // namespace Zentoli

@@ -1,5 +1,6 @@
 #pragma once
 // An INI file in memory: sections and keys in file order, looked up ignoring case.
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,8 +27,21 @@ class CFakeProfileStore : public IProfileStore {
         return defaultText;
     }
 
-    [[nodiscard]] bool WriteString(const std::wstring& section, const std::wstring& key,
-                                   const std::wstring& value, const std::wstring& path) override {
+    std::optional<std::vector<std::wstring>> ReadSection(const std::wstring& section,
+                                                         const std::wstring& path) override {
+        lastPath = path;
+        if (unreadable)
+            return std::nullopt;
+        std::vector<std::wstring> lines;
+        if (auto* s = Find(section))
+            for (auto& [k, v] : s->keys)
+                lines.push_back(k + L"=" + v);
+        return lines;
+    }
+
+    // Replaces the section's keys whole, as the profile functions do (lines without "=" dropped).
+    [[nodiscard]] bool WriteSection(const std::wstring& section, const std::vector<std::wstring>& lines,
+                                    const std::wstring& path) override {
         lastPath = path;
         ++writes;
         if (readOnly)
@@ -35,12 +49,10 @@ class CFakeProfileStore : public IProfileStore {
         Section* s = Find(section);
         if (!s)
             s = &sections.emplace_back(Section{section, {}});
-        for (auto& [k, v] : s->keys)
-            if (LowerAscii(k) == LowerAscii(key)) {
-                v = value;
-                return true;
-            }
-        s->keys.emplace_back(key, value);
+        s->keys.clear();
+        for (const std::wstring& line : lines)
+            if (std::size_t equals = line.find(L'='); equals != std::wstring::npos)
+                s->keys.emplace_back(line.substr(0, equals), line.substr(equals + 1));
         return true;
     }
 
@@ -53,6 +65,7 @@ class CFakeProfileStore : public IProfileStore {
 
     std::vector<Section> sections;
     bool readOnly = false;
+    bool unreadable = false; // ReadSection cannot read the section whole
     int writes = 0;
     std::wstring lastPath;
 };

@@ -130,9 +130,64 @@ TEST(DiagSettings, WriteFailuresAreIgnored) {
     CFakeProfileStore store;
     store.readOnly = true;
     SaveSettings(Load(store).settings, store);
-    EXPECT_EQ(store.writes, 10);
+    EXPECT_EQ(store.writes, 1) << "all keys in one write";
     EXPECT_TRUE(store.sections.empty());
 }
+
+// Runs that find the file complete and canonical leave it alone, so that a run reading it never
+// meets it half rewritten; one that cannot read the section whole does not write it either.
+TEST(DiagSettings, ASectionThatWouldNotChangeIsNotWritten) {
+    CFakeProfileStore store;
+    SaveSettings(Load(store).settings, store);
+    EXPECT_EQ(store.writes, 1) << "the first run creates the file";
+    SaveSettings(Load(store).settings, store);
+    EXPECT_EQ(store.writes, 1) << "a complete file stays as it is";
+
+    store.sections[0].keys[1].second = L"yes";
+    SaveSettings(Load(store).settings, store);
+    EXPECT_EQ(store.writes, 2) << "a value not in canonical form is written back";
+    EXPECT_EQ(store.sections[0].keys[1].second, L"1");
+
+    CFakeProfileStore unreadable;
+    unreadable.unreadable = true;
+    SaveSettings(Load(unreadable).settings, unreadable);
+    EXPECT_EQ(unreadable.writes, 0);
+}
+
+struct SectionCase {
+    const char* name;
+    std::vector<std::wstring> before;
+    std::vector<std::wstring> after; // the first lines of the written section
+    std::size_t size;                // of the whole written section
+};
+
+class SettingsSection : public testing::TestWithParam<SectionCase> {};
+
+// Defaults loaded; the section as it would be written back.
+TEST_P(SettingsSection, KeepsTheFilesLinesAndSetsOurs) {
+    const SectionCase& c = GetParam();
+    CFakeProfileStore empty;
+    const std::vector<std::wstring> written = SettingsSectionWith(Load(empty).settings, c.before);
+    ASSERT_GE(written.size(), c.after.size());
+    EXPECT_EQ(std::vector<std::wstring>(written.begin(), written.begin() + c.after.size()), c.after);
+    EXPECT_EQ(written.size(), c.size) << "each of our keys once, whatever its spelling";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SettingsSection,
+    testing::Values(
+        SectionCase{"NoSection", {}, {L"version=1", L"Allow Intel=1", L"Allow NVIDIA=1", L"Allow AMD=1"}, 10},
+        SectionCase{"TheFilesSpellingOfAKey", {L"ALLOW INTEL=yes"}, {L"ALLOW INTEL=1", L"version=1"}, 10},
+        SectionCase{"BlanksAroundAKey", {L" version \t=7"}, {L"version=1", L"Allow Intel=1"}, 10},
+        SectionCase{"UnknownLinesStayInPlace",
+                    {L"note=keep me", L"no equals sign", L"=no key", L"version=1"},
+                    {L"note=keep me", L"no equals sign", L"=no key", L"version=1", L"Allow Intel=1"},
+                    13},
+        SectionCase{"OnlyTheFirstOfTwoLinesForAKey",
+                    {L"version=5", L"version=6"},
+                    {L"version=1", L"version=6", L"Allow Intel=1"},
+                    11}),
+    [](const testing::TestParamInfo<SectionCase>& info) { return info.param.name; });
 
 TEST(DiagSettings, PathIsTheProgramsWithItsExtensionReplaced) {
     EXPECT_EQ(SettingsPathFor(L"C:\\Velkora\\Zentoli.exe"), L"C:\\Velkora\\Zentoli.ini");

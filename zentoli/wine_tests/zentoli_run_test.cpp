@@ -10,6 +10,7 @@
 #include "file_contents_win32.h"
 #include "hidden_window_win32.h"
 #include "matched_adapter_patch_win32.h"
+#include "scoped_handle_win32.h"
 #include "zentoli_launch_win32.h"
 
 namespace Zentoli {
@@ -64,6 +65,44 @@ TEST(ZentoliUnmatched, FirstRunCreatesTheSettingsFileAndASecondKeepsWhatItFinds)
     expected.insert(expected.end(), kDefaultSettingsFile.begin(), kDefaultSettingsFile.end());
     expected[3] = "version=7";
     EXPECT_EQ(Lines(VelkoraTest::ReadFileBytes(folder.Path() + L"Zentoli.ini").value_or("")), expected);
+}
+
+// Zentoli.exe started this many times at once in its folder; true when every run ended in time.
+bool RunAtOnce(const CZentoliFolder& folder, int runs) {
+    std::vector<Velkora::CHandle> processes;
+    for (int i = 0; i < runs; ++i) {
+        std::wstring commandLine = L"\"" + folder.Path() + L"Zentoli.exe\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.Path().c_str(), &startup, &started))
+            return false;
+        CloseHandle(started.hThread);
+        processes.emplace_back(started.hProcess);
+    }
+    bool ended = true;
+    for (const Velkora::CHandle& process : processes)
+        ended = WaitForSingleObject(process.Get(), 120000) == WAIT_OBJECT_0 && ended;
+    return ended;
+}
+
+// Runs started at once (many machines sharing the program's folder) write the settings file back
+// each in one piece: no run's keys are lost to another's, and a complete file is left alone.
+TEST(ZentoliUnmatched, RunsStartedAtOnceLeaveTheSettingsFileWhole) {
+    CZentoliFolder folder;
+    ASSERT_TRUE(folder.IsValid());
+    ASSERT_TRUE(RunAtOnce(folder, 8));
+    EXPECT_EQ(Lines(VelkoraTest::ReadFileBytes(folder.Path() + L"Zentoli.ini").value_or("")),
+              kDefaultSettingsFile);
+
+    const std::string tuned = "[zentoli]\r\nversion=7\r\nAllow Intel=0\r\nAllow NVIDIA=1\r\nAllow AMD=0\r\n"
+                              "Allow multi GPU=1\r\nSkip remote check=0\r\nReq. driver date=20200101\r\n"
+                              "GL4.2 NV driver date=20200102\r\nGL4.2 AMD driver date=20200103\r\n"
+                              "GL4.2 Intel driver date=20200104\r\n";
+    ASSERT_TRUE(VelkoraTest::WriteFileBytes(folder.Path() + L"Zentoli.ini", tuned));
+    ASSERT_TRUE(RunAtOnce(folder, 8));
+    EXPECT_EQ(VelkoraTest::ReadFileBytes(folder.Path() + L"Zentoli.ini").value_or(""), tuned);
 }
 
 TEST(ZentoliUnmatched, NoActiveAdapterEndsWithZeroAfterTheAdapterLine) {
