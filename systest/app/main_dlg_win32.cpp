@@ -8,6 +8,7 @@
 #include "presentation_resource.h"
 #include "report_file_win32.h"
 #include "res/resource.h"
+#include "summary_line_layout.h"
 #include "text_format.h"
 #include "text_ids.h"
 #include "trace_marks_win32.h"
@@ -18,6 +19,30 @@ namespace {
 // The result list's columns, in the order OnInitDialog adds them.
 constexpr int kStatusColumn = 0;
 constexpr int kDescriptionColumn = 1;
+// Pixels at 96 DPI that the summary label keeps free after its words.
+constexpr int kSummaryLabelSpare = 4;
+
+// The control's edges in its parent's client area.
+RECT RectInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The single line's width in the control's own font.
+int TextWidthIn(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    CWindowDc dc(control);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    CSelection selectedFont(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    RECT needed{};
+    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    return needed.right - needed.left;
+}
 } // namespace
 
 bool CMainDlg::ProcessDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&) {
@@ -29,6 +54,7 @@ bool CMainDlg::ProcessDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         return false;
     case kMessageDpiSettled:
         LoadPictures();
+        FitSummaryLabel();
         return true;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
@@ -129,6 +155,24 @@ void CMainDlg::ShowSummary() {
     ShowSummaryIcon();
     SetDlgItemTextW(Handle(), IDC_MAIN_SUMMARY_LABEL, summary.label.c_str());
     SetDlgItemTextW(Handle(), IDC_MAIN_SUMMARY_TEXT, summary.text.c_str());
+    FitSummaryLabel();
+}
+
+void CMainDlg::FitSummaryLabel() {
+    HWND label = GetDlgItem(Handle(), IDC_MAIN_SUMMARY_LABEL);
+    HWND text = GetDlgItem(Handle(), IDC_MAIN_SUMMARY_TEXT);
+    const RECT labelRect = RectInParent(label);
+    const RECT textRect = RectInParent(text);
+    const SummaryLine designed{{labelRect.left, labelRect.right}, {textRect.left, textRect.right}};
+    const SummaryLine fitted = Velkora::FitSummaryLabel(
+        designed, TextWidthIn(label) + ScaleForDpi(kSummaryLabelSpare, WindowDpi(Handle())));
+    if (fitted.label.right == designed.label.right)
+        return;
+    constexpr UINT kMoveOnly = SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(label, nullptr, fitted.label.left, labelRect.top, fitted.label.Width(),
+                 labelRect.bottom - labelRect.top, kMoveOnly);
+    SetWindowPos(text, nullptr, fitted.text.left, textRect.top, fitted.text.Width(),
+                 textRect.bottom - textRect.top, kMoveOnly);
 }
 
 } // namespace Velkora

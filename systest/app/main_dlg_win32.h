@@ -30,6 +30,8 @@ class CMainDlg : public CLoopDialog {
 
   private:
     void ShowSummary();
+    // Widens the summary label for the words of its language, moving the summary text after it.
+    void FitSummaryLabel();
     // The logo and the summary icon at the window's DPI.
     void LoadPictures();
     void ShowSummaryIcon();
