@@ -168,11 +168,11 @@ void CMainDlg::FitSummaryLabel() {
         designed, TextWidthIn(label) + ScaleForDpi(kSummaryLabelSpare, WindowDpi(Handle())));
     if (fitted.label.right == designed.label.right)
         return;
-    constexpr UINT kMoveOnly = SWP_NOZORDER | SWP_NOACTIVATE;
+    constexpr UINT kKeepZOrderAndFocus = SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(label, nullptr, fitted.label.left, labelRect.top, fitted.label.Width(),
-                 labelRect.bottom - labelRect.top, kMoveOnly);
+                 labelRect.bottom - labelRect.top, kKeepZOrderAndFocus);
     SetWindowPos(text, nullptr, fitted.text.left, textRect.top, fitted.text.Width(),
-                 textRect.bottom - textRect.top, kMoveOnly);
+                 textRect.bottom - textRect.top, kKeepZOrderAndFocus);
 }
 
 } // namespace Velkora
